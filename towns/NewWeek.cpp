@@ -1,0 +1,6 @@
+#include "towns/NewWeek.h"
+
+TNewWeekForm::TNewWeekForm(GameContext& c) : GameForm(c) {
+    setWindowTitle(QStringLiteral("Новая неделя"));
+    setClientSize(354, 433);
+}

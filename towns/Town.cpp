@@ -1,0 +1,6 @@
+#include "towns/Town.h"
+
+TTownForm::TTownForm(GameContext& c) : GameForm(c) {
+    setWindowTitle(QStringLiteral("Город"));
+    setClientSize(501, 423);
+}
