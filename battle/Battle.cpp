@@ -4,3 +4,5 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Битва"));
     setClientSize(570, 546);
 }
+
+void TBattleForm::closeBattle() { hide(); }

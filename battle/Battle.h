@@ -8,4 +8,7 @@ class TBattleForm : public GameForm {
     Q_OBJECT
 public:
     explicit TBattleForm(GameContext& ctx);
+
+    // Stops the battle clock, frees the battle's pictures and hides the window.
+    void closeBattle();
 };

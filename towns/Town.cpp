@@ -4,3 +4,5 @@ TTownForm::TTownForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Город"));
     setClientSize(501, 423);
 }
+
+void TTownForm::rebuild() {}

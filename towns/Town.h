@@ -8,4 +8,7 @@ class TTownForm : public GameForm {
     Q_OBJECT
 public:
     explicit TTownForm(GameContext& ctx);
+
+    // Builds the whole window again from the game state (the show operation).
+    void rebuild();
 };

@@ -1,0 +1,19 @@
+// Window tests run under Qt's offscreen platform with silent audio. Pictures come
+// from the build folder, where the asset generator writes them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "data/ArmiesTypes.h"
+#include "platform/Paths.h"
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    setProgramDir(QCoreApplication::applicationDirPath().toStdString());
+    FillTemplates();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
