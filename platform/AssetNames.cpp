@@ -12,11 +12,12 @@ std::vector<MapSlot> buildSlots() {
     for (int i = 1; i <= 8; ++i) set(i, "FreeT/grass" + std::to_string(i) + ".pic", false);
     set(9, "gold.pic", true);
     set(10, "portal.pic", true);
-    const char* water[] = {"water", "u", "d", "l", "r", "ur", "ul", "dl", "dr",
-                           "urk",   "ulk", "dlk", "drk"};
+    const char* water[] = {"water", "u",  "d",   "l",   "r",   "ur", "ul",
+                           "dl",    "dr", "urk", "ulk", "dlk", "drk"};
     int slot = 11;
     for (const char* w : water)
-        for (int f = 1; f <= 3; ++f) set(slot++, std::string("Water/") + w + std::to_string(f) + ".pic", false);
+        for (int f = 1; f <= 3; ++f)
+            set(slot++, std::string("Water/") + w + std::to_string(f) + ".pic", false);
     const char* towns[] = {"humantw", "dwarwtw", "elftw", "necrotw", "orctw"};
     for (int r = 0; r < 5; ++r) set(50 + r, std::string("Town/") + towns[r] + ".pic", true);
     for (int v = 0; v < 3; ++v) {
@@ -28,7 +29,8 @@ std::vector<MapSlot> buildSlots() {
     const char* enemies[] = {"dev", "skel", "mag"};
     for (int e = 0; e < 3; ++e)
         for (int f = 1; f <= 3; ++f)
-            set(70 + 3 * e + f, std::string("Enemy/") + enemies[e] + std::to_string(f) + ".pic", true);
+            set(70 + 3 * e + f, std::string("Enemy/") + enemies[e] + std::to_string(f) + ".pic",
+                true);
     set(90, "orb.pic", true);
     for (int f = 1; f <= 3; ++f) set(90 + f, "Hero/hero" + std::to_string(f) + ".pic", true);
     set(94, "Hero/herost1.pic", true);
@@ -53,14 +55,16 @@ const char* townView(int race) {
     return (race >= 1 && race <= 5) ? v[race - 1] : v[0];
 }
 
-std::string battleBackground(int n) { return "free" + std::to_string(n) + ".pic"; }
+std::string battleBackground(int n) {
+    return "free" + std::to_string(n) + ".pic";
+}
 
 std::vector<std::string> battlePictures() {
     std::vector<std::string> v;
     for (int n = 1; n <= 5; ++n) v.push_back(battleBackground(n));
-    for (const char* f : {"water1.pic", "water2.pic", "water3.pic", "rock.pic", "dead.pic",
-                          "pit.pic", "bog.pic", "wall.pic", "lake1.pic", "lake2.pic",
-                          "tree1.pic", "tree2.pic"})
+    for (const char* f :
+         {"water1.pic", "water2.pic", "water3.pic", "rock.pic", "dead.pic", "pit.pic", "bog.pic",
+          "wall.pic", "lake1.pic", "lake2.pic", "tree1.pic", "tree2.pic"})
         v.emplace_back(f);
     for (int n = 1; n <= 4; ++n) {
         v.push_back("boom" + std::to_string(n) + ".pic");
@@ -70,22 +74,31 @@ std::vector<std::string> battlePictures() {
     return v;
 }
 
-std::string mapMusic(int n) { return std::string(kMusic) + "Mel" + std::to_string(n) + ".mid"; }
+std::string mapMusic(int n) {
+    return std::string(kMusic) + "Mel" + std::to_string(n) + ".mid";
+}
+
+std::vector<std::string> windowPictures() {
+    return {kWinTitle,   kWinIntro,       kWinBandits, kWinTreasure, kWinPortal,  kWinDiary,
+            kWinSpell,   kWinSpellFailed, kWinGameWon, kWinVault,    kWinVictory, kWinDefeat,
+            kWinRetreat, kWinNewWeek,     kWinDismiss, kGlyphUp,     kGlyphDown,  kGlyphDismiss};
+}
 
 std::vector<std::string> allGameFiles() {
-    std::vector<std::string> v;
+    std::vector<std::string> v = windowPictures();
     const auto& slots = mapSlots();
     for (size_t i = 1; i < slots.size(); ++i)
-        if (!slots[i].file.empty() && slots[i].mirroredFrom == 0) v.push_back(kTravel + slots[i].file);
+        if (!slots[i].file.empty() && slots[i].mirroredFrom == 0)
+            v.push_back(kTravel + slots[i].file);
     for (int r = 1; r <= 5; ++r) v.push_back(std::string(kTravel) + townView(r));
     for (const auto& b : battlePictures()) v.push_back(kBattle + b);
     for (const Troop& t : CreatureTable) {
         v.push_back(kArmy + t.picFile.str());
         v.push_back(kArmy + t.wavFile.str());
     }
-    for (const char* w : {kWavGold, kWavTown, kWavPortal, kWavBandit, kWavBattle, kWavVictory,
-                          kWavDie, kWavSpell, kWavNF, kWavStep, kWavFight, kWavShotA, kWavShotB,
-                          kWavFly})
+    for (const char* w :
+         {kWavGold, kWavTown, kWavPortal, kWavBandit, kWavBattle, kWavVictory, kWavDie, kWavSpell,
+          kWavNF, kWavStep, kWavFight, kWavShotA, kWavShotB, kWavFly})
         v.emplace_back(w);
     for (int n = 1; n <= 6; ++n) v.push_back(mapMusic(n));
     v.emplace_back(kMusicWin);

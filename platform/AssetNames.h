@@ -30,7 +30,7 @@ const std::vector<MapSlot>& mapSlots();  // index 0 unused, 1..110
 const char* townView(int race);  // "Town/THuman.bmp" ...
 
 // Battle pictures (under kBattle).
-std::string battleBackground(int n);  // "free1.pic" .. "free5.pic"
+std::string battleBackground(int n);        // "free1.pic" .. "free5.pic"
 std::vector<std::string> battlePictures();  // every .pic of the battle folder
 
 // Sounds and music.
@@ -51,6 +51,28 @@ inline constexpr const char* kWavFly = "Resourse/Battle/Fly.wav";
 std::string mapMusic(int n);  // "Music/Mel1.mid" .. "Music/Mel6.mid"
 inline constexpr const char* kMusicWin = "Music/VG.mid";
 inline constexpr const char* kMusicIntro = "Music/Z.mid";
+
+// Pictures built into the windows (PNG, generated with everything else). A window
+// whose picture is missing draws a plain background instead of stopping the game.
+inline constexpr const char* kWinTitle = "Resourse/Windows/title.png";            // 505 x 500
+inline constexpr const char* kWinIntro = "Resourse/Windows/intro.png";            // 399 x 500
+inline constexpr const char* kWinBandits = "Resourse/Windows/bandits.png";        // 439 x 300
+inline constexpr const char* kWinTreasure = "Resourse/Windows/treasure.png";      // 411 x 207
+inline constexpr const char* kWinPortal = "Resourse/Windows/portal.png";          // 400 x 165
+inline constexpr const char* kWinDiary = "Resourse/Windows/diary.png";            // 289 x 363
+inline constexpr const char* kWinSpell = "Resourse/Windows/spell.png";            // 314 x 261
+inline constexpr const char* kWinSpellFailed = "Resourse/Windows/spellfail.png";  // 409 x 448
+inline constexpr const char* kWinGameWon = "Resourse/Windows/gamewon.png";        // 578 x 500
+inline constexpr const char* kWinVault = "Resourse/Windows/vault.png";            // 456 x 472
+inline constexpr const char* kWinVictory = "Resourse/Windows/victory.png";        // 391 x 423
+inline constexpr const char* kWinDefeat = "Resourse/Windows/defeat.png";          // 370 x 317
+inline constexpr const char* kWinRetreat = "Resourse/Windows/retreat.png";        // 313 x 192
+inline constexpr const char* kWinNewWeek = "Resourse/Windows/newweek.png";        // 354 x 433
+inline constexpr const char* kWinDismiss = "Resourse/Windows/dismiss.png";        // 290 x 134
+inline constexpr const char* kGlyphUp = "Resourse/Windows/up.png";                // 25 x 25 buttons
+inline constexpr const char* kGlyphDown = "Resourse/Windows/down.png";
+inline constexpr const char* kGlyphDismiss = "Resourse/Windows/dismissbtn.png";
+std::vector<std::string> windowPictures();
 
 // Every file programDir must hold for the game to run (relative paths): map and
 // battle pictures, creature pictures and sounds, town views, sounds, music, help.
