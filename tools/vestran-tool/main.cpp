@@ -13,7 +13,9 @@ std::vector<ToolCommand>& toolCommands() {
     return list;
 }
 
-ToolCommandRegistrar::ToolCommandRegistrar(const ToolCommand& c) { toolCommands().push_back(c); }
+ToolCommandRegistrar::ToolCommandRegistrar(const ToolCommand& c) {
+    toolCommands().push_back(c);
+}
 
 int toolError(const std::string& text) {
     std::fprintf(stderr, "vestran-tool: %s\n", text.c_str());
@@ -24,8 +26,9 @@ namespace {
 void usage(std::FILE* out) {
     std::fprintf(out, "Usage: vestran-tool COMMAND [ARGS...]\n\nCommands:\n");
     auto list = toolCommands();
-    std::sort(list.begin(), list.end(),
-              [](const ToolCommand& a, const ToolCommand& b) { return std::strcmp(a.name, b.name) < 0; });
+    std::sort(list.begin(), list.end(), [](const ToolCommand& a, const ToolCommand& b) {
+        return std::strcmp(a.name, b.name) < 0;
+    });
     for (const auto& c : list) std::fprintf(out, "  %-14s %s\n", c.name, c.summary);
     std::fprintf(out, "\n'vestran-tool COMMAND --help' describes one command.\n");
 }

@@ -1,0 +1,50 @@
+#include "tools/vestran-tool/SaveArgs.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "data/SaveImage.h"
+#include "tools/vestran-tool/Command.h"
+
+std::unique_ptr<GameState> loadSaveForTool(const std::string& path) {
+    auto gs = std::make_unique<GameState>();
+    std::memset(gs.get(), 0, sizeof(GameState));
+    SaveResult r = readSaveFile(path, *gs);
+    if (!r.ok) {
+        toolError(r.error);
+        return nullptr;
+    }
+    return gs;
+}
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
