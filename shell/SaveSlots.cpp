@@ -1,0 +1,153 @@
+#include "shell/SaveSlots.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "data/SaveCheck.h"
+#include "platform/Paths.h"
+
+namespace saveslots {
+namespace {
+
+std::string& overrideRef() {
+    static std::string d;
+    return d;
+}
+
+std::string withSlash(std::string d) {
+    if (d.empty() || d.back() != '/') d += '/';
+    return d;
+}
+
+// A folder we can keep saves in: it exists (or could be made) and takes files.
+bool usableDir(const std::string& dir) {
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    return ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string fallbackDir() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg == '/') return withSlash(xdg) + "vestran/Save/";
+    const char* home = std::getenv("HOME");
+    if (home && *home) return withSlash(home) + ".local/share/vestran/Save/";
+    return {};
+}
+
+bool validSlot(int n) {
+    return n >= 1 && n <= kSlots;
+}
+
+SaveResult badSlot(int n) {
+    SaveResult r;
+    r.error = "Нет ячейки сохранения " + std::to_string(n) + ".";
+    return r;
+}
+
+// Line breaks or other control bytes in a stored name would break the list.
+std::string printable(std::string s) {
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return s;
+}
+
+}  // namespace
+
+void setSaveDirOverride(std::string dir) {
+    overrideRef() = dir.empty() ? std::string() : withSlash(std::move(dir));
+}
+
+std::string saveDir() {
+    if (!overrideRef().empty()) {
+        usableDir(overrideRef());
+        return overrideRef();
+    }
+    const std::string primary = programDir() + "Save/";
+    if (usableDir(primary)) return primary;
+    const std::string fallback = fallbackDir();
+    if (!fallback.empty() && usableDir(fallback)) return fallback;
+    // Nowhere to write: saving will report the failure for the usual folder.
+    return primary;
+}
+
+std::string slotPath(int n) {
+    return saveDir() + std::to_string(n) + ".psv";
+}
+
+bool slotExists(int n) {
+    if (!validSlot(n)) return false;
+    std::error_code ec;
+    return std::filesystem::exists(slotPath(n), ec);
+}
+
+std::string slotLine(int n) {
+    if (!slotExists(n)) return kEmptyLine;
+    auto image = std::make_unique<GameState>();
+    if (!readSaveFile(slotPath(n), *image).ok) return kDamagedLine;
+    return printable(image->saveName.str());
+}
+
+std::vector<std::string> slotLines() {
+    std::vector<std::string> lines;
+    lines.reserve(kSlots);
+    for (int n = 1; n <= kSlots; ++n) lines.push_back(slotLine(n));
+    return lines;
+}
+
+std::string nameForSlot(int n, const std::string& line) {
+    if (line == kEmptyLine || line == kDamagedLine) return "Игра " + std::to_string(n);
+    return line;
+}
+
+std::string overwriteQuestion(const std::string& line) {
+    return "Переписать \"" + line + "\"?";
+}
+
+std::string deleteQuestion(const std::string& line) {
+    return "Удалить \"" + line + "\"?";
+}
+
+SaveResult saveToSlot(int n, GameState& gs, std::string_view name) {
+    if (!validSlot(n)) return badSlot(n);
+    gs.saveName.set(name);
+    return writeSaveFile(slotPath(n), gs);
+}
+
+SaveResult loadFromSlot(int n, GameState& gs) {
+    if (!validSlot(n)) return badSlot(n);
+    // The image is read and checked aside; the running game changes only when
+    // both succeed.
+    auto image = std::make_unique<GameState>();
+    SaveResult r = readSaveFile(slotPath(n), *image);
+    if (!r.ok) return r;
+    if (std::string why = validateSave(*image); !why.empty()) {
+        r.ok = false;
+        r.error = why + " Игра не загружена.";
+        return r;
+    }
+    gs = *image;
+    return r;
+}
+
+SaveResult deleteSlot(int n) {
+    if (!validSlot(n)) return badSlot(n);
+    SaveResult r;
+    const std::string path = slotPath(n);
+    if (std::remove(path.c_str()) != 0) {
+        r.error = "Не удалось удалить файл " + path + ": " + std::strerror(errno) + ".";
+        return r;
+    }
+    r.ok = true;
+    return r;
+}
+
+}  // namespace saveslots

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/Paths.h"
+#include "shell/SaveSlots.h"
+#include "tests/data/SampleGame.h"
+
+namespace fs = std::filesystem;
+using namespace saveslots;
+
+namespace {
+
+class SaveSlots : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/vestran-slots-XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        setSaveDirOverride(dir + "/Save");
+        game = makeSampleGame();
+    }
+    void TearDown() override {
+        setSaveDirOverride("");
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    static bool same(const GameState& a, const GameState& b) {
+        return std::memcmp(&a, &b, sizeof(GameState)) == 0;
+    }
+    void writeBytes(int n, const std::vector<unsigned char>& bytes) {
+        std::ofstream out(slotPath(n), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+
+    std::string dir;
+    std::unique_ptr<GameState> game;
+};
+
+}  // namespace
+
+TEST_F(SaveSlots, EmptyFolderListsFifteenEmptySlots) {
+    auto lines = slotLines();
+    ASSERT_EQ(lines.size(), 15u);
+    for (const auto& l : lines) EXPECT_EQ(l, "ПУСТО...");
+    EXPECT_TRUE(fs::is_directory(dir + "/Save"));  // created when missing
+    EXPECT_EQ(slotPath(15), dir + "/Save/15.psv");
+    EXPECT_EQ(nameForSlot(4, "ПУСТО..."), "Игра 4");
+    EXPECT_EQ(nameForSlot(4, "Поход"), "Поход");
+}
+
+TEST_F(SaveSlots, SaveAndLoadRoundTrip) {
+    game->gold = 4321;
+    ASSERT_TRUE(saveToSlot(3, *game, "Перед штурмом").ok);
+    EXPECT_EQ(fs::file_size(slotPath(3)), kGameStateSize);
+    EXPECT_EQ(slotLine(3), "Перед штурмом");
+    EXPECT_EQ(slotLine(2), "ПУСТО...");
+    EXPECT_FALSE(fs::exists(slotPath(3) + ".tmp"));
+
+    auto loaded = std::make_unique<GameState>();
+    SaveResult r = loadFromSlot(3, *loaded);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(same(*loaded, *game));
+    EXPECT_EQ(loaded->saveName.str(), "Перед штурмом");
+
+    // The file is the block with every byte inverted.
+    std::ifstream in(slotPath(3), std::ios::binary);
+    std::vector<unsigned char> bytes(kGameStateSize);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const auto* raw = reinterpret_cast<const unsigned char*>(game.get());
+    for (size_t i : {size_t{0}, size_t{256}, size_t{69100}, kGameStateSize - 4})
+        EXPECT_EQ(bytes[i], 255 - raw[i]) << i;
+}
+
+TEST_F(SaveSlots, LongNamesAreCutAndLineBreaksDoNotBreakTheList) {
+    ASSERT_TRUE(saveToSlot(1, *game, std::string(300, 'z')).ok);
+    EXPECT_EQ(game->saveName.len, 255);
+    EXPECT_EQ(slotLine(1), std::string(255, 'z'));
+    ASSERT_TRUE(saveToSlot(2, *game, "a\r\nb").ok);
+    EXPECT_EQ(slotLine(2), "a  b");
+}
+
+TEST_F(SaveSlots, BadFilesAreRefusedAndTheGameStaysAsItWas) {
+    const auto before = std::make_unique<GameState>(*game);
+    std::vector<unsigned char> wrong = encodeSave(*makeSampleGame());
+    wrong[256] = static_cast<unsigned char>(~0);  // heroX 0
+    wrong[257] = static_cast<unsigned char>(~0);
+
+    const std::vector<std::vector<unsigned char>> files = {
+        {},                                               // empty
+        std::vector<unsigned char>(kGameStateSize - 1),   // truncated
+        std::vector<unsigned char>(kGameStateSize + 1),   // extended
+        std::vector<unsigned char>(kGameStateSize, 0),    // all zeros: a block of 255s
+        std::vector<unsigned char>(kGameStateSize, 255),  // all 0xFF: a block of zeros
+        wrong,
+    };
+    for (size_t i = 0; i < files.size(); ++i) {
+        writeBytes(5, files[i]);
+        SaveResult r = loadFromSlot(5, *game);
+        EXPECT_FALSE(r.ok) << i;
+        EXPECT_FALSE(r.error.empty()) << i;
+        EXPECT_TRUE(same(*game, *before)) << i;
+    }
+    EXPECT_NE(loadFromSlot(5, *game).error.find("Файл повреждён: герой вне карты"),
+              std::string::npos);
+    EXPECT_FALSE(loadFromSlot(6, *game).ok);  // no file at all
+    EXPECT_TRUE(same(*game, *before));
+
+    writeBytes(5, std::vector<unsigned char>(10));
+    EXPECT_EQ(slotLine(5), "ПОВРЕЖДЁН...");
+    EXPECT_TRUE(slotExists(5));
+    EXPECT_EQ(nameForSlot(5, slotLine(5)), "Игра 5");
+}
+
+TEST_F(SaveSlots, FailedWriteKeepsTheOlderSave) {
+    ASSERT_TRUE(saveToSlot(7, *game, "Старая").ok);
+    // The temporary file cannot be created: the slot keeps its older game.
+    fs::create_directory(slotPath(7) + ".tmp");
+    SaveResult r = saveToSlot(7, *game, "Новая");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("Не удалось записать"), std::string::npos) << r.error;
+    EXPECT_EQ(slotLine(7), "Старая");
+    fs::remove(slotPath(7) + ".tmp");
+
+    // The disk fills up in the middle of the write.
+    struct sigaction ignore {
+    }, old{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &old);
+    rlimit lim{}, saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    lim = saved;
+    lim.rlim_cur = 100000;
+    ::setrlimit(RLIMIT_FSIZE, &lim);
+    r = saveToSlot(7, *game, "Новая");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::sigaction(SIGXFSZ, &old, nullptr);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(slotLine(7), "Старая");
+    EXPECT_FALSE(fs::exists(slotPath(7) + ".tmp"));
+    auto loaded = std::make_unique<GameState>();
+    EXPECT_TRUE(loadFromSlot(7, *loaded).ok);
+}
+
+TEST_F(SaveSlots, DeleteEmptiesTheSlot) {
+    ASSERT_TRUE(saveToSlot(15, *game, "x").ok);
+    EXPECT_TRUE(slotExists(15));
+    EXPECT_TRUE(deleteSlot(15).ok);
+    EXPECT_FALSE(slotExists(15));
+    EXPECT_EQ(slotLine(15), "ПУСТО...");
+    EXPECT_FALSE(deleteSlot(15).ok);
+    EXPECT_FALSE(saveToSlot(16, *game, "x").ok);
+    EXPECT_FALSE(loadFromSlot(0, *game).ok);
+}
+
+TEST_F(SaveSlots, QuestionsQuoteTheSlotLine) {
+    EXPECT_EQ(overwriteQuestion("Игра 1"), "Переписать \"Игра 1\"?");
+    EXPECT_EQ(deleteQuestion("Игра 1"), "Удалить \"Игра 1\"?");
+}
+
+TEST_F(SaveSlots, FolderBesideTheProgramOrTheUsersDataFolder) {
+    setSaveDirOverride("");
+    const std::string oldDir = programDir();
+    const char* oldXdg = std::getenv("XDG_DATA_HOME");
+    const std::string keepXdg = oldXdg ? oldXdg : "";
+
+    setProgramDir(dir + "/game");
+    fs::create_directory(dir + "/game");
+    EXPECT_EQ(saveDir(), dir + "/game/Save/");
+    EXPECT_TRUE(fs::is_directory(dir + "/game/Save"));
+
+    // A program folder where nothing can be created: the user's data folder.
+    std::ofstream(dir + "/blocked").put('x');
+    setProgramDir(dir + "/blocked");
+    ::setenv("XDG_DATA_HOME", (dir + "/xdg").c_str(), 1);
+    EXPECT_EQ(saveDir(), dir + "/xdg/vestran/Save/");
+    EXPECT_TRUE(fs::is_directory(dir + "/xdg/vestran/Save"));
+    EXPECT_TRUE(saveToSlot(1, *game, "в запасной папке").ok);
+    EXPECT_EQ(slotLine(1), "в запасной папке");
+
+    if (oldXdg)
+        ::setenv("XDG_DATA_HOME", keepXdg.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+    setProgramDir(oldDir);
+}
