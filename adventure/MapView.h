@@ -1,0 +1,83 @@
+// What the adventure map draws, decided without any drawing back-end: which
+// picture slot goes where on the two 700 x 700 surfaces, the mini-map colours
+// and the panel texts. The map window turns these lists into pixels.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct GameState;
+
+// Picture slots of the map window (1..110; 111 and 112 are the surfaces).
+namespace slot {
+constexpr int kTreasure = 9;
+constexpr int kPortal = 10;
+constexpr int kWater = 11;
+constexpr int kTownBase = 49;  // + race
+constexpr int kOrb = 90;
+constexpr int kHeroStand = 91;
+constexpr int kHeroWalk = 94;
+constexpr int kShip = 96;
+constexpr int kHeroShip = 98;
+constexpr int kMirrored = 10;  // added when the hero faces right
+constexpr int kCount = 110;
+}  // namespace slot
+
+// One picture drawn at a pixel position of a 700 x 700 surface.
+struct Blit {
+    int slot;
+    int x;
+    int y;
+    bool operator==(const Blit&) const = default;
+};
+
+// Top-left pixel of map cell (x, y) on the surfaces: the 7 x 7 cells around the
+// hero, the hero's cell at (300, 300).
+int viewPixelX(const GameState& gs, int x);
+int viewPixelY(const GameState& gs, int y);
+
+// Cell code of the hero's continent; cells off the map read as water.
+int codeOrWater(const GameState& gs, int x, int y);
+
+// The static layer: grass under every land cell, then towns, objects, forests
+// and rocks (with the half-cell joins between neighbouring clumps).
+void groundLayerBlits(const GameState& gs, std::vector<Blit>& out);
+
+// The water picture of a water cell for an animation phase 1..4: open water,
+// or the shore piece matching the land around it.
+int waterSlot(const GameState& gs, int x, int y, int phase);
+
+// Pixel shift of an army drawn at cell (x, y) while the hero's step slides
+// the view: armies that moved this step glide from their old cell.
+void armySlide(const GameState& gs, int x, int y, int& dx, int& dy);
+
+// Picture of the hero for a phase; also stores it in `heroSprite` as the frame
+// does (standing frames only at rest; the ship rocks during a step too).
+int heroSlot(GameState& gs, int phase);
+
+// Everything drawn over the ground layer for one frame, in order: water and
+// moored ships, roaming armies, the hero.
+void frameBlits(GameState& gs, int phase, std::vector<Blit>& out);
+
+// Mini-map colour of a cell code, 0x00BBGGRR.
+uint32_t cellColour(int code);
+constexpr uint32_t kHeroDot = 0x0000FF;
+
+// One dot of the mini-map: at (3x, 3y) of the 214 x 244 surface.
+struct Dot {
+    int x;
+    int y;
+    uint32_t colour;
+};
+// The dots a frame refreshes: explored cells within four of the hero, his own
+// cell red in phases 1 and 3.
+void nearbyDots(const GameState& gs, int phase, std::vector<Dot>& out);
+// Every cell of the continent: unexplored black, the hero red.
+void allDots(const GameState& gs, std::vector<Dot>& out);
+
+// "Золото 350" and "Авторитет 120", each padded to 18 characters.
+std::string goldText(const GameState& gs);
+
+// Pads a UTF-8 text with blanks on the right to `width` characters.
+std::string padRight(const std::string& utf8, int width);
