@@ -7,46 +7,98 @@
 #include <QTimer>
 
 namespace {
+
 QPointer<QWidget>& mainRef() {
     static QPointer<QWidget> w;
     return w;
 }
+
+quint64 nextShowOrder() {
+    static quint64 n = 0;
+    return ++n;
+}
+
+// An opener stays disabled while any window it opened is shown. The count lives
+// on the opener, with whether it was enabled before the first hold.
+constexpr const char* kHolds = "vestranHolds";
+constexpr const char* kWasEnabled = "vestranWasEnabled";
+
+void hold(QWidget* w) {
+    const int n = w->property(kHolds).toInt();
+    if (n == 0) w->setProperty(kWasEnabled, w->isEnabled());
+    w->setProperty(kHolds, n + 1);
+    w->setEnabled(false);
+}
+
+void release(QWidget* w) {
+    const int n = w->property(kHolds).toInt() - 1;
+    w->setProperty(kHolds, n > 0 ? n : 0);
+    if (n <= 0) w->setEnabled(w->property(kWasEnabled).toBool());
+}
+
 }  // namespace
 
 GameForm::GameForm(GameContext& c, QWidget* parent) : QWidget(parent, Qt::Window), ctx(c) {
     setDialogStyle();
 }
 
-void GameForm::setMainWindow(QWidget* w) { mainRef() = w; }
-QWidget* GameForm::mainWindow() { return mainRef().data(); }
+void GameForm::setMainWindow(QWidget* w) {
+    mainRef() = w;
+}
+QWidget* GameForm::mainWindow() {
+    return mainRef().data();
+}
 
-void GameForm::setClientSize(int w, int h) { setFixedSize(w, h); }
+void GameForm::setClientSize(int w, int h) {
+    setFixedSize(w, h);
+}
 
 void GameForm::setDialogStyle(bool titleButtons) {
     Qt::WindowFlags f = Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                        Qt::WindowTitleHint;
+                        Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
     if (titleButtons) f |= Qt::WindowCloseButtonHint;
+    const bool wasVisible = isVisible();
     setWindowFlags(f);
+    if (wasVisible) show();  // changing the flags hides a window
 }
 
 void GameForm::setEscapeAction(std::function<void()> f) {
-    auto* sc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    sc->setContext(Qt::WindowShortcut);
-    connect(sc, &QShortcut::activated, this, [f = std::move(f)] { f(); });
+    escapeAction_ = std::move(f);
+    if (!escape_) {
+        escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        escape_->setContext(Qt::WindowShortcut);
+        connect(escape_, &QShortcut::activated, this, [this] {
+            if (escapeAction_ && isEnabled()) escapeAction_();
+        });
+    }
 }
 
 void GameForm::showForm(QWidget* opener) {
-    if (opener && opener != this) {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    if (opener && opener != this && !opener_) {
         opener_ = opener;
-        opener->setEnabled(false);
+        hold(opener);
     }
     QWidget* centre = mainWindow();
     QRect area;
-    if (centre && centre->isVisible() && centre != this)
+    if (centre && centre != this && centre->isVisible())
         area = centre->frameGeometry();
     else if (QScreen* s = QGuiApplication::primaryScreen())
         area = s->availableGeometry();
-    if (!area.isNull()) move(area.center() - QPoint(width() / 2, height() / 2));
+    if (!area.isNull()) {
+        QPoint at = area.center() - QPoint(width() / 2, height() / 2);
+        // Keep the title bar on the screen.
+        if (QScreen* s = QGuiApplication::screenAt(area.center())) {
+            const QRect screen = s->availableGeometry();
+            at.setX(qBound(screen.left(), at.x(), qMax(screen.left(), screen.right() - width())));
+            at.setY(qBound(screen.top(), at.y(), qMax(screen.top(), screen.bottom() - height())));
+        }
+        move(at);
+    }
     show();
     raise();
     activateWindow();
@@ -54,20 +106,34 @@ void GameForm::showForm(QWidget* opener) {
 
 void GameForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    if (e->spontaneous()) return;  // restored by the window system: not a new show
+    shownAt_ = nextShowOrder();
     FormShow();
 }
 
 void GameForm::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
-    if (opener_) {
-        opener_->setEnabled(true);
-        opener_->activateWindow();
-        opener_ = nullptr;
+    if (e->spontaneous()) return;  // minimised: still shown as far as the game goes
+    shownAt_ = 0;
+    releaseOpener();
+    FormHide();
+}
+
+void GameForm::releaseOpener() {
+    if (!opener_) return;
+    QWidget* o = opener_;
+    opener_ = nullptr;
+    release(o);
+    if (o->isVisible() && o->isEnabled()) {
+        o->raise();
+        o->activateWindow();
     }
 }
 
 void GameForm::closeEvent(QCloseEvent* e) {
-    if (refuseClose_) {
+    // The window system asks (title-bar button, Alt+F4): refused where the game
+    // refuses it. The window's own close() is never refused.
+    if (refuseClose_ && e->spontaneous()) {
         e->ignore();
         return;
     }
@@ -79,13 +145,19 @@ void GameForm::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && keepFocus_ && isVisible() && isEnabled() &&
         !isActiveWindow()) {
-        // Take the focus back once the event loop is free, unless another of the
-        // game's windows became the active one on purpose (it is then our child
-        // in the chain of openers and we are disabled).
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible() && isEnabled() && !QApplication::activeModalWidget() &&
-                QApplication::activeWindow() == nullptr)
-                activateWindow();
-        });
+        // Decide once the activation has settled on its new window.
+        QTimer::singleShot(0, this, [this] { takeFocusBack(); });
     }
+}
+
+void GameForm::takeFocusBack() {
+    if (!keepFocus_ || !isVisible() || !isEnabled() || isActiveWindow()) return;
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+    // Only from another of the game's windows that was shown before this one: a
+    // window shown later (a dialog this one led to) keeps the focus it was given,
+    // and other applications are left alone.
+    auto* other = qobject_cast<GameForm*>(QApplication::activeWindow());
+    if (!other || other == this || other->shownAt_ > shownAt_) return;
+    raise();
+    activateWindow();
 }

@@ -1,8 +1,12 @@
 // The base of every window of the game. It gives a window the game's dialog
 // conventions: on top, centred on the main window, modal without a modal loop
-// (the opener is disabled while it is shown), close requests refused where the
-// window refuses them, Escape answered, and the focus taken back when the window
-// loses activation while it is visible.
+// (the opener is disabled while it is shown), close requests of the window system
+// refused where the window refuses them, Escape answered, and the focus taken back
+// when another of the game's windows takes the activation while it is visible.
+//
+// Focus rule: of two visible, enabled windows that both keep the focus, the one
+// shown later wins; the older one never takes the focus back from it, so two
+// windows never fight. Another application may take the focus freely.
 #pragma once
 
 #include <QPointer>
@@ -10,6 +14,8 @@
 #include <functional>
 
 #include "shell/Forms.h"
+
+class QShortcut;
 
 class GameForm : public QWidget {
     Q_OBJECT
@@ -20,9 +26,14 @@ public:
     static void setMainWindow(QWidget* w);
     static QWidget* mainWindow();
 
-    // Shows the window centred on the main window. With an opener, the opener is
-    // disabled until this window hides.
+    // Shows the window centred on the main window, on top and active. With an
+    // opener, the opener is disabled until this window hides (an opener held by
+    // several windows is enabled again when the last of them hides). Showing a
+    // window that is already shown only brings it to the front.
     void showForm(QWidget* opener = nullptr);
+
+    // The window that opened this one and is disabled meanwhile (or null).
+    QWidget* opener() const { return opener_.data(); }
 
     GameContext& ctx;
 
@@ -31,16 +42,20 @@ protected:
     void setClientSize(int w, int h);
     // A dialog stays on top and has no title-bar buttons unless asked for.
     void setDialogStyle(bool titleButtons = false);
+    // Whether the window system's close request is refused (the default). The
+    // window's own close() always closes it.
     void setRefuseClose(bool refuse) { refuseClose_ = refuse; }
     // What Escape does (the game's invisible cancel button).
     void setEscapeAction(std::function<void()> f);
-    // Whether the window takes the focus back when it loses activation.
+    // Whether the window takes the focus back when it loses activation (default).
     void setKeepFocus(bool keep) { keepFocus_ = keep; }
 
     // Hooks named as the game names them.
     virtual void FormShow() {}
-    // Called when the window system asks to close and the window does not refuse.
+    // The window is closing (its close() or an accepted close request).
     virtual void FormClose() {}
+    // The window has been hidden, whichever way (close, hide, a hand-over).
+    virtual void FormHide() {}
 
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
@@ -48,7 +63,13 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    void takeFocusBack();
+    void releaseOpener();
+
     bool refuseClose_ = true;
     bool keepFocus_ = true;
+    quint64 shownAt_ = 0;  // order in which the visible windows were shown
     QPointer<QWidget> opener_;
+    QShortcut* escape_ = nullptr;
+    std::function<void()> escapeAction_;
 };

@@ -1,18 +1,25 @@
-// The platform of the game itself: Qt message boxes and pauses.
+// The platform of the game itself: Qt message boxes and pauses, SDL2_mixer sounds,
+// the user's browser.
 #pragma once
 
 #include "platform/Platform.h"
 
 class QtPlatform : public Platform {
 public:
+    // Blocks for `ms` milliseconds in a nested event loop: windows keep painting
+    // and timers keep firing, so code after a pause re-checks that its window is
+    // still shown. Pauses may nest; pausing() stays true until the outermost ends.
     void pause(int ms) override;
-    bool pausing() const override { return pausing_; }
+    bool pausing() const override { return pauseDepth_ > 0; }
     void playSound(const std::string& path, bool async) override;
     void message(const std::string& text) override;
+    // Yes/No with the buttons in Russian ("Да", "Нет"); Escape answers No.
     bool askYesNo(const std::string& text) override;
+    // The message, then the program ends with status 1 (sound closed first).
     [[noreturn]] void fatal(const std::string& text) override;
+    // Web addresses as they are; anything else is a local file.
     void openUrl(const std::string& url) override;
 
 private:
-    bool pausing_ = false;
+    int pauseDepth_ = 0;
 };
