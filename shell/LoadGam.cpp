@@ -1,6 +1,90 @@
 #include "shell/LoadGam.h"
 
+#include <QListWidget>
+#include <QPushButton>
+
+#include "adventure/travel.h"
+#include "data/GameState.h"
+#include "platform/Platform.h"
+#include "shell/SaveSlots.h"
+#include "shell/main.h"
+
+namespace {
+// Window colours as the game stores them: 0x00BBGGRR.
+QColor fromTColor(int v) {
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+}  // namespace
+
 TLoadForm::TLoadForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Восстановление игры"));
-    setClientSize(400, 300);
+    setClientSize(329, 306);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, fromTColor(16744448));
+    setPalette(pal);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setGeometry(8, 8, 313, 252);
+    QPalette lp = ListBox1->palette();
+    lp.setColor(QPalette::Base, Qt::black);
+    lp.setColor(QPalette::Text, Qt::white);
+    ListBox1->setPalette(lp);
+
+    Button1 = new QPushButton(QStringLiteral("Загрузить"), this);
+    Button1->setGeometry(8, 268, 97, 30);
+    Button2 = new QPushButton(QStringLiteral("Отмена"), this);
+    Button2->setGeometry(224, 268, 97, 30);
+
+    connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && isVisible()) ListBox1Click();
+    });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    setEscapeAction([this] { Button2Click(); });
+}
+
+int TLoadForm::selectedSlot() const {
+    return ListBox1->currentRow() < 0 ? 1 : ListBox1->currentRow() + 1;
+}
+
+void TLoadForm::FormShow() {
+    QSignalBlocker block(ListBox1);
+    ListBox1->clear();
+    for (const std::string& line : saveslots::slotLines())
+        ListBox1->addItem(QString::fromStdString(line));
+    ListBox1->setCurrentRow(0);
+    ListBox1Click();
+}
+
+void TLoadForm::ListBox1Click() {
+    Button1->setEnabled(saveslots::slotExists(selectedSlot()));
+}
+
+void TLoadForm::Button1Click() {
+    // The running game is replaced only by an image that was read whole and
+    // passed the checks; otherwise it stays exactly as it was.
+    SaveResult r = saveslots::loadFromSlot(selectedSlot(), ctx.gs);
+    if (!r.ok) {
+        ctx.platform.message(r.error);
+        return;
+    }
+    TTrForm* map = ctx.forms.tr;
+    if (map) map->recreateMiniMaps();
+    hide();
+    QWidget* start = ctx.forms.start;
+    if (start && start->isVisible() && map) {
+        start->hide();
+        GameForm::setMainWindow(map);
+        map->showForm();
+    }
+    if (map) {
+        map->redrawMiniMap();
+        map->FormKeyDown(Qt::Key_Space);
+    }
+}
+
+void TLoadForm::Button2Click() {
+    hide();
 }

@@ -1,6 +1,128 @@
 #include "shell/SAVEGAM.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "data/GameState.h"
+#include "platform/Platform.h"
+#include "shell/SaveSlots.h"
+
+namespace {
+// Window colours as the game stores them: 0x00BBGGRR.
+QColor fromTColor(int v) {
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+}  // namespace
+
 TSaveForm::TSaveForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Сохранить игру"));
-    setClientSize(400, 300);
+    setClientSize(329, 306);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, fromTColor(8421631));
+    setPalette(pal);
+
+    Label1 = new QLabel(QStringLiteral("Имя:"), this);
+    Label1->setGeometry(8, 10, 40, 16);
+    Edit1 = new QLineEdit(this);
+    Edit1->setGeometry(48, 6, 273, 21);
+    Edit1->setMaxLength(255);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setGeometry(8, 34, 313, 226);
+    QPalette lp = ListBox1->palette();
+    lp.setColor(QPalette::Base, Qt::black);
+    lp.setColor(QPalette::Text, Qt::white);
+    ListBox1->setPalette(lp);
+
+    Button1 = new QPushButton(QStringLiteral("Сохранить"), this);
+    Button1->setGeometry(8, 268, 97, 30);
+    Button3 = new QPushButton(QStringLiteral("Удалить"), this);
+    Button3->setGeometry(116, 268, 97, 30);
+    Button2 = new QPushButton(QStringLiteral("Отмена"), this);
+    Button2->setGeometry(224, 268, 97, 30);
+
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+    connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && isVisible()) ListBox1Click();
+    });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    setEscapeAction([this] { Button2Click(); });
+}
+
+void TSaveForm::rebuildList() {
+    QSignalBlocker block(ListBox1);
+    ListBox1->clear();
+    for (const std::string& line : saveslots::slotLines())
+        ListBox1->addItem(QString::fromStdString(line));
+}
+
+int TSaveForm::selectedSlot() const {
+    return ListBox1->currentRow() < 0 ? 1 : ListBox1->currentRow() + 1;
+}
+
+void TSaveForm::FormShow() {
+    rebuildList();
+    {
+        QSignalBlocker block(ListBox1);
+        ListBox1->setCurrentRow(0);
+    }
+    ListBox1Click();
+    Edit1->setFocus();
+}
+
+void TSaveForm::Edit1Change() {
+    Button1->setEnabled(!Edit1->text().trimmed().isEmpty());
+}
+
+void TSaveForm::ListBox1Click() {
+    const int n = selectedSlot();
+    const std::string line = ListBox1->item(n - 1)->text().toStdString();
+    Edit1->setText(QString::fromStdString(saveslots::nameForSlot(n, line)));
+    Button3->setEnabled(saveslots::slotExists(n));
+    Edit1Change();
+    Edit1->setFocus();
+}
+
+void TSaveForm::Button1Click() {
+    if (Edit1->text().trimmed().isEmpty()) return;
+    const int n = selectedSlot();
+    if (saveslots::slotExists(n)) {
+        const std::string line = ListBox1->item(n - 1)->text().toStdString();
+        if (!ctx.platform.askYesNo(saveslots::overwriteQuestion(line))) return;
+    }
+    SaveResult r = saveslots::saveToSlot(n, ctx.gs, Edit1->text().toStdString());
+    if (!r.ok) {
+        // The slot keeps its older game; the player may pick another slot.
+        ctx.platform.message(r.error);
+        rebuildList();
+        QSignalBlocker block(ListBox1);
+        ListBox1->setCurrentRow(n - 1);
+        return;
+    }
+    hide();
+}
+
+void TSaveForm::Button3Click() {
+    const int n = selectedSlot();
+    if (!saveslots::slotExists(n)) return;
+    const std::string line = ListBox1->item(n - 1)->text().toStdString();
+    if (!ctx.platform.askYesNo(saveslots::deleteQuestion(line))) return;
+    SaveResult r = saveslots::deleteSlot(n);
+    if (!r.ok) ctx.platform.message(r.error);
+    rebuildList();
+    {
+        QSignalBlocker block(ListBox1);
+        ListBox1->setCurrentRow(n - 1);
+    }
+    ListBox1Click();
+}
+
+void TSaveForm::Button2Click() {
+    hide();
 }
