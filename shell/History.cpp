@@ -1,6 +1,137 @@
 #include "shell/History.h"
 
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "platform/qt/GameTimer.h"
+#include "shell/MyGraph.h"
+
+namespace {
+
+constexpr int kClientWidth = 785;
+constexpr int kClientHeight = 441;
+constexpr int kPictureWidth = 399;
+constexpr int kPictureHeight = 500;
+const QColor kBackground(0, 64, 64);       // the window's dark teal
+const QColor kStoryColour(232, 200, 120);  // old gold on black
+
+// The picture control: draws the image it is given, nothing else.
+class PictureBox : public QWidget {
+public:
+    PictureBox(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.drawImage(0, 0, image_);
+    }
+
+private:
+    const QImage& image_;
+};
+
+QRect toQRect(const IntroRect& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+}  // namespace
+
 THistoryForm::THistoryForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("История"));
-    setClientSize(785, 441);
+    setClientSize(kClientWidth, kClientHeight);
+    // The story closes through the window's own close button.
+    setDialogStyle(true);
+    setRefuseClose(false);
+
+    historyPicture =
+        LoadWindowPicture(dataPath(assets::kWinIntro), kPictureWidth, kPictureHeight, kBackground)
+            .convertToFormat(QImage::Format_RGB32);
+    image1 = historyPicture;
+    screen = QImage(kClientWidth, kClientHeight, QImage::Format_RGB32);
+    screen.fill(kBackground);
+
+    Image1 = new PictureBox(image1, this);
+    Image1->setGeometry(1, 0, kPictureWidth, kPictureHeight);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(403, 0, 380, 442);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setTextInteractionFlags(Qt::NoTextInteraction);
+    QFont storyFont(QStringLiteral("DejaVu Sans Mono"));
+    storyFont.setStyleHint(QFont::TypeWriter);
+    storyFont.setPixelSize(15);
+    storyFont.setBold(true);
+    Memo1->setFont(storyFont);
+    QPalette pal = Memo1->palette();
+    pal.setColor(QPalette::Base, Qt::black);
+    pal.setColor(QPalette::Text, kStoryColour);
+    Memo1->setPalette(pal);
+    Memo1->setPlainText(QString::fromStdString(IntroStoryText())
+                            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // No caret in the text: whatever gives it the focus, the focus moves on.
+    Memo1->installEventFilter(this);
+    Memo1->viewport()->installEventFilter(this);
+
+    Button1 = new QPushButton(this);
+    Button1->setGeometry(88, 472, 32, 25);
+
+    Timer1 = new GameTimer(this, 100);
+    connect(Timer1, &QTimer::timeout, this, &THistoryForm::Timer1Timer);
+}
+
+bool THistoryForm::eventFilter(QObject* watched, QEvent* e) {
+    if ((watched == Memo1 || watched == Memo1->viewport()) && e->type() == QEvent::FocusIn)
+        Button1->setFocus();
+    return GameForm::eventFilter(watched, e);
+}
+
+void THistoryForm::FormShow() {
+    music.setFile(dataPath(assets::kMusicIntro));
+    music.open();
+    music.play();
+    Memo1->moveCursor(QTextCursor::Start);
+    Memo1->verticalScrollBar()->setValue(0);
+    // Every opening starts the picture over.
+    image1 = historyPicture;
+    screen.fill(kBackground);
+    Image1->show();
+    animation.start();
+    Timer1->tag = animation.tag;
+    Timer1->start();
+    Button1->setFocus();
+    update();
+}
+
+void THistoryForm::FormHide() {
+    Timer1->stop();
+    music.stop();
+}
+
+void THistoryForm::Timer1Timer() {
+    const IntroFrame f = animation.tick(kClientHeight, kPictureWidth, kPictureHeight);
+    Timer1->tag = animation.tag;
+    if (f.kind == IntroFrame::Kind::Finished) {
+        Image1->show();
+        return;
+    }
+    Image1->hide();
+    if (f.takeCanvas) historyCanvas = image1;
+    const QImage& from = f.kind == IntroFrame::Kind::Scroll ? historyPicture : historyCanvas;
+    for (QImage* onto : {&image1, &screen}) {
+        QPainter p(onto);
+        p.drawImage(toQRect(f.target), from, toQRect(f.source));
+    }
+    update();
+}
+
+void THistoryForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, screen);
 }

@@ -1,6 +1,14 @@
-// The game: fills the creature tables, creates every window once in the game's
-// order, shows the start window and runs until the player leaves.
+// The game: reads the command line, fills the creature tables, creates every
+// window once in the game's order, shows the start window and runs until the
+// player leaves.
+#include "shell/main.h"
+
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "adventure/Gold.h"
 #include "adventure/NotFind.h"
@@ -16,11 +24,12 @@
 #include "data/Session.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
+#include "platform/qt/Audio.h"
 #include "platform/qt/QtPlatform.h"
+#include "shell/CommandLine.h"
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/SAVEGAM.h"
-#include "shell/main.h"
 #include "towns/ArmyFree.h"
 #include "towns/ArmySee.h"
 #include "towns/NewWeek.h"
@@ -37,9 +46,42 @@ Session theSession;
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    const CommandLine cl = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    const std::string program = argc > 0 ? argv[0] : "vestran";
+    if (!cl.error.empty()) {
+        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), cl.error.c_str(),
+                     UsageText(program).c_str());
+        return 2;
+    }
+    if (cl.help) {
+        std::fputs(UsageText(program).c_str(), stdout);
+        return 0;
+    }
+    if (cl.version) {
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    }
+    if (cl.dataDir && !std::filesystem::is_directory(*cl.dataDir)) {
+        std::fprintf(stderr, "%s: --data-dir: no directory %s\n", program.c_str(),
+                     cl.dataDir->c_str());
+        return 2;
+    }
+    // The scale must be known before the application starts.
+    if (cl.scale) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*cl.scale));
+        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+            Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    }
+
+    std::vector<std::string> qtArgs = cl.rest;
+    std::vector<char*> qtArgv;
+    for (auto& a : qtArgs) qtArgv.push_back(a.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgs.size());
+    QApplication app(qtArgc, qtArgv.data());
     QApplication::setQuitOnLastWindowClosed(false);
-    setProgramDir(QCoreApplication::applicationDirPath().toStdString());
+    setProgramDir(cl.dataDir ? *cl.dataDir : QCoreApplication::applicationDirPath().toStdString());
+    if (cl.seed) Random::process().useSeedSequence(*cl.seed);
     FillTemplates();
 
     QtPlatform platform;
@@ -71,5 +113,7 @@ int main(int argc, char** argv) {
 
     GameForm::setMainWindow(f.start);
     f.start->showForm();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    audio::shutdown();
+    return status;
 }

@@ -1,6 +1,155 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "adventure/travel.h"
+#include "data/GameState.h"
+#include "data/NewGame.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "platform/Platform.h"
+#include "platform/Sound.h"
+#include "platform/qt/GameTimer.h"
+#include "shell/History.h"
+#include "shell/LoadGam.h"
+#include "shell/MyGraph.h"
 #include "shell/main.h"
+
+namespace {
+
+constexpr int kWidth = 505;
+constexpr int kHeight = 500;
+const QColor kSilver(192, 192, 192);
+
+// A label that answers a click (the web-site link).
+class LinkLabel : public QLabel {
+public:
+    LinkLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : QLabel(text, parent), onClick_(std::move(onClick)) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) onClick_();
+        QLabel::mouseReleaseEvent(e);
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+// The address as the link shows it: without the scheme and the closing slash.
+QString siteText() {
+    QString s = QString::fromUtf8(kHomePage);
+    s.remove(QStringLiteral("https://"));
+    s.remove(QStringLiteral("http://"));
+    while (s.endsWith('/')) s.chop(1);
+    return s;
+}
+
+}  // namespace
 
 TStartForm::TStartForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("ВЕСТРАН v1.4"));
-    setClientSize(505, 500);
+    setClientSize(kWidth, kHeight);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kSilver);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(0, 0, kWidth, kHeight);
+    Image1->setPixmap(QPixmap::fromImage(
+        LoadWindowPicture(dataPath(assets::kWinTitle), kWidth, kHeight, kSilver)));
+
+    Label1 = new LinkLabel(siteText(), this, [this] { Label1Click(); });
+    Label1->move(8, 480);
+    QFont linkFont = Label1->font();
+    linkFont.setBold(true);
+    linkFont.setUnderline(true);
+    Label1->setFont(linkFont);
+    Label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    Label1->setCursor(Qt::PointingHandCursor);
+    Label1->adjustSize();
+
+    QFont menuFont = font();
+    menuFont.setPixelSize(13);
+    menuFont.setBold(true);
+    auto button = [&](const char* caption, int x, int y, int w, int h,
+                      void (TStartForm::*click)()) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setGeometry(x, y, w, h);
+        b->setFont(menuFont);
+        b->setEnabled(false);
+        b->hide();
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+    Button5 = button("ИСТОРИЯ", 104, 176, 145, 33, &TStartForm::Button5Click);
+    Button6 = button("ЗАГРУЗИТЬ", 256, 176, 145, 33, &TStartForm::Button6Click);
+    Button8 = button("НОВАЯ ИГРА", 104, 216, 145, 33, &TStartForm::Button8Click);
+    Button7 = button("ВЫХОД", 256, 216, 145, 33, &TStartForm::Button7Click);
+    Button9 = button("КАК ИГРАТЬ", 176, 272, 153, 33, &TStartForm::Button9Click);
+    Button9->show();  // shown from the start, but disabled until the menu is ready
+
+    // The animation runs from creation: the start window is shown right away.
+    Timer1 = new GameTimer(this, 500, true);
+    connect(Timer1, &QTimer::timeout, this, &TStartForm::Timer1Timer);
+}
+
+void TStartForm::Timer1Timer() {
+    if (Timer1->tag == 16) {
+        for (QPushButton* b : {Button5, Button8, Button6, Button7, Button9}) b->setEnabled(true);
+        ctx.gs.soundOn = 1;
+        PlayWave(ctx.gs, ctx.platform, assets::kWavGold);
+        Timer1->stop();
+        return;
+    }
+    if (Button5->isHidden()) {
+        Timer1->setInterval(200);
+        Button5->show();
+    } else if (Button6->isHidden()) {
+        Button6->show();
+    } else if (Button7->isHidden()) {
+        Button7->show();
+    } else if (Button8->isHidden()) {
+        Timer1->setInterval(Timer1->interval() / 4);
+        Button8->show();
+    } else {
+        ++Timer1->tag;
+        auto shift = [](QPushButton* b, int dx, int dy) { b->move(b->x() + dx, b->y() + dy); };
+        shift(Button5, -4, -2);
+        shift(Button8, -4, 2);
+        shift(Button6, 4, -2);
+        shift(Button7, 4, 2);
+        shift(Button9, 0, 8);
+    }
+}
+
+void TStartForm::Button5Click() {
+    ctx.forms.history->showForm(this);
+}
+
+void TStartForm::Button6Click() {
+    ctx.forms.load->showForm(this);
+}
+
+void TStartForm::Button8Click() {
+    NewGame(ctx.gs, ctx.rnd, ctx.platform);
+    hide();
+    GameForm::setMainWindow(ctx.forms.tr);
+    ctx.forms.tr->recreateMiniMaps();
+    ctx.forms.tr->showForm();
+}
+
+void TStartForm::Button7Click() {
+    QApplication::quit();
+}
+
+void TStartForm::Button9Click() {
+    ctx.platform.openUrl(dataPath(assets::kReadMe));
+}
+
+void TStartForm::Label1Click() {
+    ctx.platform.openUrl(kHomePage);
 }

@@ -1,12 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFocusEvent>
 #include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 
+#include "data/GameState.h"
+#include "data/Session.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/qt/Audio.h"
+#include "platform/qt/GameTimer.h"
+#include "shell/History.h"
 #include "shell/MyGraph.h"
+#include "shell/main.h"
 
 namespace {
 
@@ -106,4 +120,240 @@ TEST(MyGraph, MissingWindowPictureIsAPlainColour) {
     QImage img = LoadWindowPicture("/nonexistent/title.png", 50, 40, QColor(192, 192, 192));
     EXPECT_EQ(img.size(), QSize(50, 40));
     EXPECT_EQ(img.pixel(10, 10), qRgb(192, 192, 192));
+}
+
+// ---- the start window's opening animation ----
+
+namespace {
+
+struct StartFixture {
+    GameState gs{};
+    Session session;
+    Random rnd{1};
+    HeadlessPlatform platform;
+    GameContext ctx{gs, session, rnd, platform, {}};
+};
+
+}  // namespace
+
+TEST(StartWindow, ButtonsAppearFanOutAndWakeUpOnlyAfterTheSixteenthMove) {
+    QTemporaryDir dir;
+    const std::string oldDir = programDir();
+    setProgramDir(dir.path().toStdString());
+    QDir(dir.path()).mkpath("Wav");
+    QFile gold(dir.filePath("Wav/Gold.Wav"));
+    ASSERT_TRUE(gold.open(QIODevice::WriteOnly));
+    gold.close();
+
+    auto* t = new StartFixture;
+    TStartForm start(t->ctx);
+    QPushButton* menu[] = {start.Button5, start.Button6, start.Button8, start.Button7};
+    auto enabledCount = [&] {
+        int n = 0;
+        for (QPushButton* b :
+             {start.Button5, start.Button6, start.Button8, start.Button7, start.Button9})
+            n += b->isEnabled();
+        return n;
+    };
+    EXPECT_EQ(start.Timer1->interval(), 500);
+    EXPECT_TRUE(start.Timer1->isActive());
+    for (QPushButton* b : menu) EXPECT_TRUE(b->isHidden());
+    EXPECT_FALSE(start.Button9->isHidden());
+    EXPECT_EQ(enabledCount(), 0);
+
+    // 500 ms: "ИСТОРИЯ", then every 200 ms "ЗАГРУЗИТЬ", "ВЫХОД", "НОВАЯ ИГРА".
+    start.Timer1Timer();
+    EXPECT_FALSE(start.Button5->isHidden());
+    EXPECT_EQ(start.Timer1->interval(), 200);
+    start.Timer1Timer();
+    EXPECT_FALSE(start.Button6->isHidden());
+    EXPECT_TRUE(start.Button7->isHidden());
+    start.Timer1Timer();
+    EXPECT_FALSE(start.Button7->isHidden());
+    EXPECT_TRUE(start.Button8->isHidden());
+    start.Timer1Timer();
+    EXPECT_FALSE(start.Button8->isHidden());
+    EXPECT_EQ(start.Timer1->interval(), 50);
+
+    for (int move = 1; move <= 16; ++move) {
+        start.Timer1Timer();
+        EXPECT_EQ(start.Timer1->tag, move);
+        EXPECT_EQ(enabledCount(), 0) << "after move " << move;
+        // A click on a disabled button does nothing.
+        start.Button9->click();
+        start.Button7->click();
+    }
+    EXPECT_TRUE(t->platform.urls.empty());
+    EXPECT_EQ(start.Button5->pos(), QPoint(104 - 64, 176 - 32));
+    EXPECT_EQ(start.Button8->pos(), QPoint(104 - 64, 216 + 32));
+    EXPECT_EQ(start.Button6->pos(), QPoint(256 + 64, 176 - 32));
+    EXPECT_EQ(start.Button7->pos(), QPoint(256 + 64, 216 + 32));
+    EXPECT_EQ(start.Button9->pos(), QPoint(176, 272 + 128));
+    EXPECT_TRUE(t->platform.sounds.empty());
+
+    start.Timer1Timer();
+    EXPECT_EQ(enabledCount(), 5);
+    EXPECT_FALSE(start.Timer1->isActive());
+    EXPECT_EQ(t->gs.soundOn, 1);
+    ASSERT_EQ(t->platform.sounds.size(), 1u);
+    EXPECT_EQ(t->platform.sounds[0], dataPath("Wav/Gold.Wav"));
+
+    start.Button9->click();
+    ASSERT_EQ(t->platform.urls.size(), 1u);
+    EXPECT_EQ(t->platform.urls[0], dir.filePath("ReadMe.htm").toStdString());
+    start.Label1Click();
+    EXPECT_EQ(t->platform.urls.back(), kHomePage);
+    delete t;
+    setProgramDir(oldDir);
+}
+
+TEST(StartWindow, MissingGoldSoundIsReportedAndTheMenuStillWakesUp) {
+    QTemporaryDir dir;
+    const std::string oldDir = programDir();
+    setProgramDir(dir.path().toStdString());
+    auto* t = new StartFixture;
+    TStartForm start(t->ctx);
+    for (int i = 0; i < 21; ++i) start.Timer1Timer();
+    EXPECT_TRUE(start.Button8->isEnabled());
+    EXPECT_TRUE(t->platform.sounds.empty());
+    ASSERT_EQ(t->platform.messages.size(), 1u);
+    EXPECT_EQ(t->platform.messages[0], "Can't gind file " + dataPath("Wav/Gold.Wav"));
+    delete t;
+    setProgramDir(oldDir);
+}
+
+// ---- the intro story ----
+
+TEST(IntroStory, PhasesFollowTheTagArithmetic) {
+    IntroAnimation a;
+    a.start();
+    // Phase 1: the picture moves up two pixels a tick until 441 + tag >= 510.
+    IntroFrame f = a.tick(441, 399, 500);
+    EXPECT_EQ(f.kind, IntroFrame::Kind::Scroll);
+    EXPECT_EQ(f.source, (IntroRect{0, 2, 399, 500}));
+    EXPECT_EQ(f.target, (IntroRect{0, 0, 399, 498}));
+    int scrolls = 1;
+    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Scroll) {
+        EXPECT_FALSE(f.takeCanvas);
+        ++scrolls;
+    }
+    EXPECT_EQ(scrolls, 35);  // tags 2..70
+    // Phase 2 starts in the same tick that ends phase 1: tag 1, then + 3.
+    EXPECT_TRUE(f.takeCanvas);
+    EXPECT_EQ(a.phase, 2);
+    EXPECT_EQ(f.source, (IntroRect{0, 0, 399, 500}));
+    EXPECT_EQ(f.target, (IntroRect{0, 0, 403, 504}));
+    int zooms = 1;
+    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Zoom) ++zooms;
+    EXPECT_EQ(zooms, 60);
+    EXPECT_EQ(a.zoom, 181);
+    // Phase 3: tag 1, then + 2; the canvas slides left, stretched by the zoom.
+    EXPECT_EQ(f.kind, IntroFrame::Kind::Slide);
+    EXPECT_EQ(f.source, (IntroRect{3, 0, 399, 500}));
+    EXPECT_EQ(f.target, (IntroRect{0, 0, 399 + 181 - 3, 500 + 181}));
+    int slides = 1;
+    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Slide) ++slides;
+    EXPECT_EQ(slides, 40);
+    EXPECT_EQ(a.tag, 81);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(a.tick(441, 399, 500).kind, IntroFrame::Kind::Finished);
+
+    a.start();
+    EXPECT_EQ(a.tick(441, 399, 500).kind, IntroFrame::Kind::Scroll);
+    EXPECT_EQ(a.tag, 2);
+}
+
+TEST(IntroStory, TextFitsTheWindowLines) {
+    const auto& lines = IntroStory();
+    EXPECT_GE(lines.size(), 35u);
+    EXPECT_LE(lines.size(), 45u);
+    std::string all;
+    for (const auto& line : lines) {
+        EXPECT_LE(QString::fromStdString(line).size(), 34) << line;
+        all += line;
+    }
+    for (const char* word : {"Вахнар", "Назг", "Заклинание", "Хранилищ", "трех раз"})
+        EXPECT_NE(all.find(word), std::string::npos) << word;
+    EXPECT_NE(IntroStoryText().find("\r\n"), std::string::npos);
+}
+
+TEST(IntroStory, WindowAnimatesAndStopsWhenClosed) {
+    auto* t = new StartFixture;
+    THistoryForm history(t->ctx);
+    history.showForm();
+    EXPECT_TRUE(history.Timer1->isActive());
+    EXPECT_EQ(history.Timer1->tag, 0);
+    EXPECT_FALSE(history.Image1->isHidden());
+    history.Timer1Timer();
+    EXPECT_TRUE(history.Image1->isHidden());
+    EXPECT_EQ(history.Timer1->tag, 2);
+    // The picture has moved up by two rows, on the window as in the control.
+    EXPECT_EQ(history.image1.pixel(5, 0), history.historyPicture.pixel(5, 2));
+    EXPECT_EQ(history.screen.pixel(5, 10), history.historyPicture.pixel(5, 12));
+
+    // Focus given to the text goes to the hidden button: no caret ever shows.
+    QFocusEvent in(QEvent::FocusIn);
+    QCoreApplication::sendEvent(history.Memo1, &in);
+    EXPECT_EQ(history.focusWidget(), history.Button1);
+
+    history.close();
+    EXPECT_FALSE(history.Timer1->isActive());
+    EXPECT_FALSE(history.music.playing());
+
+    history.showForm();
+    EXPECT_TRUE(history.Timer1->isActive());
+    EXPECT_EQ(history.animation.phase, 1);
+    EXPECT_EQ(history.Timer1->tag, 0);
+    EXPECT_EQ(history.image1, history.historyPicture);
+    history.hide();
+    delete t;
+}
+
+// ---- the music player without a sound device ----
+
+TEST(MidiPlayer, KeepsTimeAndReportsTheEndOnceThePieceHasStopped) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("short.mid");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    // 96 ticks a beat at 120 bpm; the track ends after 48 ticks: 250 ms.
+    const char bytes[] = {'M', 'T', 'h', 'd', 0,   0, 0, 6, 0, 0,  0,      1,    0,
+                          96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 48, '\xff', 0x2f, 0};
+    f.write(bytes, sizeof bytes);
+    f.close();
+
+    MidiPlayer player;
+    player.setFile(dir.filePath("missing.mid").toStdString());
+    EXPECT_FALSE(player.open());
+    player.play();
+    EXPECT_FALSE(player.playing());
+
+    player.setFile(path.toStdString());
+    ASSERT_TRUE(player.open());
+    EXPECT_EQ(player.position(), 0);
+    EXPECT_EQ(player.length(), 250);
+    player.seek(1);
+    player.play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_GE(player.position(), 1);
+    EXPECT_LT(player.position(), player.length());
+    QThread::msleep(300);
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(player.position(), player.length());
+
+    // Stop keeps the place, seek moves it; a stopped player is not "at the end".
+    player.play();
+    EXPECT_TRUE(player.playing());
+    player.stop();
+    EXPECT_LT(player.position(), player.length());
+    player.seek(0);
+    EXPECT_EQ(player.position(), 0);
+
+    // One piece at a time: a second player silences the first.
+    MidiPlayer other;
+    other.setFile(path.toStdString());
+    ASSERT_TRUE(other.open());
+    player.play();
+    other.play();
+    EXPECT_FALSE(player.playing());
+    EXPECT_TRUE(other.playing());
 }

@@ -1,17 +1,131 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QShortcut>
+
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "shell/CommandLine.h"
 #include "shell/main.h"
 
-TEST(Startup, StartWindowHasItsCaption) {
-    static GameState gs{};
+namespace {
+
+struct Context {
+    GameState gs{};
     Session session;
-    Random rnd(1);
+    Random rnd{1};
     HeadlessPlatform platform;
     GameContext ctx{gs, session, rnd, platform, {}};
-    TStartForm start(ctx);
-    EXPECT_EQ(start.windowTitle().toStdString(), "ВЕСТРАН v1.4");
+};
+
+class Dialog : public GameForm {
+public:
+    explicit Dialog(GameContext& c) : GameForm(c) { setClientSize(100, 80); }
+    void refuse(bool r) { setRefuseClose(r); }
+    void onEscape(std::function<void()> f) { setEscapeAction(std::move(f)); }
+    int shows = 0, closes = 0, hides = 0;
+
+protected:
+    void FormShow() override { ++shows; }
+    void FormClose() override { ++closes; }
+    void FormHide() override { ++hides; }
+};
+
+}  // namespace
+
+TEST(Startup, StartWindowHasItsCaptionAndSize) {
+    auto* c = new Context;
+    {
+        TStartForm start(c->ctx);
+        EXPECT_EQ(start.windowTitle().toStdString(), "ВЕСТРАН v1.4");
+        EXPECT_EQ(start.size(), QSize(505, 500));
+        EXPECT_EQ(start.Button8->text().toStdString(), "НОВАЯ ИГРА");
+        EXPECT_EQ(start.Button8->font().pixelSize(), 13);
+        EXPECT_TRUE(start.Button8->font().bold());
+    }
+    delete c;
+}
+
+TEST(Startup, CommandLine) {
+    auto cl = ParseCommandLine({"vestran", "--seed", "42", "--data-dir=/tmp/x", "--scale", "1.3",
+                                "-platform", "offscreen"});
+    EXPECT_TRUE(cl.error.empty()) << cl.error;
+    EXPECT_EQ(cl.seed, 42u);
+    EXPECT_EQ(cl.dataDir, "/tmp/x");
+    EXPECT_EQ(cl.scale, 1.5);
+    EXPECT_EQ(cl.rest, (std::vector<std::string>{"vestran", "-platform", "offscreen"}));
+
+    EXPECT_TRUE(ParseCommandLine({"vestran", "--help"}).help);
+    EXPECT_TRUE(ParseCommandLine({"vestran", "--version"}).version);
+    for (auto bad : std::vector<std::vector<std::string>>{{"v", "--seed"},
+                                                          {"v", "--seed", "-3"},
+                                                          {"v", "--seed", "12x"},
+                                                          {"v", "--scale", "abc"},
+                                                          {"v", "--scale", "0"},
+                                                          {"v", "--data-dir", ""},
+                                                          {"v", "--sead", "1"}})
+        EXPECT_FALSE(ParseCommandLine(bad).error.empty()) << bad[1];
+
+    EXPECT_EQ(RoundScale("2"), 2.0);
+    EXPECT_EQ(RoundScale("1.74"), 1.5);
+    EXPECT_EQ(RoundScale("1.75"), 2.0);
+    EXPECT_EQ(RoundScale("0.1"), 0.5);
+    EXPECT_EQ(RoundScale("9"), 4.0);
+    EXPECT_FALSE(RoundScale("nan").has_value());
+}
+
+TEST(Dialogs, OpenerStaysDisabledUntilTheLastWindowItOpenedHides) {
+    auto* c = new Context;
+    {
+        Dialog map(c->ctx), a(c->ctx), b(c->ctx), locked(c->ctx);
+        map.showForm();
+        EXPECT_EQ(map.shows, 1);
+        a.showForm(&map);
+        EXPECT_FALSE(map.isEnabled());
+        EXPECT_EQ(a.opener(), &map);
+        b.showForm(&map);
+        a.hide();
+        EXPECT_FALSE(map.isEnabled()) << "b is still shown";
+        EXPECT_EQ(a.hides, 1);
+        b.hide();
+        EXPECT_TRUE(map.isEnabled());
+
+        // Showing a shown window again neither reruns its show nor holds a second opener.
+        a.showForm(&map);
+        a.showForm(&b);
+        EXPECT_EQ(a.shows, 2);
+        EXPECT_TRUE(b.isEnabled());
+        a.hide();
+        EXPECT_TRUE(map.isEnabled());
+
+        // A window disabled for its own reasons stays so.
+        locked.setEnabled(false);
+        a.showForm(&locked);
+        a.hide();
+        EXPECT_FALSE(locked.isEnabled());
+        map.hide();
+    }
+    delete c;
+}
+
+TEST(Dialogs, OwnCloseAlwaysWorksAndRunsTheCloseHook) {
+    auto* c = new Context;
+    {
+        Dialog d(c->ctx);
+        d.showForm();
+        EXPECT_TRUE(d.close());  // refusing applies to the window system only
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.closes, 1);
+        EXPECT_EQ(d.hides, 1);
+
+        int escapes = 0;
+        d.onEscape([&] { ++escapes; });
+        d.onEscape([&] { escapes += 10; });  // replaces, does not add a second shortcut
+        EXPECT_EQ(d.findChildren<QShortcut*>().size(), 1);
+    }
+    delete c;
 }
