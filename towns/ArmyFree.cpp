@@ -1,6 +1,52 @@
 #include "towns/ArmyFree.h"
 
+#include <QPainter>
+#include <QPushButton>
+
+#include "data/GameState.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "shell/MyGraph.h"
+#include "towns/ArmySee.h"
+#include "towns/FormLook.h"
+#include "towns/TownRules.h"
+
 TArmyFreeForm::TArmyFreeForm(GameContext& c) : GameForm(c) {
-    setWindowTitle(QStringLiteral("Уволить"));
     setClientSize(290, 134);
+    Button1 = new QPushButton(QStringLiteral("ДА"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(32, 104, 75, 25);
+    Button1->setFont(look::sans(12));
+    Button2 = new QPushButton(QStringLiteral("НЕТ"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(184, 104, 75, 25);
+    Button2->setFont(look::sans(12));
+    connect(Button1, &QPushButton::clicked, this, &TArmyFreeForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TArmyFreeForm::Button2Click);
+    setEscapeAction([this] { Button2Click(); });
+}
+
+void TArmyFreeForm::FormShow() {
+    if (background_.isNull())
+        background_ =
+            LoadWindowPicture(dataPath(assets::kWinDismiss), 290, 134, QColor(120, 90, 60));
+    const int slot = ctx.forms.army ? ctx.forms.army->selectedSlot() : 0;
+    setWindowTitle(QString::fromStdString(dismissQuestion(ctx.gs, slot)));
+    Button2->setFocus();
+}
+
+void TArmyFreeForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, background_);
+}
+
+void TArmyFreeForm::Button1Click() {
+    if (ctx.forms.army) dismissSlot(ctx.gs, ctx.forms.army->selectedSlot());
+    Button2Click();
+}
+
+void TArmyFreeForm::Button2Click() {
+    if (ctx.forms.army) ctx.forms.army->ListBox1DblClick();
+    hide();  // gives the army window back its input and focus
+    if (ctx.forms.army) ctx.forms.army->selectSlot(ctx.forms.army->selectedSlot());
 }

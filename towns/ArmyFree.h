@@ -1,11 +1,26 @@
-// Placeholder until the window is built: it exists so that start-up creates
-// every window in the game's order.
+// The question before a troop is dismissed from the army.
 #pragma once
 
+#include <QImage>
+
 #include "platform/qt/GameForm.h"
+
+class QPushButton;
 
 class TArmyFreeForm : public GameForm {
     Q_OBJECT
 public:
     explicit TArmyFreeForm(GameContext& ctx);
+
+    void Button1Click();  // "ДА"
+    void Button2Click();  // "НЕТ"
+
+protected:
+    void FormShow() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage background_;
+    QPushButton* Button1;
+    QPushButton* Button2;
 };

@@ -5,8 +5,8 @@
 #include "data/GameState.h"
 
 std::string relationWord(int value) {
-    static const char* words[] = {"ненависть", "враждебно", "плохо",
-                                  "нейтрально", "хорошо",   "отлично"};
+    static const char* words[] = {"ненависть",  "враждебно", "плохо",
+                                  "нейтрально", "хорошо",    "отлично"};
     return words[std::clamp(value, 0, 5)];
 }
 

@@ -1,11 +1,21 @@
-// Placeholder until the window is built: it exists so that start-up creates
-// every window in the game's order.
+// The town list: every town the hero knows, by continent and map order.
 #pragma once
 
 #include "platform/qt/GameForm.h"
+
+class QPlainTextEdit;
 
 class TTInfoForm : public GameForm {
     Q_OBJECT
 public:
     explicit TTInfoForm(GameContext& ctx);
+
+    void Button1Click();  // hide
+    QString text() const;
+
+protected:
+    void FormShow() override;
+
+private:
+    QPlainTextEdit* Memo1;
 };

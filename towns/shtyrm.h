@@ -1,11 +1,33 @@
-// Placeholder until the window is built: it exists so that start-up creates
-// every window in the game's order.
+// The vault window: who guards the town's Knowledge Vault, which races a
+// victory pleases or angers, and the start of the storm.
 #pragma once
 
+#include <QImage>
+
 #include "platform/qt/GameForm.h"
+
+struct TownRecord;
+
+class QLabel;
+class QPushButton;
 
 class TShtyrmForm : public GameForm {
     Q_OBJECT
 public:
     explicit TShtyrmForm(GameContext& ctx);
+
+    void Button1Click();  // start the storm
+    void Button2Click();  // cancel
+
+protected:
+    void FormShow() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    const TownRecord* enteredTown() const;
+
+    QImage background_;
+    QLabel* Label1;
+    QPushButton* Button1;
+    QPushButton* Button2;
 };

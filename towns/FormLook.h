@@ -1,0 +1,73 @@
+// Small helpers shared by the town and army windows: fonts, colours and the
+// game's texts made ready for Qt labels.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+namespace look {
+
+// The game's texts break lines with CR LF (and sometimes LF CR); a label wants LF.
+inline QString shown(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    s.remove(QChar('\r'));
+    return s;
+}
+
+// "Courier" of the original windows.
+inline QFont courier(int pixels, bool bold = true) {
+    QFont f(QStringLiteral("DejaVu Sans Mono"));
+    f.setStyleHint(QFont::Monospace);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+inline QFont sans(int pixels, bool bold = true) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+inline void setTextColour(QWidget* w, QColor c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    w->setPalette(p);
+}
+
+inline void setBackground(QWidget* w, QColor c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Base, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// A label at a fixed place; `size` empty means it sizes itself to its text.
+inline QLabel* label(QWidget* parent, const char* name, int x, int y, int w = 0, int h = 0) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    if (w > 0 && h > 0)
+        l->setGeometry(x, y, w, h);
+    else
+        l->move(x, y);
+    return l;
+}
+
+// Sets a self-sizing label's text and fits it.
+inline void setAutoText(QLabel* l, const QString& text) {
+    l->setText(text);
+    l->adjustSize();
+}
+
+}  // namespace look
