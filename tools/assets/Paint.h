@@ -1,0 +1,55 @@
+// Drawing helpers shared by every art family: seeded noise, storybook shading with
+// the light from the upper left, and the sprite finish (1-bit transparency plus the
+// dark warm outline every figure wears).
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdint>
+
+namespace gen {
+
+inline const QColor kOutline(44, 26, 18);
+
+// A transparent 32-bit canvas.
+QImage canvas(int w, int h);
+// A painter with antialiasing on.
+void beginPaint(QPainter& p, QImage& img);
+
+// Deterministic hash noise in 0..1.
+float hash01(int x, int y, int seed);
+// Smooth value noise in 0..1; with period > 0 it wraps every `period` lattice steps.
+float vnoise(float x, float y, int seed, int period = 0);
+// Three octaves of value noise, 0..1; wraps when period > 0 (in lattice steps of
+// the first octave).
+float fbm(float x, float y, int seed, int period = 0);
+
+QColor mix(const QColor& a, const QColor& b, float t);
+QColor shadeOf(const QColor& c, float f);  // f > 1 lighter, < 1 darker
+
+// Fills a path with the base colour lit from the upper left: a soft highlight near
+// the upper-left of its bounds and a darker lower-right.
+void shadeFill(QPainter& p, const QPainterPath& path, const QColor& base, float strength = 0.35f);
+// shadeFill plus an outline stroke of the given width.
+void shapeFill(QPainter& p, const QPainterPath& path, const QColor& base, float outline = 1.0f,
+               float strength = 0.35f);
+void ellipseFill(QPainter& p, QPointF c, float rx, float ry, const QColor& base,
+                 float outline = 1.0f);
+// A thick line with rounded caps (arms, legs, shafts) with an outline.
+void limb(QPainter& p, QPointF a, QPointF b, float width, const QColor& c, float outline = 1.0f);
+
+// Varies the brightness of every opaque pixel a little with noise: painted texture.
+void brushTexture(QImage& img, float amount, float scale, int seed);
+
+// A shadow on the ground: every other pixel of an ellipse, so that it reads as a
+// translucent darkening over whatever lies below.
+void groundShadow(QImage& layer, QRectF ellipse, const QColor& c = QColor(20, 22, 12));
+
+// The sprite finish: alpha becomes 0 or 255, a `thickness`-pixel outline surrounds
+// the figure, and the result is laid over `under` (shadows, glows: no outline).
+QImage finishSprite(const QImage& body, int thickness = 1, const QImage* under = nullptr,
+                    const QColor& outline = kOutline);
+
+}  // namespace gen

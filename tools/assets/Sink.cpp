@@ -1,0 +1,149 @@
+#include <QBuffer>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "platform/PicCodec.h"
+#include "tools/assets/Gen.h"
+#include "tools/assets/Palette.h"
+
+namespace gen {
+
+namespace {
+
+const QRgb kKey = qRgb(255, 0, 255);
+
+void put16(std::string& s, uint32_t v) {
+    s += char(v & 0xFF);
+    s += char((v >> 8) & 0xFF);
+}
+void put32(std::string& s, uint32_t v) {
+    put16(s, v & 0xFFFF);
+    put16(s, v >> 16);
+}
+
+// Headers of a bottom-up BMP with `bpp` bits per pixel and `colours` palette entries.
+std::string bmpHeader(int w, int h, int bpp, int colours, size_t rowBytes) {
+    uint32_t pixels = uint32_t(rowBytes * h);
+    uint32_t offset = 14 + 40 + 4 * colours;
+    std::string s;
+    s += "BM";
+    put32(s, offset + pixels);
+    put32(s, 0);
+    put32(s, offset);
+    put32(s, 40);
+    put32(s, uint32_t(w));
+    put32(s, uint32_t(h));
+    put16(s, 1);
+    put16(s, uint32_t(bpp));
+    put32(s, 0);
+    put32(s, pixels);
+    put32(s, 2835);
+    put32(s, 2835);
+    put32(s, uint32_t(colours));
+    put32(s, uint32_t(colours));
+    return s;
+}
+
+}  // namespace
+
+Sink::Sink(std::string root, std::vector<std::string> only)
+    : root_(std::move(root)), only_(std::move(only)) {
+    if (!root_.empty() && root_.back() != '/') root_ += '/';
+}
+
+bool Sink::wanted(const std::string& rel) const {
+    if (only_.empty()) return true;
+    for (const auto& p : only_)
+        if (rel.compare(0, p.size(), p) == 0) return true;
+    return false;
+}
+
+void Sink::writeFile(const std::string& rel, const std::string& data) {
+    std::filesystem::path p = std::filesystem::path(root_) / rel;
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    f.write(data.data(), std::streamsize(data.size()));
+    if (!f) throw std::runtime_error("cannot write " + p.string());
+    written_.insert(rel);
+}
+
+void Sink::pic(const std::string& rel, const QImage& src, PicKind kind,
+               const std::vector<QRgb>* shared) {
+    if (!wanted(rel)) return;
+    QImage img = src.convertToFormat(QImage::Format_ARGB32);
+    const int w = img.width(), h = img.height();
+    std::vector<QRgb> pal;
+    int first = 0, key = -1;
+    if (kind == PicKind::Sprite) {
+        if (qAlpha(img.pixel(1, 1)) >= 128)
+            throw std::runtime_error(rel + ": a sprite must be transparent at (1,1)");
+        pal.push_back(kKey);
+        for (QRgb c : buildPalette({&img}, 255)) {
+            // Nothing drawn may take the key colour, or it would vanish in the game.
+            if ((c & 0xFFFFFF) == (kKey & 0xFFFFFF)) c = qRgb(250, 6, 250);
+            pal.push_back(c);
+        }
+        first = 1;
+        key = 0;
+    } else {
+        pal = shared ? *shared : buildPalette({&img}, 256);
+    }
+    std::vector<uint8_t> idx = mapToPalette(img, pal, first, key);
+
+    const size_t rowBytes = (size_t(w) + 3) & ~size_t(3);
+    std::vector<uint8_t> rows(rowBytes * h, 0);
+    for (int y = 0; y < h; ++y)
+        std::copy(idx.begin() + size_t(y) * w, idx.begin() + size_t(y + 1) * w,
+                  rows.begin() + size_t(y) * rowBytes);
+    EncodeRows(rows.data(), w, h, std::ptrdiff_t(rowBytes));
+
+    std::string out = bmpHeader(w, h, 8, int(pal.size()), rowBytes);
+    for (QRgb c : pal) {
+        out += char(qBlue(c));
+        out += char(qGreen(c));
+        out += char(qRed(c));
+        out += char(0);
+    }
+    for (int y = h - 1; y >= 0; --y)
+        out.append(reinterpret_cast<const char*>(rows.data() + size_t(y) * rowBytes), rowBytes);
+    writeFile(rel, out);
+}
+
+void Sink::bmp24(const std::string& rel, const QImage& src) {
+    if (!wanted(rel)) return;
+    QImage img = src.convertToFormat(QImage::Format_RGB32);
+    const int w = img.width(), h = img.height();
+    const size_t rowBytes = (size_t(w) * 3 + 3) & ~size_t(3);
+    std::string out = bmpHeader(w, h, 24, 0, rowBytes);
+    for (int y = h - 1; y >= 0; --y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        std::string r;
+        for (int x = 0; x < w; ++x) {
+            r += char(qBlue(row[x]));
+            r += char(qGreen(row[x]));
+            r += char(qRed(row[x]));
+        }
+        r.resize(rowBytes, '\0');
+        out += r;
+    }
+    writeFile(rel, out);
+}
+
+void Sink::png(const std::string& rel, const QImage& src) {
+    if (!wanted(rel)) return;
+    QImage img = src.hasAlphaChannel() ? src.convertToFormat(QImage::Format_ARGB32)
+                                       : src.convertToFormat(QImage::Format_RGB32);
+    QByteArray ba;
+    QBuffer buf(&ba);
+    buf.open(QIODevice::WriteOnly);
+    if (!img.save(&buf, "PNG")) throw std::runtime_error("cannot encode " + rel);
+    writeFile(rel, std::string(ba.constData(), size_t(ba.size())));
+}
+
+void Sink::bytes(const std::string& rel, const std::string& data) {
+    if (!wanted(rel)) return;
+    writeFile(rel, data);
+}
+
+}  // namespace gen
