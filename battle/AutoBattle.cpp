@@ -1,0 +1,73 @@
+#include "battle/AutoBattle.h"
+
+#include "data/GameState.h"
+#include "data/Session.h"
+
+namespace battle {
+
+void RecordingView::status(const std::string& text) {
+    if (keepLog) statuses.push_back(text);
+}
+
+void RecordingView::sound(const std::string& relativePath) {
+    if (keepLog) sounds.push_back(relativePath);
+}
+
+void RecordingView::frame(FrameKind kind, int n, Cell cell) {
+    if (keepLog)
+        events.push_back(std::string(kind == FrameKind::Impact ? "boom" : "shot") +
+                         std::to_string(n) + "@" + std::to_string(cell.x) + "," +
+                         std::to_string(cell.y));
+}
+
+void RecordingView::shotLine(Cell from, Cell to) {
+    if (keepLog)
+        events.push_back("line " + std::to_string(from.x) + "," + std::to_string(from.y) + "->" +
+                         std::to_string(to.x) + "," + std::to_string(to.y));
+}
+
+void RecordingView::battleOver(bool won) {
+    ++overCalls;
+    heroWon = won;
+    shown = false;
+    clock = false;
+}
+
+AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, RecordingView& view,
+                                int maxRounds, bool reseed) {
+    view.shown = true;
+    BattleEngine engine(gs, session, rnd, view);
+    engine.Setup(reseed);
+    // The clock's first tick deals the first round; the computer's side plays
+    // until a hero stack gets the turn, which the loop then plays in its place.
+    engine.Tick();
+    int idle = 0;
+    while (engine.outcome == Outcome::Running && engine.round() <= maxRounds) {
+        if (engine.activeHeroCode() != 0) {
+            idle = 0;
+            engine.SideTurn(kHeroSide);
+            continue;
+        }
+        // Nobody holds the turn: let the clock run (it ends an emptied battle).
+        // Stacks that can never act (no speed, no reaction) would leave the
+        // battle stuck; that counts as a draw rather than a hang.
+        engine.Tick();
+        if (engine.outcome == Outcome::Running && engine.activeHeroCode() == 0) {
+            engine.Continue();
+            if (++idle > 2) break;
+        }
+    }
+    AutoBattleResult r;
+    r.rounds = engine.round();
+    r.winner = engine.outcome == Outcome::Victory  ? Winner::Hero
+               : engine.outcome == Outcome::Defeat ? Winner::Enemy
+                                                   : Winner::Draw;
+    for (int k = 1; k <= kSlots; ++k) {
+        r.heroLeft[k - 1] = session.sides.hero(k).count;
+        r.enemyLeft[k - 1] = session.sides.enemy(k).count;
+    }
+    view.shown = false;
+    return r;
+}
+
+}  // namespace battle
