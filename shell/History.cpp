@@ -8,6 +8,7 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/qt/GameTimer.h"
+#include "platform/qt/PictureBox.h"
 #include "shell/MyGraph.h"
 
 namespace {
@@ -18,21 +19,6 @@ constexpr int kPictureWidth = 399;
 constexpr int kPictureHeight = 500;
 const QColor kBackground(0, 64, 64);       // the window's dark teal
 const QColor kStoryColour(232, 200, 120);  // old gold on black
-
-// The picture control: draws the image it is given, nothing else.
-class PictureBox : public QWidget {
-public:
-    PictureBox(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.drawImage(0, 0, image_);
-    }
-
-private:
-    const QImage& image_;
-};
 
 QRect toQRect(const IntroRect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
@@ -50,11 +36,10 @@ THistoryForm::THistoryForm(GameContext& c) : GameForm(c) {
     historyPicture =
         LoadWindowPicture(dataPath(assets::kWinIntro), kPictureWidth, kPictureHeight, kBackground)
             .convertToFormat(QImage::Format_RGB32);
-    image1 = historyPicture;
     screen = QImage(kClientWidth, kClientHeight, QImage::Format_RGB32);
     screen.fill(kBackground);
 
-    Image1 = new PictureBox(image1, this);
+    Image1 = new PictureBox(this, historyPicture);
     Image1->setGeometry(1, 0, kPictureWidth, kPictureHeight);
 
     Memo1 = new QPlainTextEdit(this);
@@ -99,7 +84,7 @@ void THistoryForm::FormShow() {
     Memo1->moveCursor(QTextCursor::Start);
     Memo1->verticalScrollBar()->setValue(0);
     // Every opening starts the picture over.
-    image1 = historyPicture;
+    Image1->setImage(historyPicture);
     screen.fill(kBackground);
     Image1->show();
     animation.start();
@@ -122,12 +107,13 @@ void THistoryForm::Timer1Timer() {
         return;
     }
     Image1->hide();
-    if (f.takeCanvas) historyCanvas = image1;
+    if (f.takeCanvas) historyCanvas = Image1->image();
     const QImage& from = f.kind == IntroFrame::Kind::Scroll ? historyPicture : historyCanvas;
-    for (QImage* onto : {&image1, &screen}) {
+    for (QImage* onto : {&Image1->canvas(), &screen}) {
         QPainter p(onto);
         p.drawImage(toQRect(f.target), from, toQRect(f.source));
     }
+    Image1->update();
     update();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/qt/GameForm.h"
 #include "shell/HistoryRules.h"
 
+class PictureBox;
 class QPlainTextEdit;
 class QPushButton;
 class GameTimer;
@@ -19,7 +20,7 @@ public:
 
     void Timer1Timer();
 
-    QWidget* Image1 = nullptr;  // the picture control (shows `image1`)
+    PictureBox* Image1 = nullptr;  // the picture control
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button1 = nullptr;  // outside the visible area; takes the focus
     GameTimer* Timer1 = nullptr;
@@ -27,7 +28,6 @@ public:
 
     QImage historyPicture;  // the title picture as shipped
     QImage historyCanvas;   // the picture control's content when phase 1 ended
-    QImage image1;          // what the picture control shows
     QImage screen;          // what has been drawn onto the window
     IntroAnimation animation;
 

@@ -6,6 +6,7 @@
 #include "platform/qt/GameForm.h"
 
 class QLabel;
+class PictureBox;
 class QPushButton;
 class GameTimer;
 
@@ -24,7 +25,7 @@ public:
     void Button9Click();  // "КАК ИГРАТЬ"
     void Label1Click();   // the web site
 
-    QLabel* Image1 = nullptr;
+    PictureBox* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* Button5 = nullptr;
     QPushButton* Button6 = nullptr;

@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/Sound.h"
 #include "platform/qt/GameTimer.h"
+#include "platform/qt/PictureBox.h"
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/MyGraph.h"
@@ -57,10 +58,9 @@ TStartForm::TStartForm(GameContext& c) : GameForm(c) {
     setPalette(pal);
     setAutoFillBackground(true);
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureBox(
+        this, LoadWindowPicture(dataPath(assets::kWinTitle), kWidth, kHeight, kSilver));
     Image1->setGeometry(0, 0, kWidth, kHeight);
-    Image1->setPixmap(QPixmap::fromImage(
-        LoadWindowPicture(dataPath(assets::kWinTitle), kWidth, kHeight, kSilver)));
 
     Label1 = new LinkLabel(siteText(), this, [this] { Label1Click(); });
     Label1->move(8, 480);

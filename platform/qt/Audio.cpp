@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -49,8 +51,19 @@ bool ready() {
                 Mix_SetSoundFonts(sf);
                 break;
             }
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-            Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        // The sound libraries below SDL report every driver they try on stderr;
+        // the player gets one line from the game instead.
+        std::fflush(stderr);
+        const int savedErr = ::dup(2);
+        const int devNull = ::open("/dev/null", O_WRONLY);
+        if (savedErr >= 0 && devNull >= 0) ::dup2(devNull, 2);
+        const bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+                            Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
+        std::fflush(stderr);
+        if (savedErr >= 0 && devNull >= 0) ::dup2(savedErr, 2);
+        if (devNull >= 0) ::close(devNull);
+        if (savedErr >= 0) ::close(savedErr);
+        if (!opened) {
             std::fprintf(stderr, "vestran: no audio device (%s); playing without sound\n",
                          SDL_GetError());
             device = Device::Missing;

@@ -20,12 +20,27 @@ quint64 nextShowOrder() {
 
 // An opener stays disabled while any window it opened is shown. The count lives
 // on the opener, with whether it was enabled before the first hold.
+//
+// A disabled window keeps its looks, as on the game's first platform, where
+// disabling a window only stopped its input: while held, the opener's disabled
+// colours are its normal ones.
 constexpr const char* kHolds = "vestranHolds";
 constexpr const char* kWasEnabled = "vestranWasEnabled";
+constexpr const char* kPalette = "vestranPalette";
 
 void hold(QWidget* w) {
     const int n = w->property(kHolds).toInt();
-    if (n == 0) w->setProperty(kWasEnabled, w->isEnabled());
+    if (n == 0) {
+        w->setProperty(kWasEnabled, w->isEnabled());
+        w->setProperty(kPalette,
+                       w->testAttribute(Qt::WA_SetPalette) ? QVariant(w->palette()) : QVariant());
+        QPalette p = w->palette();
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto role = static_cast<QPalette::ColorRole>(r);
+            p.setBrush(QPalette::Disabled, role, p.brush(QPalette::Active, role));
+        }
+        w->setPalette(p);
+    }
     w->setProperty(kHolds, n + 1);
     w->setEnabled(false);
 }
@@ -33,7 +48,15 @@ void hold(QWidget* w) {
 void release(QWidget* w) {
     const int n = w->property(kHolds).toInt() - 1;
     w->setProperty(kHolds, n > 0 ? n : 0);
-    if (n <= 0) w->setEnabled(w->property(kWasEnabled).toBool());
+    if (n > 0) return;
+    w->setEnabled(w->property(kWasEnabled).toBool());
+    const QVariant own = w->property(kPalette);
+    if (own.isValid()) {
+        w->setPalette(own.value<QPalette>());
+    } else {
+        w->setPalette(QPalette());
+        w->setAttribute(Qt::WA_SetPalette, false);
+    }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/Audio.h"
 #include "platform/qt/GameTimer.h"
+#include "platform/qt/PictureBox.h"
 #include "shell/History.h"
 #include "shell/MyGraph.h"
 #include "shell/main.h"
@@ -287,7 +288,7 @@ TEST(IntroStory, WindowAnimatesAndStopsWhenClosed) {
     EXPECT_TRUE(history.Image1->isHidden());
     EXPECT_EQ(history.Timer1->tag, 2);
     // The picture has moved up by two rows, on the window as in the control.
-    EXPECT_EQ(history.image1.pixel(5, 0), history.historyPicture.pixel(5, 2));
+    EXPECT_EQ(history.Image1->image().pixel(5, 0), history.historyPicture.pixel(5, 2));
     EXPECT_EQ(history.screen.pixel(5, 10), history.historyPicture.pixel(5, 12));
 
     // Focus given to the text goes to the hidden button: no caret ever shows.
@@ -303,7 +304,7 @@ TEST(IntroStory, WindowAnimatesAndStopsWhenClosed) {
     EXPECT_TRUE(history.Timer1->isActive());
     EXPECT_EQ(history.animation.phase, 1);
     EXPECT_EQ(history.Timer1->tag, 0);
-    EXPECT_EQ(history.image1, history.historyPicture);
+    EXPECT_EQ(history.Image1->image(), history.historyPicture);
     history.hide();
     delete t;
 }

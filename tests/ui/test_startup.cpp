@@ -84,8 +84,11 @@ TEST(Dialogs, OpenerStaysDisabledUntilTheLastWindowItOpenedHides) {
         Dialog map(c->ctx), a(c->ctx), b(c->ctx), locked(c->ctx);
         map.showForm();
         EXPECT_EQ(map.shows, 1);
+        const QColor normalText = map.palette().color(QPalette::Active, QPalette::WindowText);
         a.showForm(&map);
         EXPECT_FALSE(map.isEnabled());
+        // Disabled behind a dialog, but it keeps its looks.
+        EXPECT_EQ(map.palette().color(QPalette::Disabled, QPalette::WindowText), normalText);
         EXPECT_EQ(a.opener(), &map);
         b.showForm(&map);
         a.hide();
@@ -93,6 +96,7 @@ TEST(Dialogs, OpenerStaysDisabledUntilTheLastWindowItOpenedHides) {
         EXPECT_EQ(a.hides, 1);
         b.hide();
         EXPECT_TRUE(map.isEnabled());
+        EXPECT_FALSE(map.testAttribute(Qt::WA_SetPalette));
 
         // Showing a shown window again neither reruns its show nor holds a second opener.
         a.showForm(&map);
