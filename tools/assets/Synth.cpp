@@ -120,17 +120,20 @@ Buf brass(double seconds, double f, double attack, double release, double bright
 
 std::string wavFile(Buf b) {
     auto& s = b.data();
-    float peak = 0;
-    for (float v : s) peak = std::max(peak, std::fabs(v));
-    const float target = 0.708f;  // -3 dBFS
-    float g = peak > 0 ? target / peak : 0;
+    // Fade first, then normalise: a sharp attack inside the fade must not leave the
+    // sound quieter than the rest.
     const size_t fade = kRate * 5 / 1000;
     for (size_t i = 0; i < s.size(); ++i) {
         float f = 1;
         if (i < fade) f = float(i) / fade;
         if (s.size() - 1 - i < fade) f = std::min(f, float(s.size() - 1 - i) / fade);
-        s[i] *= g * f;
+        s[i] *= f;
     }
+    float peak = 0;
+    for (float v : s) peak = std::max(peak, std::fabs(v));
+    const float target = 0.708f;  // -3 dBFS
+    const float g = peak > 0 ? target / peak : 0;
+    for (float& v : s) v *= g;
     auto put = [](std::string& o, uint32_t v, int n) {
         for (int i = 0; i < n; ++i) o += char((v >> (8 * i)) & 0xFF);
     };
