@@ -133,3 +133,28 @@ TEST(Dialogs, OwnCloseAlwaysWorksAndRunsTheCloseHook) {
     }
     delete c;
 }
+
+TEST(Dialogs, NewerWindowTakesTheFocusBackAndTheOlderOneLetsIt) {
+    auto* c = new Context;
+    {
+        Dialog older(c->ctx), newer(c->ctx);
+        older.showForm();
+        newer.showForm();
+        auto settle = [] {
+            for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        };
+        settle();
+        if (QApplication::activeWindow() != &newer)
+            GTEST_SKIP() << "this window system does not hand out activation";
+        older.activateWindow();
+        settle();
+        EXPECT_EQ(QApplication::activeWindow(), &newer) << "the newer window took it back";
+        newer.hide();
+        settle();
+        older.activateWindow();
+        settle();
+        EXPECT_EQ(QApplication::activeWindow(), &older);
+        older.hide();
+    }
+    delete c;
+}
