@@ -38,6 +38,13 @@ void TArmyFreeForm::FormShow() {
 void TArmyFreeForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, background_);
+    // The question is the window's caption; it is repeated on the picture for
+    // desktops that draw no title bars.
+    const QRect band(0, 6, width(), 24);
+    p.fillRect(band, QColor(0, 0, 0, 140));
+    p.setFont(look::sans(13));
+    p.setPen(Qt::white);
+    p.drawText(band, Qt::AlignCenter, windowTitle());
 }
 
 void TArmyFreeForm::Button1Click() {

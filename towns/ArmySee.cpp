@@ -49,6 +49,12 @@ TArmyForm::TArmyForm(GameContext& c) : GameForm(c) {
     Bevel1->setLineWidth(1);
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Bevel1->lower();
+    // Bright edges, so that the selection shows on the dark background.
+    QPalette bevel = Bevel1->palette();
+    bevel.setColor(QPalette::Light, QColor(255, 230, 140));
+    bevel.setColor(QPalette::Dark, QColor(30, 15, 0));
+    bevel.setColor(QPalette::WindowText, QColor(255, 210, 90));
+    Bevel1->setPalette(bevel);
 
     for (int s = 0; s < 5; ++s) {
         const std::string img = "Image" + std::to_string(s + 1);

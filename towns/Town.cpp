@@ -16,11 +16,21 @@
 #include "towns/shtyrm.h"
 
 namespace {
+// The long captions of this window were made for a narrower font: shrink the
+// font until the caption fits its button.
+void fitCaption(QPushButton* b) {
+    QFont f = look::sans(12, false);
+    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(b->text()) > b->width() - 10)
+        f.setPixelSize(f.pixelSize() - 1);
+    b->setFont(f);
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& text, int x, int y, int w,
                     int h) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(x, y, w, h);
+    fitCaption(b);
     return b;
 }
 }  // namespace

@@ -1,5 +1,6 @@
 #include "towns/shtyrm.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
@@ -19,6 +20,7 @@ TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
 
     Label1 = look::label(this, "Label1", 8, 8);
     Label1->setFont(look::sans(13));
+    look::setTextColour(Label1, QColor(255, 236, 190));
 
     Button1 = new QPushButton(QStringLiteral("Начать штурм"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -53,6 +55,9 @@ void TShtyrmForm::FormShow() {
 void TShtyrmForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, background_);
+    // A veil under the text keeps it readable on any picture.
+    if (!Label1->text().isEmpty())
+        p.fillRect(Label1->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));
 }
 
 void TShtyrmForm::Button1Click() {
