@@ -1,6 +1,7 @@
-// Placeholder until the window is built: it exists so that start-up creates
-// every window in the game's order.
+// The spell was read away from the grave: nothing happens.
 #pragma once
+
+#include <QImage>
 
 #include "platform/qt/GameForm.h"
 
@@ -8,4 +9,13 @@ class TNotFindForm : public GameForm {
     Q_OBJECT
 public:
     explicit TNotFindForm(GameContext& ctx);
+
+    void Button1Click();
+
+protected:
+    void FormShow() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage picture_;
 };

@@ -1,11 +1,25 @@
-// Placeholder until the window is built: it exists so that start-up creates
-// every window in the game's order.
+// The diary of Nazg: the runic text with every letter not yet deciphered shown
+// as "?".
 #pragma once
 
+#include <QImage>
+
 #include "platform/qt/GameForm.h"
+
+class QLabel;
 
 class TTextForm : public GameForm {
     Q_OBJECT
 public:
     explicit TTextForm(GameContext& ctx);
+
+    void Button1Click();
+    QLabel* Label1 = nullptr;
+
+protected:
+    void FormShow() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage picture_;
 };

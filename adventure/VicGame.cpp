@@ -1,6 +1,50 @@
 #include "adventure/VicGame.h"
 
+#include <QApplication>
+#include <QPainter>
+#include <QPushButton>
+
+#include "data/GameState.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "shell/MyGraph.h"
+
 TVicGameForm::TVicGameForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Вы нашли могилу Вахнара и выиграли эту игру!"));
     setClientSize(578, 500);
+    QFont bold = font();
+    bold.setBold(true);
+    Button1 = new QPushButton(QStringLiteral("Продолжить игру"), this);
+    Button1->setGeometry(72, 456, 121, 25);
+    Button1->setFont(bold);
+    Button2 = new QPushButton(QStringLiteral("Выход"), this);
+    Button2->setGeometry(384, 456, 121, 25);
+    Button2->setFont(bold);
+    connect(Button1, &QPushButton::clicked, this, &TVicGameForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TVicGameForm::Button2Click);
+    setEscapeAction([this] { Button2Click(); });
+}
+
+void TVicGameForm::FormShow() {
+    if (picture_.isNull())
+        picture_ = LoadWindowPicture(dataPath(assets::kWinGameWon), 578, 500, QColor(60, 40, 10));
+    if (ctx.gs.musicOn == 1) {
+        music_.setFile(dataPath(assets::kMusicWin));
+        music_.open();
+        music_.play();
+    }
+}
+
+void TVicGameForm::Button1Click() {
+    music_.close();
+    hide();
+}
+
+void TVicGameForm::Button2Click() {
+    QApplication::quit();
+}
+
+void TVicGameForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
 }

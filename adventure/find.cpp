@@ -1,6 +1,55 @@
 #include "adventure/find.h"
 
+#include <QPainter>
+#include <QPushButton>
+
+#include "adventure/Encounters.h"
+#include "adventure/NotFind.h"
+#include "adventure/VicGame.h"
+#include "adventure/travel.h"
+#include "data/GameState.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "shell/MyGraph.h"
+
 TFindForm::TFindForm(GameContext& c) : GameForm(c) {
-    setWindowTitle(QStringLiteral("Прочитать Заклятье Могущества"));
+    setWindowTitle(QString::fromStdString(spellCaption(c.gs)));
     setClientSize(314, 261);
+    QFont bold = font();
+    bold.setBold(true);
+    Button1 = new QPushButton(QStringLiteral("Прочесть"), this);
+    Button1->setGeometry(24, 224, 90, 25);
+    Button1->setFont(bold);
+    Button2 = new QPushButton(QStringLiteral("Отмена"), this);
+    Button2->setGeometry(200, 224, 90, 25);
+    Button2->setFont(bold);
+    connect(Button1, &QPushButton::clicked, this, &TFindForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFindForm::Button2Click);
+    setEscapeAction([this] { Button2Click(); });
+}
+
+void TFindForm::FormShow() {
+    if (picture_.isNull())
+        picture_ = LoadWindowPicture(dataPath(assets::kWinSpell), 314, 261, QColor(30, 24, 60));
+    PlayWave(ctx.gs, ctx.platform, assets::kWavSpell);
+    setWindowTitle(QString::fromStdString(spellCaption(ctx.gs)));
+    Button1->setEnabled(ctx.gs.spellTries != 0);
+}
+
+void TFindForm::Button1Click() {
+    if (ctx.gs.spellTries == 0) return;
+    const bool won = readSpell(ctx.gs);
+    hide();
+    GameForm* next = won ? static_cast<GameForm*>(ctx.forms.vicGame) : ctx.forms.notFind;
+    if (next) next->showForm(ctx.forms.tr);
+}
+
+void TFindForm::Button2Click() {
+    hide();
+}
+
+void TFindForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
 }

@@ -1,11 +1,26 @@
-// Placeholder until the window is built: it exists so that start-up creates
-// every window in the game's order.
+// Reading the Spell of Power: three tries a game, the win only on the grave.
 #pragma once
 
+#include <QImage>
+
 #include "platform/qt/GameForm.h"
+
+class QPushButton;
 
 class TFindForm : public GameForm {
     Q_OBJECT
 public:
     explicit TFindForm(GameContext& ctx);
+
+    void Button1Click();  // "Прочесть"
+    void Button2Click();  // "Отмена"
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+protected:
+    void FormShow() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage picture_;
 };

@@ -1,6 +1,56 @@
 #include "adventure/portal.h"
 
+#include <QPainter>
+#include <QPushButton>
+
+#include "adventure/Encounters.h"
+#include "adventure/travel.h"
+#include "data/GameState.h"
+#include "data/Session.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "shell/MyGraph.h"
+
 TPortalForm::TPortalForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Портал"));
     setClientSize(400, 200);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::cyan);
+    setPalette(pal);
+    Button1 = new QPushButton(this);
+    Button1->setGeometry(8, 171, 169, 25);
+    Button2 = new QPushButton(QStringLiteral("Остаться"), this);
+    Button2->setGeometry(224, 171, 169, 25);
+    connect(Button1, &QPushButton::clicked, this, &TPortalForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TPortalForm::Button2Click);
+    setEscapeAction([this] { Button2Click(); });
+}
+
+void TPortalForm::FormShow() {
+    if (picture_.isNull())
+        picture_ = LoadWindowPicture(dataPath(assets::kWinPortal), 400, 165, QColor(40, 20, 70));
+    PlayWave(ctx.gs, ctx.platform, assets::kWavPortal);
+    ctx.session.portalTarget = portalTargetOf(ctx.gs);
+    Button1->setText(QString::fromStdString(portalButtonText(ctx.gs, ctx.session.portalTarget)));
+}
+
+void TPortalForm::Button1Click() {
+    portalJump(ctx.gs, ctx.rnd, ctx.session.portalTarget);
+    hide();
+    PlayWave(ctx.gs, ctx.platform, assets::kWavPortal);
+    if (ctx.forms.tr) {
+        ctx.forms.tr->FormKeyDown(Qt::Key_Space);
+        ctx.forms.tr->redrawMiniMap();
+    }
+}
+
+void TPortalForm::Button2Click() {
+    hide();
+}
+
+void TPortalForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
 }

@@ -1,10 +1,320 @@
 #include "adventure/travel.h"
 
-TTrForm::TTrForm(GameContext& c) : GameForm(c) {
-    setWindowTitle(QStringLiteral("Вестран"));
-    setClientSize(732, 511);
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTableWidget>
+
+#include "adventure/Gold.h"
+#include "adventure/Text.h"
+#include "adventure/find.h"
+#include "adventure/options.h"
+#include "adventure/portal.h"
+#include "battle/Bandit.h"
+#include "battle/Battle.h"
+#include "data/GameState.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "platform/Platform.h"
+#include "platform/Sound.h"
+#include "towns/ArmySee.h"
+#include "towns/NewWeek.h"
+#include "towns/Relations.h"
+#include "towns/TInfo.h"
+#include "towns/Town.h"
+
+namespace {
+
+const QRect kMapRect(6, 5, 500, 500);
+const QPoint kMiniAt(512, 5);
+constexpr int kStepPauseMs = 23;
+
+QFont panelFont() {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
+    f.setBold(true);
+    return f;
 }
 
-void TTrForm::FormKeyDown(int) {}
-void TTrForm::redrawMiniMap() {}
-void TTrForm::recreateMiniMaps() {}
+void setColour(QLabel* l, const QColor& c) {
+    QPalette p = l->palette();
+    if (p.color(QPalette::WindowText) == c) return;
+    p.setColor(QPalette::WindowText, c);
+    l->setPalette(p);
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this) {
+    setWindowTitle(QStringLiteral("Вестран"));
+    setClientSize(732, 511);
+    setKeepFocus(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x75, 0x51, 0x4A));
+    setPalette(pal);
+
+    auto plain = [this](int x, int y, const QColor& colour) {
+        auto* l = new QLabel(this);
+        l->setFont(panelFont());
+        l->move(x, y);
+        l->resize(200, 15);
+        setColour(l, colour);
+        return l;
+    };
+    Label2 = plain(520, 255, Qt::white);
+    Label1 = plain(520, 271, Qt::white);
+    Label7 = plain(520, 359, Qt::cyan);
+    Label7->resize(200, 30);
+    Label7->setWordWrap(true);
+    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Label9 = commandLabel(QStringLiteral("ГОРОДА"), 520, 296);
+    Label3 = commandLabel(QStringLiteral("АРМИЯ"), 600, 296);
+    Label6 = commandLabel(QStringLiteral("ОПЦИИ"), 673, 296);
+    Label5 = commandLabel(QStringLiteral("ДНЕВНИК"), 541, 328);
+    Label8 = commandLabel(QStringLiteral("ЗАКЛЯТЬЕ"), 633, 328);
+    commands_ = {Label9, Label3, Label6, Label5, Label8};
+
+    StringGrid1 = new QTableWidget(6, 2, this);
+    StringGrid1->setGeometry(519, 392, 201, 105);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setFont(panelFont());
+    for (int col = 0; col < 2; ++col) StringGrid1->setColumnWidth(col, 100);
+    for (int row = 0; row < 6; ++row) StringGrid1->setRowHeight(row, 16);
+    for (int row = 0; row < 6; ++row)
+        for (int col = 0; col < 2; ++col) StringGrid1->setItem(row, col, new QTableWidgetItem);
+    QPalette gp = StringGrid1->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        gp.setColor(group, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+        gp.setColor(group, QPalette::Text, Qt::black);
+    }
+    StringGrid1->setPalette(gp);
+    StringGrid1->setEnabled(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &TTrForm::Timer1Timer);
+}
+
+QLabel* TTrForm::commandLabel(const QString& text, int x, int y) {
+    auto* l = new QLabel(text, this);
+    l->setFont(panelFont());
+    l->move(x, y);
+    l->adjustSize();
+    l->setCursor(Qt::PointingHandCursor);
+    l->setMouseTracking(true);
+    l->installEventFilter(this);
+    setColour(l, Qt::yellow);
+    return l;
+}
+
+MapKey TTrForm::mapKey(int qtKey, bool keypad) {
+    if (keypad && qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return keypadDigitKey(qtKey - Qt::Key_0);
+    switch (qtKey) {
+        case Qt::Key_Right:
+            return MapKey::Right;
+        case Qt::Key_Left:
+            return MapKey::Left;
+        case Qt::Key_Up:
+            return MapKey::Up;
+        case Qt::Key_Down:
+            return MapKey::Down;
+        case Qt::Key_PageUp:
+            return MapKey::PageUp;
+        case Qt::Key_PageDown:
+            return MapKey::PageDown;
+        case Qt::Key_Home:
+            return MapKey::Home;
+        case Qt::Key_End:
+            return MapKey::End;
+        case Qt::Key_Space:
+            return MapKey::Space;
+        default:
+            return MapKey::None;
+    }
+}
+
+void TTrForm::FormKeyDown(int key) {
+    movement_.keyDown(mapKey(key, false));
+}
+
+void TTrForm::keyPressEvent(QKeyEvent* e) {
+    const MapKey k = mapKey(e->key(), (e->modifiers() & Qt::KeypadModifier) != 0);
+    if (k == MapKey::None) {
+        GameForm::keyPressEvent(e);
+        return;
+    }
+    movement_.keyDown(k);
+}
+
+// ---- show, paint, timer ------------------------------------------------------
+
+void TTrForm::FormShow() {
+    music_.setFile(dataPath(assets::mapMusic(1)));
+    music_.open();
+    if (!renderer_.loaded()) renderer_.loadPictures(ctx.platform);
+    buildGroundLayer();
+    FormActivate();
+    Timer1->start();
+    setFocus();
+    FormKeyDown(Qt::Key_Space);
+}
+
+void TTrForm::buildGroundLayer() {
+    renderer_.buildGroundLayer(ctx.gs);
+}
+
+void TTrForm::FormPaint() {
+    const QString gold = qs(goldText(ctx.gs));
+    if (Label7->text() != gold) Label7->setText(gold);
+    renderer_.composeFrame(ctx.gs, animPhase_);
+    update(kMapRect);
+    if (ctx.gs.stepShiftX == 0 && ctx.gs.stepShiftY == 0)
+        update(QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)));
+}
+
+void TTrForm::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    if (e->rect().intersects(kMapRect))
+        p.drawImage(kMapRect, renderer_.frame(), renderer_.viewSource());
+    p.drawImage(kMiniAt, renderer_.miniMap(ctx.gs.continent));
+    // The panel's bevels.
+    p.setPen(QColor(0x3A, 0x28, 0x22));
+    p.drawRect(kMapRect.adjusted(-2, -2, 1, 1));
+    p.drawRect(
+        QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)).adjusted(-2, -2, 1, 1));
+    p.setPen(QColor(0xA8, 0x8C, 0x80));
+    for (const QRect& r : {QRect(512, 252, 214, 37), QRect(512, 292, 214, 58),
+                           QRect(512, 354, 214, 34), QRect(512, 390, 214, 112)})
+        p.drawRect(r);
+}
+
+void TTrForm::Timer1Timer() {
+    GameState& gs = ctx.gs;
+    if (gs.musicOn == 0) {
+        music_.stop();
+        music_.seek(0);
+    }
+    if (gs.musicOn == 1 && (music_.position() == music_.length() || music_.position() == 0)) {
+        music_.setFile(dataPath(assets::mapMusic(1 + static_cast<int>(musicPick_(6)))));
+        music_.open();
+        music_.seek(1);
+        music_.play();
+    }
+    if ((ctx.forms.battle && ctx.forms.battle->isVisible()) || !isActiveWindow()) return;
+    animPhase_ = animPhase_ > 3 ? 1 : animPhase_ + 1;
+    if (gs.stepShiftX == 0 && gs.stepShiftY == 0) FormPaint();
+}
+
+// ---- mini-map --------------------------------------------------------------
+
+void TTrForm::redrawMiniMap() {
+    renderer_.redrawMiniMap(ctx.gs);
+    update(QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)));
+}
+
+void TTrForm::recreateMiniMaps() {
+    renderer_.recreateMiniMaps();
+    update();
+}
+
+// ---- panel -------------------------------------------------------------------
+
+void TTrForm::FormActivate() {
+    StringGrid1->item(0, 0)->setText(QStringLiteral("РАССА"));
+    StringGrid1->item(0, 1)->setText(QStringLiteral("ОТНОШЕНИЕ"));
+    for (int r = 1; r <= kRaces; ++r) {
+        StringGrid1->item(r, 0)->setText(qs(ctx.gs.raceName(r).str()));
+        StringGrid1->item(r, 1)->setText(qs(relationWord(ctx.gs.relation(r))));
+    }
+}
+
+void TTrForm::changeEvent(QEvent* e) {
+    GameForm::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TTrForm::highlight(QLabel* hovered) {
+    for (QLabel* l : commands_) setColour(l, l == hovered ? QColor(Qt::red) : QColor(Qt::yellow));
+}
+
+void TTrForm::mouseMoveEvent(QMouseEvent* e) {
+    highlight(nullptr);
+    GameForm::mouseMoveEvent(e);
+}
+
+bool TTrForm::eventFilter(QObject* watched, QEvent* e) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label && std::find(commands_.begin(), commands_.end(), label) != commands_.end()) {
+        if (e->type() == QEvent::Enter) highlight(label);
+        if (e->type() == QEvent::MouseMove) {
+            // Consumed here: passed on, the form would turn every label yellow.
+            highlight(label);
+            return true;
+        }
+        if (e->type() == QEvent::MouseButtonPress) {
+            labelClicked(label);
+            return true;
+        }
+    }
+    return GameForm::eventFilter(watched, e);
+}
+
+void TTrForm::labelClicked(QLabel* label) {
+    GameForm* target = nullptr;
+    if (label == Label9) target = ctx.forms.tinfo;
+    if (label == Label3) target = ctx.forms.army;
+    if (label == Label6) target = ctx.forms.options;
+    if (label == Label5) target = ctx.forms.text;
+    if (label == Label8) target = ctx.forms.find;
+    if (target) target->showForm(this);
+}
+
+// ---- what a step does --------------------------------------------------------
+
+void TTrForm::paint() {
+    FormPaint();
+}
+
+void TTrForm::stepPause() {
+    ctx.platform.pause(kStepPauseMs);
+}
+
+void TTrForm::setStatus(const std::string& calendar, const std::string& position) {
+    Label2->setText(qs(calendar));
+    Label1->setText(qs(position));
+}
+
+void TTrForm::playSound(const char* relative) {
+    PlayWave(ctx.gs, ctx.platform, relative);
+}
+
+void TTrForm::openBandit() {
+    if (ctx.forms.bandit) ctx.forms.bandit->showForm(this);
+}
+void TTrForm::openTown() {
+    if (ctx.forms.town) ctx.forms.town->showForm(this);
+}
+void TTrForm::openPortal() {
+    if (ctx.forms.portal) ctx.forms.portal->showForm(this);
+}
+void TTrForm::openTreasure() {
+    if (ctx.forms.gold) ctx.forms.gold->showForm(this);
+}
+void TTrForm::openTownList() {
+    if (ctx.forms.tinfo) ctx.forms.tinfo->showForm(this);
+}
+void TTrForm::openNewWeek() {
+    if (ctx.forms.newWeek) ctx.forms.newWeek->showForm(this);
+}
