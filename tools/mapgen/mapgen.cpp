@@ -544,7 +544,7 @@ int around(const Attempt& a, int i, char letter) {
 
 // A few rounds of a counting-preserving cellular automaton: a lone rock in a forest
 // trades places with a lone tree among rocks, and a lone clump in a meadow with a
-// meadow cell that bites into that clump's kind. Specks vanish, the counts stay.
+// meadow cell that bites into that clump's kind. Lone cells vanish, the counts stay.
 void smooth(Attempt& a) {
     auto lonely = [&](int i, char ch, char among) {
         return a.text[i] == ch && !a.fixed[i] && !a.keepOpen[i] && around(a, i, ch) <= 1 &&
