@@ -29,6 +29,7 @@
 
 #include "data/GameState.h"
 #include "data/MapCheck.h"
+#include "data/MapTexts.h"
 
 namespace {
 
@@ -760,15 +761,33 @@ std::string cppSource(const std::array<std::string, kContinents>& texts,
     return s;
 }
 
+// Runs the map checker on the texts built into this program.
+int checkBuiltIn() {
+    int status = 0;
+    for (int c = 1; c <= kContinents; ++c) {
+        const MapCheckReport r = checkMapText(c, mapText(c));
+        std::printf(
+            "continent %d: %d land regions, %d bodies of water, %d harbour towns, %zu "
+            "chokepoints%s\n",
+            c, r.regions, r.waterBodies, r.harbourTowns, r.chokepoints.size(),
+            r.ok() ? "" : ", NOT PLAYABLE");
+        for (const auto& e : r.errors) std::printf("  %s\n", e.c_str());
+        if (!r.ok() || !r.chokepoints.empty()) status = 1;
+    }
+    return status;
+}
+
 int usage(std::FILE* out, int status) {
     std::fprintf(out,
                  "Usage: vestran-mapgen [--continent C] [--tries N] [--cpp FILE] [--ppm PREFIX]\n"
-                 "                      [--seed S] [--verbose]\n\n"
+                 "                      [--seed S] [--verbose]\n"
+                 "       vestran-mapgen --check\n\n"
                  "Makes the built-in continent texts. Each continent tries seeds from its own\n"
                  "base (or from S) until the map checker passes the text. Without --cpp the\n"
                  "texts are printed, 74 lines of 64 characters each, '.' standing for open\n"
                  "ground; --cpp writes the C++ source that holds them; --ppm writes a picture\n"
-                 "PREFIX<C>.ppm of each continent.\n");
+                 "PREFIX<C>.ppm of each continent. --check runs the map checker on the texts\n"
+                 "built into this program.\n");
     return status;
 }
 
@@ -789,6 +808,7 @@ int main(int argc, char** argv) {
             return argv[++i];
         };
         if (arg == "--help" || arg == "-h") return usage(stdout, 0);
+        if (arg == "--check") return checkBuiltIn();
         if (arg == "--continent")
             only = std::atoi(value().c_str());
         else if (arg == "--tries")
