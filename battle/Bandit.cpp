@@ -1,6 +1,62 @@
 #include "battle/Bandit.h"
 
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "battle/BanditRules.h"
+#include "battle/Battle.h"
+#include "data/GameState.h"
+#include "data/Session.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "shell/MyGraph.h"
+
 TBanditForm::TBanditForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Разбойники"));
     setClientSize(439, 300);
+    Label1 = new QLabel(this);
+    Label1->setGeometry(16, 16, 400, 120);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont f = Label1->font();
+    f.setBold(true);
+    f.setPixelSize(16);
+    Label1->setFont(f);
+    QPalette lp = Label1->palette();
+    lp.setColor(QPalette::WindowText, Qt::white);
+    Label1->setPalette(lp);
+    auto button = [this](const char* caption, int x, void (TBanditForm::*click)()) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setGeometry(x, 264, 145, 25);
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+    Button1 = button("Принять бой", 32, &TBanditForm::Button1Click);
+    Button2 = button("Отступить", 264, &TBanditForm::Button2Click);
+    setEscapeAction([this] { Button2Click(); });
+}
+
+void TBanditForm::FormShow() {
+    if (Image1.isNull())
+        Image1 = LoadWindowPicture(dataPath(assets::kWinBandits), 439, 300, QColor(50, 40, 30));
+    PlayWave(ctx.gs, ctx.platform, assets::kWavBandit);
+    const int group = banditGroup(ctx.session.encounterCode);
+    Label1->setText(QString::fromStdString(banditText(group)).remove(QChar('\r')));
+    banditReward(ctx.session.reward, group);
+}
+
+void TBanditForm::Button1Click() {
+    hide();
+    banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
+    if (ctx.forms.battle) ctx.forms.battle->showForm();
+}
+
+void TBanditForm::Button2Click() {
+    hide();
+}
+
+void TBanditForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, Image1);
 }

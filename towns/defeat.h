@@ -1,11 +1,27 @@
-// Placeholder until the window is built: it exists so that start-up creates
-// every window in the game's order.
+// The defeat window: takes the hero's losses and throws him to a random place.
 #pragma once
 
+#include <QImage>
+
 #include "platform/qt/GameForm.h"
+
+class QLabel;
 
 class TDefeatForm : public GameForm {
     Q_OBJECT
 public:
     explicit TDefeatForm(GameContext& ctx);
+
+    void Button1Click();
+    QLabel* Label1;  // the losses
+    QLabel* Label2;
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void backToPlay(bool hideSelf);
+    QImage picture_;
 };

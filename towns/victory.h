@@ -1,11 +1,27 @@
-// Placeholder until the window is built: it exists so that start-up creates
-// every window in the game's order.
+// The victory window: pays out what the battle was worth and returns to the map.
 #pragma once
 
+#include <QImage>
+
 #include "platform/qt/GameForm.h"
+
+class QLabel;
 
 class TVictoryForm : public GameForm {
     Q_OBJECT
 public:
     explicit TVictoryForm(GameContext& ctx);
+
+    void Button1Click();
+    QLabel* Label1;  // the results
+    QLabel* Label2;
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void backToPlay();
+    QImage picture_;
 };
