@@ -23,15 +23,25 @@ constexpr float kGround = 75;
 
 using Draw = std::function<void(QPainter&)>;
 
-QImage makeSprite(const Draw& draw, QRectF shadow, int seed, const Draw& under = {}) {
+QImage makeSprite(const Draw& draw, QRectF shadow, int seed, const Draw& under = {},
+                  float scale = 1) {
     QImage body = canvas(80, 80);
     QPainter p;
     beginPaint(p, body);
+    // Figures grow from the middle of the ground line.
+    p.translate(38, kGround);
+    p.scale(scale, scale);
+    p.translate(-38, -kGround);
     draw(p);
     p.end();
     brushTexture(body, 0.07f, 5, seed);
     QImage low = canvas(80, 80);
-    if (!shadow.isEmpty()) groundShadow(low, shadow);
+    if (!shadow.isEmpty()) {
+        QPointF c = shadow.center();
+        shadow.setWidth(shadow.width() * scale);
+        shadow.moveCenter(QPointF(38 + (c.x() - 38) * scale, c.y()));
+        groundShadow(low, shadow);
+    }
     if (under) {
         QPainter q;
         beginPaint(q, low);
@@ -45,35 +55,68 @@ QRectF shadowAt(float cx, float w) {
     return QRectF(cx - w / 2 + 3, kGround - 3, w, 7);
 }
 
+// A wing raised behind the body. Bat wings: an arm up to the wrist, fingers fanning
+// back, the membrane hanging between them in scallops. Feathered wings: the same arm
+// with long primaries along the trailing edge.
 void wing(QPainter& p, QPointF root, float span, float up, float dir, const QColor& skin,
           const QColor& bone, bool feathered) {
-    QPainterPath w;
-    QPointF tip = root + QPointF(-span * 0.35f * dir, -up);
-    QPointF tip2 = root + QPointF(-span * 0.9f * dir, -up * 0.55f);
-    w.moveTo(root);
-    w.lineTo(tip);
-    if (feathered) {
-        w.quadTo(tip2 + QPointF(0, -up * 0.1f), tip2);
-        for (int i = 0; i < 4; ++i) {
-            float t = float(i + 1) / 5;
-            QPointF a = tip2 + (root - tip2) * t + QPointF(0, up * 0.25f);
-            w.lineTo(a + QPointF(0, up * 0.12f));
-            w.lineTo(a + QPointF(span * 0.05f * dir, 0));
+    auto P = [&](float bx, float uy) { return root + QPointF(-bx * span * dir, -uy * up); };
+    const QPointF wrist = P(0.22f, 0.95f);
+    if (!feathered) {
+        const QPointF tips[] = {P(0.55f, 1.15f), P(0.95f, 0.75f), P(0.9f, 0.25f)};
+        const QPointF back = P(0.35f, -0.05f);
+        QPainterPath m;
+        m.moveTo(root);
+        m.lineTo(wrist);
+        m.lineTo(tips[0]);
+        QPointF prev = tips[0];
+        for (int i = 1; i < 3; ++i) {
+            QPointF mid = (prev + tips[i]) / 2;
+            m.quadTo(mid + (wrist - mid) * 0.35, tips[i]);
+            prev = tips[i];
         }
-    } else {
-        w.lineTo(tip2);
-        for (int i = 0; i < 3; ++i) {
-            float t = float(i + 1) / 3;
-            QPointF a = tip2 + (root - tip2) * t;
-            w.quadTo(a + QPointF(span * 0.05f * dir, -up * 0.05f), a + QPointF(0, up * 0.15f));
-        }
+        QPointF mid = (prev + back) / 2;
+        m.quadTo(mid + (wrist - mid) * 0.35, back);
+        m.closeSubpath();
+        shapeFill(p, m, skin, 1, 0.45f);
+        limb(p, root, wrist, 2.6f, bone, 0.8f);
+        p.setPen(QPen(bone, 1.3, Qt::SolidLine, Qt::RoundCap));
+        for (const QPointF& t : tips) p.drawLine(wrist, t);
+        p.setPen(Qt::NoPen);
+        return;
     }
-    w.closeSubpath();
-    shapeFill(p, w, skin, 1, 0.45f);
-    p.setPen(QPen(bone, 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(root, tip);
-    p.drawLine(tip, tip2);
+    const QPointF tip = P(1.0f, 0.7f);
+    QPainterPath m;
+    m.moveTo(root);
+    m.quadTo(P(0.05f, 0.8f), wrist);
+    m.quadTo(P(0.6f, 1.2f), tip);
+    // Primaries and secondaries: rounded feather tips back to the body.
+    const int n = 6;
+    QPointF prev = tip;
+    for (int i = 1; i <= n; ++i) {
+        float t = float(i) / n;
+        QPointF q = tip + (P(0.15f, 0.05f) - tip) * t + QPointF(0, up * 0.22f * std::sin(t * 3.1f));
+        QPointF bulge = (prev + q) / 2 + QPointF(-dir * span * 0.04f, up * 0.1f);
+        m.quadTo(bulge, q);
+        prev = q;
+    }
+    m.closeSubpath();
+    shapeFill(p, m, skin, 1, 0.45f);
+    // Feather lines and a light covert band along the arm.
+    p.setPen(QPen(shadeOf(skin, 0.65f), 0.9));
+    for (int i = 1; i < n; ++i) {
+        float t = float(i) / n;
+        QPointF q = tip + (P(0.15f, 0.05f) - tip) * t + QPointF(0, up * 0.22f * std::sin(t * 3.1f));
+        QPointF a = wrist + (tip - wrist) * (1 - t) * 0.8;
+        p.drawLine(a, q);
+    }
+    QPainterPath cov;
+    cov.moveTo(root);
+    cov.quadTo(P(0.05f, 0.8f), wrist);
+    cov.quadTo(P(0.5f, 1.05f), P(0.8f, 0.72f));
+    cov.quadTo(P(0.45f, 0.55f), root);
     p.setPen(Qt::NoPen);
+    p.fillPath(cov, shadeOf(bone, 1.1f));
 }
 
 void barbarian(QPainter& p) {
@@ -88,8 +131,8 @@ void barbarian(QPainter& p) {
     f.beard = true;
     f.beardColour = QColor(196, 70, 24);
     f.stride = 0.45f;
-    f.backArm = 155;
-    f.frontArm = 165;
+    f.backArm = 110;
+    f.frontArm = 100;
     f.overTorso = [](QPainter& q) {
         QPainterPath fur;  // fur over one shoulder
         fur.moveTo(24, 34);
@@ -99,7 +142,7 @@ void barbarian(QPainter& p) {
         fur.closeSubpath();
         shapeFill(q, fur, QColor(132, 92, 56), 0.8f);
     };
-    f.frontProp = [](QPainter& q, QPointF h) { axe(q, h + QPointF(0, 4), -62, 44, 9); };
+    f.frontProp = [](QPainter& q, QPointF h) { axe(q, h + QPointF(0, 3), -60, 36, 8); };
     drawPerson(p, f);
 }
 
@@ -128,7 +171,7 @@ void troll(QPainter& p) {
         cloth.closeSubpath();
         shapeFill(q, cloth, QColor(110, 80, 50), 0.8f);
     };
-    f.frontProp = [](QPainter& q, QPointF h) { club(q, h, 20, 34, 7); };
+    f.frontProp = [](QPainter& q, QPointF h) { club(q, h, 55, 26, 6.5f); };
     drawPerson(p, f);
     // Tusk and big ear.
     p.setPen(QPen(QColor(240, 236, 210), 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -317,7 +360,7 @@ void beast(QPainter& p) {
 
 void dragon(QPainter& p) {
     const QColor red(190, 44, 32);
-    wing(p, {40, 34}, 40, 32, 1, QColor(150, 34, 30), QColor(90, 20, 16), false);
+    wing(p, {40, 34}, 36, 26, 1, QColor(150, 34, 30), QColor(90, 20, 16), false);
     Beast b;
     b.foot = {34, kGround};
     b.len = 42;
@@ -358,7 +401,7 @@ void dragon(QPainter& p) {
         q.fillPath(core, QColor(255, 240, 120));
     };
     drawBeast(p, b);
-    wing(p, {44, 36}, 34, 36, 1, QColor(200, 60, 40), QColor(100, 24, 18), false);
+    wing(p, {44, 36}, 30, 28, 1, QColor(200, 60, 40), QColor(100, 24, 18), false);
 }
 
 void dwarfKnight(QPainter& p) {
@@ -451,14 +494,21 @@ void phantom(QPainter& p) {
     body.lineTo(30, 50);
     body.cubicTo(22, 44, 22, 20, 38, 10);
     shapeFill(p, body, QColor(178, 214, 238), 1, 0.5f);
-    // Arms reaching forward.
-    QPainterPath arm;
-    arm.moveTo(46, 32);
-    arm.quadTo(60, 30, 70, 36);
-    arm.lineTo(68, 40);
-    arm.quadTo(58, 38, 46, 40);
-    arm.closeSubpath();
-    shapeFill(p, arm, QColor(190, 224, 244), 1, 0.5f);
+    // Two thin arms reaching forward, clawed hands.
+    for (int k = 0; k < 2; ++k) {
+        QPainterPath arm;
+        float y = 36 + k * 7;
+        arm.moveTo(44, y);
+        arm.cubicTo(52, y - 4, 58, y + 2, 66, y - 2 + k * 3);
+        arm.lineTo(67, y + 1 + k * 3);
+        arm.cubicTo(58, y + 5, 52, y + 2, 44, y + 4);
+        arm.closeSubpath();
+        shapeFill(p, arm, k ? QColor(170, 206, 232) : QColor(196, 228, 246), 1, 0.4f);
+        p.setPen(QPen(kOutline, 0.9));
+        for (int f = -1; f <= 1; ++f)
+            p.drawLine(QPointF(66, y - 0.5 + k * 3), QPointF(70, y - 0.5 + k * 3 + f * 2));
+        p.setPen(Qt::NoPen);
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 30, 60));
     p.drawEllipse(QPointF(44, 22), 3, 4);
@@ -581,7 +631,7 @@ void giant(QPainter& p) {
     f.beardColour = QColor(150, 140, 130);
     f.stride = 0.4f;
     f.backArm = 15;
-    f.frontArm = 140;
+    f.frontArm = 60;
     f.overTorso = [](QPainter& q) {
         QPainterPath cloth;
         cloth.moveTo(21, 44);
@@ -593,9 +643,9 @@ void giant(QPainter& p) {
         shapeFill(q, cloth, QColor(110, 86, 54), 0.8f);
     };
     f.frontProp = [](QPainter& q, QPointF h) {
-        pole(q, h + QPointF(-3, 6), h + QPointF(10, -12), 3.2f);
+        pole(q, along(h, 120, 6), along(h, -60, 22), 3.4f);
         QPainterPath stone;
-        QPointF c = h + QPointF(13, -16);
+        QPointF c = along(h, -60, 27);
         stone.moveTo(c + QPointF(-7, -2));
         stone.lineTo(c + QPointF(-2, -8));
         stone.lineTo(c + QPointF(7, -5));
@@ -731,7 +781,7 @@ void vityaz(QPainter& p) {
     f.headgear = QColor(196, 190, 160);
     f.beard = true;
     f.beardColour = QColor(150, 110, 60);
-    f.backArm = 140;
+    f.backArm = 150;
     f.frontArm = 60;
     f.overTorso = [](QPainter& q) {
         // Mail rings.
@@ -741,7 +791,7 @@ void vityaz(QPainter& p) {
                 q.drawEllipse(QPointF(24 + x * 3 + (y % 2) * 1.5, 28 + y * 3.5), 1.2, 1.2);
         q.setPen(Qt::NoPen);
     };
-    f.backProp = [](QPainter& q, QPointF h) { sword(q, h, -100, 26); };
+    f.backProp = [](QPainter& q, QPointF h) { sword(q, h, -35, 24); };
     f.frontProp = [](QPainter& q, QPointF h) {
         roundShield(q, h + QPointF(4, -6), 13, QColor(196, 40, 36), QColor(210, 180, 80));
     };
@@ -785,7 +835,7 @@ void amazon(QPainter& p) {
 
 void gorg(QPainter& p) {
     const QColor tawny(206, 154, 70);
-    wing(p, {34, 38}, 34, 30, 1, QColor(150, 104, 50), QColor(100, 70, 30), true);
+    wing(p, {34, 38}, 30, 28, 1, QColor(150, 104, 50), QColor(100, 70, 30), true);
     Beast b;
     b.foot = {34, kGround};
     b.len = 40;
@@ -811,13 +861,14 @@ void gorg(QPainter& p) {
         shapeFill(q, tuft, QColor(236, 228, 210), 0.6f);
     };
     drawBeast(p, b);
-    wing(p, {38, 40}, 30, 34, 1, QColor(190, 140, 70), QColor(120, 84, 40), true);
+    wing(p, {38, 40}, 28, 30, 1, QColor(190, 140, 70), QColor(120, 84, 40), true);
 }
 
 struct Kind {
     Draw draw;
     QRectF shadow;
     Draw under;
+    float scale = 1;
 };
 
 const std::map<std::string, Kind>& kinds() {
@@ -825,22 +876,22 @@ const std::map<std::string, Kind>& kinds() {
         {"Barbar.pic", {barbarian, shadowAt(36, 30), {}}},
         {"Troll.pic", {troll, shadowAt(38, 38), {}}},
         {"Kent.pic", {centaur, shadowAt(36, 46), {}}},
-        {"Elf.pic", {elf, shadowAt(34, 26), {}}},
+        {"Elf.pic", {elf, shadowAt(34, 26), {}, 1.1f}},
         {"Flyer.pic", {flyers, QRectF(26, 70, 36, 6), {}}},
-        {"Lich.pic", {lich, shadowAt(34, 30), {}}},
+        {"Lich.pic", {lich, shadowAt(34, 30), {}, 1.08f}},
         {"Beast.pic", {beast, shadowAt(38, 58), {}}},
         {"Dragon.pic", {dragon, shadowAt(36, 50), {}}},
         {"GKav.pic", {dwarfKnight, shadowAt(38, 52), {}}},
         {"Fant.pic", {phantom, QRectF(22, 70, 30, 6), {}}},
-        {"Arch.pic", {crossbowman, shadowAt(34, 28), {}}},
+        {"Arch.pic", {crossbowman, shadowAt(34, 28), {}, 1.08f}},
         {"Catap.pic", {catapult, shadowAt(42, 56), {}}},
-        {"GArch.pic", {dwarfArcher, shadowAt(34, 26), {}}},
+        {"GArch.pic", {dwarfArcher, shadowAt(34, 26), {}, 1.15f}},
         {"Giant.pic", {giant, QRectF(18, 73, 36, 6), {}}},
-        {"Peasant.pic", {peasant, shadowAt(32, 24), {}}},
+        {"Peasant.pic", {peasant, shadowAt(32, 24), {}, 1.1f}},
         {"Wolf.pic", {hounds, shadowAt(38, 44), {}}},
-        {"Polk.pic", {militia, shadowAt(34, 26), {}}},
-        {"Vityaz.pic", {vityaz, shadowAt(34, 28), {}}},
-        {"Amazon.pic", {amazon, shadowAt(34, 26), {}}},
+        {"Polk.pic", {militia, shadowAt(34, 26), {}, 1.08f}},
+        {"Vityaz.pic", {vityaz, shadowAt(34, 28), {}, 1.08f}},
+        {"Amazon.pic", {amazon, shadowAt(34, 26), {}, 1.08f}},
         {"George.pic", {gorg, shadowAt(36, 48), {}}},
     };
     return k;
@@ -852,7 +903,8 @@ QImage creaturePicture(const std::string& picFile) {
     const auto& k = kinds();
     auto it = k.find(picFile);
     if (it == k.end()) throw std::runtime_error("no drawing for creature " + picFile);
-    int seed = int(std::hash<std::string>{}(picFile)&0xFFFF);
+    int seed = 0;
+    for (char ch : picFile) seed = (seed * 31 + static_cast<unsigned char>(ch)) & 0xFFFF;
     if (picFile == "Fant.pic") {
         QImage wisps = canvas(80, 80);
         QPainter p;
@@ -866,7 +918,7 @@ QImage creaturePicture(const std::string& picFile) {
         QImage under = thinOut(wisps);
         return finishSprite(body, 1, &under);
     }
-    return makeSprite(it->second.draw, it->second.shadow, seed, it->second.under);
+    return makeSprite(it->second.draw, it->second.shadow, seed, it->second.under, it->second.scale);
 }
 
 void genCreatures(Sink& s) {

@@ -25,12 +25,14 @@ void drawHead(QPainter& p, const Person& f, QPointF c, float r) {
         hood.lineTo(X(r * 1.15f, r * 1.1f));
         hood.closeSubpath();
         shapeFill(p, hood, f.headgear);
+        // The face in the hood's shadow, eyes catching the light.
         QPainterPath face;
-        face.addEllipse(X(r * 0.45f, r * 0.2f), r * 0.55f, r * 0.75f);
-        p.fillPath(face, QColor(30, 20, 18));
+        face.addEllipse(X(r * 0.45f, r * 0.2f), r * 0.6f, r * 0.78f);
+        p.fillPath(face, shadeOf(f.skin, 0.55f));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(250, 220, 120));
-        p.drawEllipse(X(r * 0.6f, r * 0.05f), r * 0.12f, r * 0.12f);
+        p.setBrush(QColor(250, 236, 180));
+        p.drawEllipse(X(r * 0.62f, r * 0.0f), r * 0.16f, r * 0.14f);
+        p.drawEllipse(X(r * 0.2f, r * 0.0f), r * 0.13f, r * 0.13f);
         return;
     }
     if (f.head == Head::Skull || f.skeleton) {

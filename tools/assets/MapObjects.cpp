@@ -152,9 +152,11 @@ QImage rock(int v) {
         float x, y, w, h;
     };
     std::vector<B> bs;
-    if (v == 1) bs = {{50, 70, 56, 56}, {28, 84, 30, 26}, {74, 88, 28, 22}, {48, 94, 22, 12}};
-    if (v == 2) bs = {{36, 66, 40, 48}, {66, 72, 44, 58}, {24, 90, 28, 20}, {58, 94, 30, 18}};
-    if (v == 3) bs = {{52, 62, 48, 44}, {30, 80, 40, 40}, {72, 84, 36, 34}, {50, 96, 26, 14}};
+    // Big peaks with wide bases, so that neighbouring cells and the join pictures
+    // drawn between them close up into one range.
+    if (v == 1) bs = {{50, 90, 86, 76}, {22, 96, 40, 36}, {78, 97, 38, 30}};
+    if (v == 2) bs = {{34, 88, 62, 68}, {68, 92, 62, 56}, {50, 98, 34, 20}};
+    if (v == 3) bs = {{56, 88, 80, 62}, {26, 94, 48, 46}, {78, 97, 34, 28}};
     const QColor stone = v == 2 ? QColor(138, 128, 118) : QColor(146, 136, 120);
     return mapSprite(
         [&](QPainter& p) {

@@ -28,8 +28,10 @@ float cellNoise(float x, float y, int cells, int seed) {
 QColor meadow(int x, int y) {
     float n = cellNoise(float(x), float(y), 4, 11);
     float m = cellNoise(float(x), float(y), 10, 12);
-    QColor base = mix(QColor(88, 128, 50), QColor(122, 158, 66), n);
-    base = mix(base, QColor(70, 112, 46), std::max(0.0f, m - 0.55f) * 1.6f);
+    // The large-scale colour repeats every cell, so it stays faint; the finer noise
+    // and the blades carry the texture.
+    QColor base = mix(QColor(98, 138, 54), QColor(112, 150, 60), n);
+    base = mix(base, QColor(78, 120, 46), std::max(0.0f, m - 0.5f) * 1.2f);
     float grain = hash01(x, y, 13) - 0.5f;
     return shadeOf(base, 1 + grain * 0.10f);
 }
@@ -99,8 +101,8 @@ QImage grass(int v) {
     if (v == 3 || v == 7) {  // a worn, sunlit patch
         QPointF c(inner(0, 1), inner(0, 2));
         QRadialGradient g(c, 16);
-        g.setColorAt(0, QColor(170, 170, 90, 150));
-        g.setColorAt(0.6, QColor(150, 160, 80, 70));
+        g.setColorAt(0, QColor(150, 156, 80, 90));
+        g.setColorAt(0.6, QColor(140, 150, 76, 40));
         g.setColorAt(1, QColor(150, 160, 80, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(g);
@@ -111,14 +113,14 @@ QImage grass(int v) {
     const QColor petals[] = {QColor(250, 250, 240), QColor(250, 220, 80), QColor(150, 160, 250),
                              QColor(240, 120, 140)};
     if (v != 2) {
-        int flowers = (v * 3) % 7;
+        int flowers = (v * 3) % 4;
         for (int i = 0; i < flowers; ++i)
             flower(p, QPointF(inner(i, 5), inner(i, 6)), petals[(v + i / 2) % 4]);
     }
     if (v == 2 || v == 5 || v == 8) {
-        int n = v == 5 ? 1 : 3;
+        int n = v == 5 ? 1 : 2;
         for (int i = 0; i < n; ++i)
-            pebble(p, QPointF(inner(i, 7), inner(i, 8)), 2 + hash01(i, 9, s) * 2.5f);
+            pebble(p, QPointF(inner(i, 7), inner(i, 8)), 1.6f + hash01(i, 9, s) * 1.6f);
     }
     p.end();
     return img;
@@ -182,9 +184,11 @@ QImage water(const Land& L, int frame, const QImage& meadowImg) {
                     float wv = std::sin(
                         2 * kPi * (fy / 25 + fx / 100 + 0.8f * cellNoise(fx, fy, 4, 45)) - phase);
                     float glint = cellNoise(fx, fy, 10, 46 + frame);
-                    if (wv > 0.93f)
+                    // Crests come in short runs, not lines across the sea.
+                    const bool run = cellNoise(fx, fy, 10, 48) > 0.42f;
+                    if (run && wv > 0.93f)
                         c = mix(c, QColor(170, 210, 230), 0.55f);
-                    else if (wv > 0.82f)
+                    else if (run && wv > 0.8f)
                         c = mix(c, QColor(120, 180, 210), 0.3f);
                     if (glint > 0.78f && wv > 0.5f) c = mix(c, QColor(235, 245, 250), 0.7f);
                     // Surf along the beach, rising and falling with the frames.
