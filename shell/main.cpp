@@ -10,16 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "adventure/Gold.h"
-#include "adventure/NotFind.h"
-#include "adventure/Text.h"
-#include "adventure/VicGame.h"
-#include "adventure/find.h"
-#include "adventure/options.h"
-#include "adventure/portal.h"
-#include "adventure/travel.h"
-#include "battle/Bandit.h"
-#include "battle/Battle.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/Paths.h"
@@ -27,18 +17,7 @@
 #include "platform/qt/Audio.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/CommandLine.h"
-#include "shell/History.h"
-#include "shell/LoadGam.h"
-#include "shell/SAVEGAM.h"
-#include "towns/ArmyFree.h"
-#include "towns/ArmySee.h"
-#include "towns/NewWeek.h"
-#include "towns/TInfo.h"
-#include "towns/Town.h"
-#include "towns/defeat.h"
-#include "towns/shtyrm.h"
-#include "towns/surrend.h"
-#include "towns/victory.h"
+#include "shell/Startup.h"
 
 namespace {
 GameState theGame;  // the one block, zero-filled until a game starts
@@ -86,33 +65,9 @@ int main(int argc, char** argv) {
 
     QtPlatform platform;
     GameContext ctx{theGame, theSession, Random::process(), platform, {}};
-    Forms& f = ctx.forms;
-    f.start = new TStartForm(ctx);
-    f.battle = new TBattleForm(ctx);
-    f.tr = new TTrForm(ctx);
-    f.army = new TArmyForm(ctx);
-    f.text = new TTextForm(ctx);
-    f.options = new TOptionsForm(ctx);
-    f.town = new TTownForm(ctx);
-    f.portal = new TPortalForm(ctx);
-    f.newWeek = new TNewWeekForm(ctx);
-    f.surrend = new TSurrendForm(ctx);
-    f.armyFree = new TArmyFreeForm(ctx);
-    f.defeat = new TDefeatForm(ctx);
-    f.victory = new TVictoryForm(ctx);
-    f.find = new TFindForm(ctx);
-    f.vicGame = new TVicGameForm(ctx);
-    f.notFind = new TNotFindForm(ctx);
-    f.history = new THistoryForm(ctx);
-    f.bandit = new TBanditForm(ctx);
-    f.shtyrm = new TShtyrmForm(ctx);
-    f.gold = new TGoldForm(ctx);
-    f.save = new TSaveForm(ctx);
-    f.load = new TLoadForm(ctx);
-    f.tinfo = new TTInfoForm(ctx);
-
-    GameForm::setMainWindow(f.start);
-    f.start->showForm();
+    CreateForms(ctx);
+    GameForm::setMainWindow(ctx.forms.start);
+    ctx.forms.start->showForm();
     const int status = QApplication::exec();
     audio::shutdown();
     return status;

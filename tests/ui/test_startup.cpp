@@ -9,7 +9,9 @@
 #include "data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/qt/GameTimer.h"
 #include "shell/CommandLine.h"
+#include "shell/Startup.h"
 #include "shell/main.h"
 
 namespace {
@@ -156,5 +158,21 @@ TEST(Dialogs, NewerWindowTakesTheFocusBackAndTheOlderOneLetsIt) {
         EXPECT_EQ(QApplication::activeWindow(), &older);
         older.hide();
     }
+    delete c;
+}
+
+TEST(Startup, EveryWindowIsCreatedOnceAndNoneShowsBeforeTheStartWindow) {
+    auto* c = new Context;
+    CreateForms(c->ctx);
+    const Forms& f = c->ctx.forms;
+    const auto all = AllForms(f);
+    EXPECT_EQ(all.size(), 23u);
+    for (GameForm* w : all) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+    }
+    EXPECT_TRUE(f.start->Timer1->isActive()) << "the opening animation runs from creation";
+    DestroyForms(c->ctx);
+    EXPECT_EQ(c->ctx.forms.start, nullptr);
     delete c;
 }
