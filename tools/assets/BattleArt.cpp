@@ -93,30 +93,60 @@ QImage sprite(const std::function<void(QPainter&)>& draw, int w = kC, int h = kC
     return finishSprite(body, outline, &low);
 }
 
+// Water: a shallow, irregular ford with stepping stones and moving ripples. Lake: a
+// deep round pool with reeds and lily pads.
 void waterBody(QPainter& p, QRectF r, int frame, bool lake) {
-    QPainterPath w;
-    w.addEllipse(r);
-    shapeFill(p, w, QColor(170, 150, 110), 1.2f, 0.2f);  // muddy bank
-    QPainterPath in;
-    in.addEllipse(r.adjusted(4, 3, -4, -3));
-    QRadialGradient g(r.center(), float(r.width()) / 2);
-    g.setColorAt(0, lake ? QColor(30, 70, 130) : QColor(50, 110, 160));
-    g.setColorAt(1, QColor(80, 150, 180));
+    QPainterPath bank;
+    if (lake) {
+        bank.addEllipse(r);
+    } else {
+        const QPointF c = r.center();
+        for (int i = 0; i <= 24; ++i) {
+            float a = float(i) / 24 * 2 * kPi;
+            float k = 0.82f + 0.18f * hash01(i % 24, 3, 230);
+            QPointF q =
+                c + QPointF(std::cos(a) * r.width() / 2 * k, std::sin(a) * r.height() / 2 * k);
+            if (i == 0)
+                bank.moveTo(q);
+            else
+                bank.lineTo(q);
+        }
+        bank.closeSubpath();
+    }
+    shapeFill(p, bank, lake ? QColor(120, 110, 80) : QColor(176, 156, 112), 1.2f, 0.2f);
+    QTransform shrink;
+    const QPointF c = r.center();
+    shrink.translate(c.x(), c.y());
+    shrink.scale(lake ? 0.88 : 0.84, lake ? 0.86 : 0.8);
+    shrink.translate(-c.x(), -c.y());
+    QPainterPath in = shrink.map(bank);
+    QRadialGradient g(c, float(r.width()) / 2);
+    g.setColorAt(0, lake ? QColor(22, 56, 110) : QColor(70, 140, 170));
+    g.setColorAt(1, lake ? QColor(50, 110, 150) : QColor(110, 176, 190));
     p.fillPath(in, g);
-    p.setPen(QPen(QColor(200, 230, 245), 1.2));
+    p.setPen(QPen(QColor(210, 236, 248), 1.2));
     for (int i = 0; i < 3; ++i) {
         float ph = float(frame) * 0.9f + i * 2.1f;
-        QPointF c = r.center() + QPointF(std::cos(ph) * r.width() * 0.18f,
-                                         std::sin(ph * 1.3f) * r.height() * 0.15f);
-        p.drawArc(QRectF(c.x() - 6, c.y() - 2, 12, 4), 20 * 16, 140 * 16);
+        QPointF q =
+            c + QPointF(std::cos(ph) * r.width() * 0.18f, std::sin(ph * 1.3f) * r.height() * 0.15f);
+        p.drawArc(QRectF(q.x() - 6, q.y() - 2, 12, 4), 20 * 16, 140 * 16);
     }
+    p.setPen(Qt::NoPen);
     if (lake) {
-        // Reeds at the edge.
-        p.setPen(QPen(QColor(80, 120, 50), 1.4));
-        for (int i = 0; i < 4; ++i) {
-            QPointF b(r.left() + 6 + i * 3, r.bottom() - 6);
-            p.drawLine(b, b + QPointF(-1 + frame, -10 - (i % 2) * 3));
+        // Lily pads and reeds swaying with the frames.
+        for (int i = 0; i < 3; ++i)
+            ellipseFill(p, c + QPointF(-16 + i * 14, 8 - (i % 2) * 14), 4, 2.6f,
+                        QColor(70, 140, 60), 0.7f);
+        p.setPen(QPen(QColor(80, 120, 50), 1.6, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 5; ++i) {
+            QPointF b(r.left() + 8 + i * 3, r.bottom() - 8 + (i % 2) * 2);
+            p.drawLine(b, b + QPointF(-1.5f + frame * 1.5f, -12 - (i % 2) * 4));
         }
+        p.setPen(Qt::NoPen);
+    } else {
+        // Stepping stones.
+        ellipseFill(p, c + QPointF(-12, 4), 4.5f, 3, QColor(150, 146, 136), 0.8f);
+        ellipseFill(p, c + QPointF(10, -6), 4, 2.8f, QColor(150, 146, 136), 0.8f);
     }
 }
 

@@ -33,6 +33,14 @@ void drawHead(QPainter& p, const Person& f, QPointF c, float r) {
         p.setBrush(QColor(250, 236, 180));
         p.drawEllipse(X(r * 0.62f, r * 0.0f), r * 0.16f, r * 0.14f);
         p.drawEllipse(X(r * 0.2f, r * 0.0f), r * 0.13f, r * 0.13f);
+        if (f.mask.isValid()) {
+            QPainterPath m;
+            m.moveTo(X(-r * 0.2f, r * 0.25f));
+            m.lineTo(X(r * 1.12f, r * 0.2f));
+            m.quadTo(X(r * 1.0f, r * 1.1f), X(r * 0.3f, r * 1.15f));
+            m.quadTo(X(-r * 0.2f, r * 0.9f), X(-r * 0.2f, r * 0.25f));
+            shapeFill(p, m, f.mask, 0.8f);
+        }
         return;
     }
     if (f.head == Head::Skull || f.skeleton) {

@@ -25,6 +25,7 @@ struct Person {
     QColor headgear{160, 160, 170};
     Head head = Head::Hair;
     bool beard = false;
+    QColor mask;  // a scarf over the lower face (robbers); invalid = none
     QColor beardColour{120, 80, 40};
     bool robe = false;      // a long robe instead of legs
     bool skeleton = false;  // bones instead of flesh

@@ -177,7 +177,8 @@ QImage army(int kind, int frame) {
                 float sway = float((frame + i) % 3) * 8;
                 if (kind == 0) {  // bandits: hoods and clubs
                     f.head = Head::Hood;
-                    f.headgear = QColor(92, 70, 52);
+                    f.headgear = QColor(62, 88, 58);
+                    f.mask = QColor(170, 40, 34);
                     f.torso = QColor(110, 84, 60);
                     f.arms = QColor(100, 76, 54);
                     f.legs = QColor(70, 60, 50);

@@ -47,7 +47,7 @@ QImage townView(int race) {
         QImage side = race == 2 ? rockSprite(1 + i % 3) : forestSprite(1 + i % 3);
         blitScaled(p, side, QPointF(i < 2 ? -10 + i * 70 : 320 + i * 40, 100), 0.9, i % 2);
     }
-    blitScaled(p, townSprite(race), QPointF(150, -20), 2.1);
+    blitScaled(p, townSprite(race), QPointF(152, -4), 1.95);
     // Warm light in the windows of the dusk.
     vignette(p, 500, 200, 90);
     return img;

@@ -59,11 +59,13 @@ QImage title() {
         nightScene(505, 500, 400, QColor(14, 18, 48), QColor(150, 80, 90), QColor(40, 60, 50));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    moon(p, QPointF(390, 110), 30);
-    // A castle on the far hill, the hero in front.
-    blitScaled(p, townSprite(1), QPointF(20, 150), 2.0);
-    blitScaled(p, forestSprite(3), QPointF(330, 250), 1.6);
-    blitScaled(p, heroSprite(0), QPointF(170, 250), 2.6);
+    moon(p, QPointF(440, 170), 26);
+    // The menu buttons sit in the middle band; the castle and the rider keep to the
+    // lower corners.
+    blitScaled(p, forestSprite(2), QPointF(150, 290), 1.3);
+    blitScaled(p, townSprite(1), QPointF(-14, 290), 1.75);
+    blitScaled(p, forestSprite(1), QPointF(230, 330), 1.2);
+    blitScaled(p, heroSprite(0), QPointF(300, 296), 1.95);
     vignette(p, 505, 500, 160);
     titleText(p, QString::fromUtf8("ВЕСТРАН"), QRectF(0, 20, 505, 110), 76, QColor(230, 180, 60));
     return img;
@@ -94,14 +96,63 @@ QImage intro() {
     return img;
 }
 
+// A finished figure layer: drawn at any size, outlined like the sprites.
+QImage figureLayer(int w, int h, const std::function<void(QPainter&)>& draw, int outline = 2) {
+    QImage body = canvas(w, h);
+    QPainter p;
+    beginPaint(p, body);
+    draw(p);
+    p.end();
+    brushTexture(body, 0.06f, 8, w + h);
+    return finishSprite(body, outline);
+}
+
 QImage bandits() {
-    QImage img = skyImage(439, 300, QColor(60, 80, 60), QColor(140, 150, 100));
+    QImage img = skyImage(439, 300, QColor(40, 56, 44), QColor(120, 130, 90));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 6; ++i)
-        blitScaled(p, forestSprite(1 + i % 3), QPointF(-40 + i * 80, -10 + (i % 2) * 20), 1.8);
-    p.fillRect(QRectF(0, 230, 439, 70), QColor(90, 110, 60));
-    blitScaled(p, armySprite(0, 0), QPointF(90, 40), 2.6);
+        blitScaled(p, forestSprite(1 + i % 3), QPointF(-40 + i * 80, -30 + (i % 2) * 16), 1.8);
+    // A forest road.
+    QPainterPath road;
+    road.moveTo(120, 300);
+    road.quadTo(250, 220, 300, 180);
+    road.lineTo(360, 180);
+    road.quadTo(360, 230, 439, 300);
+    road.closeSubpath();
+    p.fillRect(QRectF(0, 180, 439, 120), QColor(76, 98, 54));
+    p.fillPath(road, QColor(150, 126, 86));
+    // Three robbers step out: hoods, clubs, a bow.
+    QImage band = figureLayer(439, 300, [](QPainter& q) {
+        const float xs[] = {200, 330, 265};
+        const float ys[] = {250, 256, 286};
+        for (int i = 0; i < 3; ++i) {
+            Person f;
+            f.foot = {xs[i], ys[i]};
+            f.h = 150 - i * 4;
+            f.dir = i == 1 ? -1 : 1;
+            f.head = Head::Hood;
+            f.headgear = i == 2 ? QColor(48, 74, 52) : QColor(62, 88, 58);
+            f.mask = QColor(170, 40, 34);
+            f.torso = QColor(130 - i * 10, 92, 56);
+            f.arms = QColor(118, 84, 52);
+            f.legs = QColor(64, 58, 52);
+            f.stride = 0.35f;
+            f.frontArm = 140;
+            f.backArm = 40;
+            if (i == 1)
+                f.frontProp = [](QPainter& r, QPointF h) { bow(r, h, 34, 1, false); };
+            else
+                f.frontProp = [](QPainter& r, QPointF h) { club(r, h, -80, 56, 10); };
+            drawPerson(q, f);
+        }
+    });
+    p.drawImage(0, 0, band);
+    // Shade the corner where the window writes who is in the band.
+    QLinearGradient shade(0, 0, 260, 140);
+    shade.setColorAt(0, QColor(0, 0, 0, 170));
+    shade.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(0, 0, 439, 300), shade);
     vignette(p, 439, 300, 150);
     return img;
 }
