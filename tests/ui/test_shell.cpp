@@ -117,12 +117,6 @@ TEST(MyGraph, TransparentDrawingKeysOutThePixelAtOneOne) {
     EXPECT_EQ(flipped.image().pixel(3, 0), qRgb(10, 20, 30));
 }
 
-TEST(MyGraph, MissingWindowPictureIsAPlainColour) {
-    QImage img = LoadWindowPicture("/nonexistent/title.png", 50, 40, QColor(192, 192, 192));
-    EXPECT_EQ(img.size(), QSize(50, 40));
-    EXPECT_EQ(img.pixel(10, 10), qRgb(192, 192, 192));
-}
-
 // ---- the start window's opening animation ----
 
 namespace {
