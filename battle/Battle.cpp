@@ -462,9 +462,11 @@ void TBattleForm::mouseMoveEvent(QMouseEvent* e) {
 
 bool TBattleForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Label2) {
-        if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove)
+        if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) {
             setTextColour(Label2, Qt::red);
-        else if (e->type() == QEvent::Leave)
+            // Not passed on: the window's own move handler would whiten it again.
+            return e->type() == QEvent::MouseMove;
+        } else if (e->type() == QEvent::Leave)
             setTextColour(Label2, Qt::white);
         else if (e->type() == QEvent::MouseButtonPress &&
                  static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {

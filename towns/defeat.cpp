@@ -25,6 +25,8 @@ TDefeatForm::TDefeatForm(GameContext& c) : GameForm(c) {
         QFont f = l->font();
         f.setBold(true);
         f.setPixelSize(16);
+        // The game's texts were laid out for a narrower face than ours.
+        f.setStretch(QFont::Condensed);
         l->setFont(f);
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, Qt::white);

@@ -19,6 +19,7 @@ TSurrendForm::TSurrendForm(GameContext& c) : GameForm(c) {
         b->setGeometry(x, 160, 113, 25);
         QFont f = b->font();
         f.setBold(true);
+        f.setPixelSize(11);
         b->setFont(f);
         connect(b, &QPushButton::clicked, this, click);
         return b;
