@@ -18,8 +18,10 @@ TOptionsForm::TOptionsForm(GameContext& c) : GameForm(c) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xE9, 0xE7, 0x98));
     setPalette(pal);
+    // Bold, small enough for "Продолжить игру" to fit its button.
     QFont bold = font();
     bold.setBold(true);
+    bold.setPixelSize(11);
     setFont(bold);
 
     CheckBox1 = new QCheckBox(QStringLiteral("Музыка"), this);

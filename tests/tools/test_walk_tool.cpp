@@ -1,0 +1,61 @@
+// vestran-tool walk: the map's steps on a save file, run as a player runs it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "data/GameState.h"
+#include "data/SaveImage.h"
+#include "tests/tools/ToolRun.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct WalkTool : ::testing::Test {
+    fs::path dir = fs::temp_directory_path() / ("vestran-walk-" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string file(const std::string& name) const { return (dir / name).string(); }
+    std::unique_ptr<GameState> load(const std::string& path) const {
+        auto gs = std::make_unique<GameState>();
+        std::memset(static_cast<void*>(gs.get()), 0, sizeof(GameState));
+        EXPECT_TRUE(readSaveFile(path, *gs).ok) << path;
+        return gs;
+    }
+};
+
+}  // namespace
+
+TEST_F(WalkTool, StandingStillCountsStepsAndUncovers) {
+    const std::string a = file("a.psv"), b = file("b.psv");
+    ASSERT_EQ(runTool("new-game --seed 5 --out " + a).status, 0);
+    ToolRun r = runTool("walk " + a + " --keys 55... --out " + b);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find(".  X=6 Y=18  step\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("steps 6, ИСКОРТИЯ  Неделя 1 День 1"), std::string::npos) << r.out;
+    auto before = load(a);
+    auto after = load(b);
+    EXPECT_EQ(before->steps, 1u);
+    EXPECT_EQ(after->steps, 6u);
+    EXPECT_EQ(after->explored(1, 8, 20), 1);
+    EXPECT_EQ(after->explored(1, 9, 20), 0);
+}
+
+TEST_F(WalkTool, RefusesBadKeysAndUnwritableOutputWithoutTouchingTheSave) {
+    const std::string a = file("a.psv");
+    ASSERT_EQ(runTool("new-game --seed 5 --out " + a).status, 0);
+    const auto size = fs::file_size(a);
+    ToolRun bad = runTool("walk " + a + " --keys 6x6");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.out.find("unknown key 'x'"), std::string::npos) << bad.out;
+    ToolRun noDir = runTool("walk " + a + " --keys 5 --out " + file("missing/b.psv"));
+    EXPECT_EQ(noDir.status, 1) << noDir.out;
+    EXPECT_FALSE(fs::exists(file("missing/b.psv")));
+    EXPECT_EQ(fs::file_size(a), size);
+    EXPECT_EQ(load(a)->steps, 1u);
+    EXPECT_EQ(runTool("walk --help").status, 0);
+}

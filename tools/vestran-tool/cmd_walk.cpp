@@ -1,0 +1,167 @@
+// vestran-tool walk: the hero's steps on a saved game, by the map's own rules.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "adventure/Encounters.h"
+#include "adventure/Movement.h"
+#include "data/GameState.h"
+#include "data/SaveImage.h"
+#include "data/Session.h"
+#include "platform/Random.h"
+#include "tools/vestran-tool/Command.h"
+#include "tools/vestran-tool/SaveArgs.h"
+
+namespace {
+
+const char* kHelp =
+    "Usage: vestran-tool walk FILE --keys KEYS [--out FILE2] [--seed N]\n"
+    "Walks the hero of the saved game FILE, one key press per character of KEYS,\n"
+    "with the adventure map's own rules (armies close in, ships are boarded and\n"
+    "left, the map is uncovered, the calendar runs):\n"
+    "  4 6 8 2   left, right, up, down (or L R U D)\n"
+    "  7 9 1 3   up-left, up-right, down-left, down-right (the numeric keypad)\n"
+    "  5 or .    stand still for a step (Space)\n"
+    "Prints one line per key: the key, the hero's cell and what happened. A\n"
+    "treasure is taken as its window does it (its gold, then the step its closing\n"
+    "counts). The walk stops where the game would wait for the player: a town,\n"
+    "bandits, a portal, the town list of an orb, a new week.\n"
+    "With --out, the game as the walk left it is written to FILE2 (safely: never\n"
+    "a half file). --seed N fixes the treasure amounts.\n";
+
+MapKey keyOf(char c) {
+    switch (c) {
+        case 'L':
+        case 'l':
+            return MapKey::Left;
+        case 'R':
+        case 'r':
+            return MapKey::Right;
+        case 'U':
+        case 'u':
+            return MapKey::Up;
+        case 'D':
+        case 'd':
+            return MapKey::Down;
+        case '.':
+            return MapKey::Space;
+        default:
+            return (c >= '1' && c <= '9') ? keypadDigitKey(c - '0') : MapKey::None;
+    }
+}
+
+// Records what a step opens instead of showing windows.
+struct ToolView : StepView {
+    std::vector<std::string> opened;
+    void paint() override {}
+    void stepPause() override {}
+    void buildGroundLayer() override {}
+    void setStatus(const std::string&, const std::string&) override {}
+    void playSound(const char*) override {}
+    void openBandit() override { opened.push_back("bandit"); }
+    void openTown() override { opened.push_back("town"); }
+    void openPortal() override { opened.push_back("portal"); }
+    void openTreasure() override { opened.push_back("treasure"); }
+    void openTownList() override { opened.push_back("orb"); }
+    void openNewWeek() override { opened.push_back("new week"); }
+};
+
+int run(const std::vector<std::string>& args) {
+    std::string file, out, keys;
+    bool haveKeys = false, seeded = false;
+    uint64_t seed = 0;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& v) {
+            if (i + 1 >= args.size()) return false;
+            v = args[++i];
+            return true;
+        };
+        if (a == "--help" || a == "-h") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (a == "--keys") {
+            if (!value(keys)) return toolError("walk: --keys needs a value");
+            haveKeys = true;
+        } else if (a == "--out") {
+            if (!value(out)) return toolError("walk: --out needs a file name");
+        } else if (a == "--seed") {
+            std::string v;
+            if (!value(v)) return toolError("walk: --seed needs a number");
+            try {
+                size_t used = 0;
+                seed = std::stoull(v, &used);
+                if (used != v.size()) throw std::invalid_argument(v);
+            } catch (const std::exception&) {
+                return toolError("walk: --seed needs a number, not '" + v + "'");
+            }
+            seeded = true;
+        } else if (!a.empty() && a[0] == '-') {
+            return toolError("walk: unknown option '" + a + "'");
+        } else if (file.empty()) {
+            file = a;
+        } else {
+            return toolError("walk: more than one file given");
+        }
+    }
+    if (file.empty()) return toolError("walk: no save file given");
+    if (!haveKeys) return toolError("walk: no --keys given");
+    for (char c : keys)
+        if (keyOf(c) == MapKey::None)
+            return toolError(std::string("walk: unknown key '") + c + "'");
+
+    auto gs = loadSaveForTool(file);
+    if (!gs) return 1;
+    Random& rnd = Random::process();
+    if (seeded) rnd.useSeedSequence(seed);
+    Session session;
+    ToolView view;
+    HeroMovement movement(*gs, session, view);
+
+    for (char c : keys) {
+        view.opened.clear();
+        const bool moved = movement.keyDown(keyOf(c));
+        std::string what = moved ? "step" : "blocked";
+        bool stop = false, treasure = false;
+        auto report = [&](const std::vector<std::string>& opened) {
+            for (const std::string& w : opened) {
+                if (w == "treasure") {
+                    treasure = true;
+                    what += ", treasure " + std::to_string(takeTreasure(*gs, rnd)) + " gold";
+                } else if (w == "town") {
+                    what += ", town " + std::to_string(session.enteredTown.townNumber());
+                    stop = true;
+                } else if (w == "bandit") {
+                    what += ", bandits " + std::to_string(session.encounterCode) + " at " +
+                            std::to_string(session.reward.cellX) + "," +
+                            std::to_string(session.reward.cellY);
+                    stop = true;
+                } else {
+                    what += ", " + w;
+                    stop = true;
+                }
+            }
+        };
+        report(std::vector<std::string>(view.opened));
+        if (treasure) {
+            // Closing the treasure window hands the map its refresh step.
+            view.opened.clear();
+            movement.keyDown(MapKey::Space);
+            report(std::vector<std::string>(view.opened));
+        }
+        std::printf("%c  X=%d Y=%d  %s\n", c, gs->heroX, gs->heroY, what.c_str());
+        if (stop) break;
+    }
+    std::printf("steps %u, %s\n", gs->steps, calendarText(*gs).c_str());
+
+    if (!out.empty()) {
+        const SaveResult r = writeSaveFile(out, *gs);
+        if (!r.ok) return toolError("walk: " + r.error);
+    }
+    return 0;
+}
+
+const ToolCommandRegistrar reg({"walk", "walk the hero of a saved game, step by step", run});
+
+}  // namespace
