@@ -10,8 +10,13 @@ constexpr double kTwoPi = 6.283185307179586;
 }
 
 void Buf::add(const Buf& src, double at, float gain) {
-    size_t o = size_t(std::max(0.0, at) * kRate);
-    for (size_t i = 0; i < src.size() && o + i < s_.size(); ++i) s_[o + i] += src[i] * gain;
+    // Every part ends with a short fade, so a cut-off tail never clicks.
+    const size_t o = size_t(std::max(0.0, at) * kRate);
+    const size_t n = src.size(), fade = std::min<size_t>(n, kRate * 4 / 1000);
+    for (size_t i = 0; i < n && o + i < s_.size(); ++i) {
+        float f = n - i <= fade ? float(n - i) / float(fade) : 1.0f;
+        s_[o + i] += src[i] * gain * f;
+    }
 }
 
 Biquad Biquad::lowPass(double f, double q) {
