@@ -360,48 +360,80 @@ void beast(QPainter& p) {
 
 void dragon(QPainter& p) {
     const QColor red(190, 44, 32);
-    wing(p, {40, 34}, 36, 26, 1, QColor(150, 34, 30), QColor(90, 20, 16), false);
+    wing(p, {38, 34}, 34, 26, 1, QColor(150, 34, 30), QColor(90, 20, 16), false);
+    // A heavy tail sweeping back, ending in a spade.
+    QPainterPath tail;
+    tail.moveTo(14, 50);
+    tail.cubicTo(4, 56, 4, 68, 12, 70);
+    tail.lineTo(13, 66);
+    tail.cubicTo(9, 64, 11, 58, 18, 56);
+    tail.closeSubpath();
+    shapeFill(p, tail, red);
+    QPainterPath spade;
+    spade.moveTo(12, 68);
+    spade.lineTo(20, 64);
+    spade.lineTo(22, 72);
+    spade.lineTo(14, 74);
+    spade.closeSubpath();
+    shapeFill(p, spade, QColor(150, 30, 24), 0.8f);
     Beast b;
-    b.foot = {34, kGround};
+    b.foot = {32, kGround};
     b.len = 42;
     b.hgt = 18;
     b.legLen = 12;
     b.hide = red;
     b.belly = QColor(236, 190, 100);
     b.neckUp = 1;
+    b.tail = false;
     b.headDraw = [red](QPainter& q, QPointF n) {
+        // The neck curves on up and forward to a horned head.
+        const QPointF h = n + QPointF(5, -11);
+        limb(q, n, h, 7, red);
         QPainterPath head;
-        head.moveTo(n + QPointF(-4, -4));
-        head.quadTo(n + QPointF(6, -8), n + QPointF(16, -3));
-        head.lineTo(n + QPointF(16, 2));
-        head.lineTo(n + QPointF(6, 4));
-        head.lineTo(n + QPointF(-3, 5));
+        head.moveTo(h + QPointF(-5, -4));
+        head.quadTo(h + QPointF(5, -8), h + QPointF(14, -3));
+        head.lineTo(h + QPointF(14, 0));
+        head.lineTo(h + QPointF(7, 1));
+        head.lineTo(h + QPointF(13, 4));  // open jaw
+        head.lineTo(h + QPointF(4, 6));
+        head.lineTo(h + QPointF(-4, 5));
         head.closeSubpath();
         shapeFill(q, head, red);
-        QPainterPath horn;
-        horn.moveTo(n + QPointF(-2, -4));
-        horn.lineTo(n + QPointF(-10, -11));
-        horn.lineTo(n + QPointF(2, -6));
-        shapeFill(q, horn, QColor(236, 220, 180), 0.8f);
+        for (int k = 0; k < 2; ++k) {
+            QPainterPath horn;
+            horn.moveTo(h + QPointF(-3 + k * 3, -4));
+            horn.lineTo(h + QPointF(-11 + k * 3, -10 - k * 2));
+            horn.lineTo(h + QPointF(0 + k * 3, -6));
+            shapeFill(q, horn, QColor(236, 220, 180), 0.8f);
+        }
         q.setPen(Qt::NoPen);
         q.setBrush(QColor(255, 230, 60));
-        q.drawEllipse(n + QPointF(5, -3.5), 1.6, 1.2);
+        q.drawEllipse(h + QPointF(4, -3.5), 1.6, 1.2);
         // Fire from the mouth.
         QPainterPath fire;
-        QPointF m = n + QPointF(16, 0);
+        QPointF m = h + QPointF(13, 2);
         fire.moveTo(m);
-        fire.quadTo(m + QPointF(6, -6), m + QPointF(13, -3));
-        fire.quadTo(m + QPointF(10, 0), m + QPointF(14, 4));
-        fire.quadTo(m + QPointF(6, 5), m);
+        fire.quadTo(m + QPointF(4, -5), m + QPointF(9, -3));
+        fire.quadTo(m + QPointF(7, 0), m + QPointF(10, 4));
+        fire.quadTo(m + QPointF(4, 5), m);
         shapeFill(q, fire, QColor(250, 150, 30), 0.8f, 0.6f);
         QPainterPath core;
         core.moveTo(m);
-        core.quadTo(m + QPointF(5, -2), m + QPointF(8, 0));
-        core.quadTo(m + QPointF(5, 2), m);
+        core.quadTo(m + QPointF(4, -2), m + QPointF(6, 0));
+        core.quadTo(m + QPointF(4, 2), m);
         q.fillPath(core, QColor(255, 240, 120));
     };
     drawBeast(p, b);
-    wing(p, {44, 36}, 30, 28, 1, QColor(200, 60, 40), QColor(100, 24, 18), false);
+    // Spines along the back.
+    for (int i = 0; i < 4; ++i) {
+        QPainterPath sp;
+        float x = 18 + i * 7;
+        sp.moveTo(x - 2.5f, 46);
+        sp.lineTo(x, 40);
+        sp.lineTo(x + 2.5f, 46);
+        shapeFill(p, sp, QColor(236, 200, 120), 0.7f);
+    }
+    wing(p, {42, 38}, 28, 28, 1, QColor(200, 60, 40), QColor(100, 24, 18), false);
 }
 
 void dwarfKnight(QPainter& p) {
