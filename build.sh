@@ -4,6 +4,8 @@
 #   ./build.sh test   install what is missing, build with warnings as errors, run every
 #                     test, then the core tests again under ASan + UBSan
 #   ./build.sh build  install what is missing and build only
+#   ./build.sh fuzz   build the libFuzzer targets with clang and run each for
+#                     FUZZ_SECONDS (default 60) from seeds written by vestran-tool
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -49,8 +51,37 @@ case "$cmd" in
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --output-on-failure -j "$JOBS")
     ;;
+  fuzz)
+    PACKAGES+=(clang)
+    install_missing
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j "$JOBS" --target vestran-tool
+    rm -rf build-fuzz/seeds
+    ./build/vestran-tool fuzz-corpus build-fuzz/seeds
+    CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVESTRAN_FUZZ=ON -DVESTRAN_CORE_ONLY=ON -DVESTRAN_BENCHMARKS=OFF
+    cmake --build build-fuzz -j "$JOBS" --target fuzz_save fuzz_pic_rows fuzz_pic
+    failed=()
+    for t in fuzz_save:save fuzz_pic:pic fuzz_pic_rows:; do
+        name=${t%%:*} seeds=${t#*:}
+        mkdir -p "build-fuzz/corpus/$name" build-fuzz/artifacts
+        echo "== $name, ${FUZZ_SECONDS:-60} s =="
+        # What a run learns stays in build-fuzz/corpus for the next one; a crash
+        # leaves its input in build-fuzz/artifacts.
+        if ! "./build-fuzz/$name" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=226716 \
+            -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
+            "build-fuzz/corpus/$name" ${seeds:+"build-fuzz/seeds/$seeds"} 2>"build-fuzz/$name.log"; then
+            failed+=("$name")
+        fi
+        grep -E "^stat::(number_of_executed_units|average_exec_per_sec)|^SUMMARY" "build-fuzz/$name.log" || true
+    done
+    if [ ${#failed[@]} -ne 0 ]; then
+        echo "crashes in: ${failed[*]} (inputs in build-fuzz/artifacts, logs in build-fuzz/*.log)" >&2
+        exit 1
+    fi
+    ;;
   *)
-    echo "usage: $0 run|test|build" >&2
+    echo "usage: $0 run|test|build|fuzz" >&2
     exit 2
     ;;
 esac

@@ -73,20 +73,22 @@ bool definedGroup(int g) {
     return (g >= 0 && g <= 3) || (g >= 20 && g <= 23) || (g >= 40 && g <= 43);
 }
 
+std::string cellText(int c, int x, int y) {
+    return " в клетке X=" + num(x) + " Y=" + num(y) + " континента " + num(c);
+}
+
 std::string checkMaps(const GameState& gs) {
     for (int c = 1; c <= kContinents; ++c)
         for (int x = 1; x <= kMapW; ++x)
             for (int y = 1; y <= kMapH; ++y) {
                 const uint16_t code = gs.cell(c, x, y);
-                const std::string at =
-                    " в клетке X=" + num(x) + " Y=" + num(y) + " континента " + num(c);
-                if (!knownCellCode(code)) return fail("неизвестный код карты " + num(code) + at);
-                if (cell::isTown(code)) {
-                    const int t = code - cell::kTownBase;
-                    if ((t - 1) / 10 + 1 != c)
-                        return fail("город " + num(t) + " стоит на чужом континенте" + at);
-                }
-                if (!flag(gs.explored(c, x, y))) return fail("неверная отметка разведки" + at);
+                if (!knownCellCode(code))
+                    return fail("неизвестный код карты " + num(code) + cellText(c, x, y));
+                if (cell::isTown(code) && (code - cell::kTownBase - 1) / 10 + 1 != c)
+                    return fail("город " + num(code - cell::kTownBase) +
+                                " стоит на чужом континенте" + cellText(c, x, y));
+                if (!flag(gs.explored(c, x, y)))
+                    return fail("неверная отметка разведки" + cellText(c, x, y));
             }
     for (int x = 1; x <= kMapW; ++x)
         for (int y = 1; y <= kMapH; ++y) {
