@@ -59,7 +59,7 @@ QImage title() {
         nightScene(505, 500, 400, QColor(14, 18, 48), QColor(150, 80, 90), QColor(40, 60, 50));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    moon(p, QPointF(440, 170), 26);
+    moon(p, QPointF(252, 208), 22);
     // The menu buttons sit in the middle band; the castle and the rider keep to the
     // lower corners.
     blitScaled(p, forestSprite(2), QPointF(150, 290), 1.3);
