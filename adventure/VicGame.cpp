@@ -15,10 +15,10 @@ TVicGameForm::TVicGameForm(GameContext& c) : GameForm(c) {
     QFont bold = font();
     bold.setBold(true);
     Button1 = new QPushButton(QStringLiteral("Продолжить игру"), this);
-    Button1->setGeometry(72, 456, 121, 25);
+    Button1->setGeometry(72, 456, 137, 25);
     Button1->setFont(bold);
     Button2 = new QPushButton(QStringLiteral("Выход"), this);
-    Button2->setGeometry(384, 456, 121, 25);
+    Button2->setGeometry(384, 456, 137, 25);
     Button2->setFont(bold);
     connect(Button1, &QPushButton::clicked, this, &TVicGameForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TVicGameForm::Button2Click);
