@@ -22,6 +22,7 @@
 #include "towns/TInfo.h"
 #include "towns/Town.h"
 #include "towns/shtyrm.h"
+#include "towns/victory.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ struct Windows : ::testing::Test {
     TArmyFreeForm armyFree{ctx};
     TNewWeekForm newWeek{ctx};
     TTInfoForm tinfo{ctx};
+    TVictoryForm victory{ctx};
 
     Windows() {
         ctx.forms.town = &town;
@@ -76,6 +78,7 @@ struct Windows : ::testing::Test {
         ctx.forms.armyFree = &armyFree;
         ctx.forms.newWeek = &newWeek;
         ctx.forms.tinfo = &tinfo;
+        ctx.forms.victory = &victory;
         gs->soundOn = 0;
     }
     template <class T>
@@ -171,6 +174,15 @@ TEST_F(Windows, VaultCancelAndStorm) {
     EXPECT_FALSE(town.isEnabled()) << "the town waits behind the battle";
     EXPECT_EQ(session.sides.hero(1).name.str(), "Крестьяне");
     EXPECT_EQ(int{session.sides.enemy(3).count}, 12);
+
+    // The storm is won: the victory window pays out and hands the town back.
+    const uint32_t gold = gs->gold;
+    victory.showForm();
+    victory.Button1Click();
+    EXPECT_EQ(gs->letter(4), 1);
+    EXPECT_EQ(gs->gold, gold + 2500);
+    EXPECT_TRUE(town.isEnabled());
+    EXPECT_FALSE(button(town, "Button5")->isEnabled()) << "each vault falls once";
 }
 
 TEST_F(Windows, ArmyReorderAndDismiss) {
