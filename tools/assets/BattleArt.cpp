@@ -23,11 +23,11 @@ float tileNoise(float x, float y, int cells, int seed) {
     return fbm(x * cells / kC, y * cells / kC, seed, cells);
 }
 
-// Ground: a colour field between two colours with wrapping noise, plus speckles.
+// Ground: a colour field between two colours with wrapping noise, plus flecks.
 QImage ground(int n) {
     QImage img(kC, kC, QImage::Format_ARGB32_Premultiplied);
     struct G {
-        QColor a, b, speck;
+        QColor a, b, fleck;
         int cells;
     };
     const G g[] = {
@@ -44,7 +44,7 @@ QImage ground(int n) {
             QColor col = mix(c.a, c.b, v);
             float grain = hash01(x, y, 210 + n);
             col = shadeOf(col, 1 + (grain - 0.5f) * 0.08f);
-            if (grain > 0.985f) col = c.speck;
+            if (grain > 0.985f) col = c.fleck;
             img.setPixel(x, y, col.rgb());
         }
     QPainter p;

@@ -573,8 +573,7 @@ QImage rockSprite(int v) {
 void blitScaled(QPainter& p, const QImage& sprite, QPointF topLeft, double scale, bool mirror) {
     QImage s = sprite.convertToFormat(QImage::Format_ARGB32);
     if (mirror) s = s.mirrored(true, false);
-    QImage big = s.scaled(int(s.width() * scale), int(s.height() * scale), Qt::IgnoreAspectRatio,
-                          Qt::SmoothTransformation);
+    QImage big = s.scaledToWidth(int(s.width() * scale), Qt::SmoothTransformation);
     p.drawImage(topLeft, big);
 }
 }  // namespace gen
