@@ -517,38 +517,53 @@ QImage thinOut(QImage img) {
 }
 
 void phantom(QPainter& p) {
+    // A hooded spirit: the shroud flows back into the wisps, one long sleeve reaches
+    // forward with bony fingers, the face is a dark hollow with glowing eyes.
+    QPainterPath sleeveBack;
+    sleeveBack.moveTo(40, 34);
+    sleeveBack.cubicTo(50, 30, 58, 34, 64, 30);
+    sleeveBack.lineTo(66, 35);
+    sleeveBack.cubicTo(58, 40, 50, 40, 42, 42);
+    sleeveBack.closeSubpath();
+    shapeFill(p, sleeveBack, QColor(160, 198, 228), 1, 0.4f);
     QPainterPath body;
-    body.moveTo(38, 10);
-    body.cubicTo(52, 10, 56, 24, 54, 36);
-    body.cubicTo(53, 46, 50, 54, 44, 58);
-    body.lineTo(40, 52);
-    body.lineTo(34, 60);
-    body.lineTo(30, 50);
-    body.cubicTo(22, 44, 22, 20, 38, 10);
-    shapeFill(p, body, QColor(178, 214, 238), 1, 0.5f);
-    // Two thin arms reaching forward, clawed hands.
-    for (int k = 0; k < 2; ++k) {
-        QPainterPath arm;
-        float y = 36 + k * 7;
-        arm.moveTo(44, y);
-        arm.cubicTo(52, y - 4, 58, y + 2, 66, y - 2 + k * 3);
-        arm.lineTo(67, y + 1 + k * 3);
-        arm.cubicTo(58, y + 5, 52, y + 2, 44, y + 4);
-        arm.closeSubpath();
-        shapeFill(p, arm, k ? QColor(170, 206, 232) : QColor(196, 228, 246), 1, 0.4f);
-        p.setPen(QPen(kOutline, 0.9));
-        for (int f = -1; f <= 1; ++f)
-            p.drawLine(QPointF(66, y - 0.5 + k * 3), QPointF(70, y - 0.5 + k * 3 + f * 2));
-        p.setPen(Qt::NoPen);
-    }
+    body.moveTo(40, 8);
+    body.cubicTo(54, 8, 58, 22, 56, 34);
+    body.cubicTo(55, 46, 50, 54, 44, 60);
+    body.lineTo(40, 53);
+    body.lineTo(34, 62);
+    body.lineTo(30, 51);
+    body.lineTo(24, 56);
+    body.cubicTo(22, 44, 22, 18, 40, 8);
+    shapeFill(p, body, QColor(182, 218, 240), 1, 0.5f);
+    // Hood rim and the hollow of the face.
+    QPainterPath hollow;
+    hollow.moveTo(44, 14);
+    hollow.cubicTo(54, 14, 56, 26, 52, 32);
+    hollow.cubicTo(48, 34, 42, 30, 42, 24);
+    hollow.closeSubpath();
+    p.fillPath(hollow, QColor(28, 40, 70));
+    p.setPen(QPen(QColor(230, 244, 252), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(40, 11, 16, 24), 40 * 16, 140 * 16);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(20, 30, 60));
-    p.drawEllipse(QPointF(44, 22), 3, 4);
-    p.drawEllipse(QPointF(51, 22), 2.2, 3.5);
-    p.drawEllipse(QPointF(47, 31), 2.5, 3);
-    p.setBrush(QColor(120, 220, 255));
-    p.drawEllipse(QPointF(44, 22), 1, 1.2);
-    p.drawEllipse(QPointF(51, 22), 0.8, 1.1);
+    p.setBrush(QColor(140, 236, 255));
+    p.drawEllipse(QPointF(47, 22), 1.6, 1.9);
+    p.drawEllipse(QPointF(52, 22), 1.3, 1.7);
+    // Front sleeve, ragged at the cuff, and the fingers.
+    QPainterPath sleeve;
+    sleeve.moveTo(42, 38);
+    sleeve.cubicTo(52, 36, 60, 42, 66, 40);
+    sleeve.lineTo(67, 46);
+    sleeve.lineTo(64, 44);
+    sleeve.lineTo(62, 48);
+    sleeve.lineTo(59, 45);
+    sleeve.cubicTo(52, 47, 47, 48, 42, 48);
+    sleeve.closeSubpath();
+    shapeFill(p, sleeve, QColor(200, 230, 248), 1, 0.4f);
+    p.setPen(QPen(QColor(226, 236, 240), 1.1, Qt::SolidLine, Qt::RoundCap));
+    for (int f = -1; f <= 1; ++f) p.drawLine(QPointF(67, 43), QPointF(73, 43 + f * 2.5f));
+    p.setPen(Qt::NoPen);
 }
 
 void crossbowman(QPainter& p) {
