@@ -15,7 +15,27 @@
 
 namespace {
 const QString kTitle = QStringLiteral("Вестран");
+
+// Without anyone at the screen a modal box would wait forever: under the offscreen
+// platform, or with VESTRAN_NONINTERACTIVE set (scripts, tests), messages go to
+// stderr instead and questions are answered No, which never overwrites or deletes.
+bool nonInteractive() {
+    const QByteArray flag = qgetenv("VESTRAN_NONINTERACTIVE");
+    if (!flag.isEmpty() && flag != "0") return true;
+    const QString qpa = QGuiApplication::platformName();
+    return qpa == QLatin1String("offscreen") || qpa == QLatin1String("minimal");
 }
+
+void printLine(const std::string& text) {
+    std::string line;
+    line.reserve(text.size() + 1);
+    for (char c : text)
+        if (c != '\r') line += c;
+    line += '\n';
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+}
+}  // namespace
 
 void QtPlatform::pause(int ms) {
     ++pauseDepth_;
@@ -32,12 +52,20 @@ void QtPlatform::playSound(const std::string& path, bool async) {
 }
 
 void QtPlatform::message(const std::string& text) {
+    if (nonInteractive()) {
+        printLine(text);
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
 
 bool QtPlatform::askYesNo(const std::string& text) {
+    if (nonInteractive()) {
+        printLine(text + " -> Нет");
+        return false;
+    }
     QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text));
     QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);

@@ -1,5 +1,7 @@
 // The platform of the game itself: Qt message boxes and pauses, SDL2_mixer sounds,
-// the user's browser.
+// the user's browser. With nobody to answer a box (the offscreen platform, or
+// VESTRAN_NONINTERACTIVE=1 in the environment) messages and questions are printed
+// on stderr instead, and every question is answered No.
 #pragma once
 
 #include "platform/Platform.h"
