@@ -725,7 +725,7 @@ void peasant(QPainter& p) {
         q.setPen(Qt::NoPen);
     };
     f.frontProp = [](QPainter& q, QPointF h) {
-        QPointF top = along(h, -70, 34), tail = along(h, -70, -14);
+        QPointF top = along(h, -70, 28), tail = along(h, -70, -16);
         pole(q, tail, top, 2.2f);
         // Three tines.
         for (int k = -1; k <= 1; ++k) {

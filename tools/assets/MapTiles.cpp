@@ -183,7 +183,8 @@ QImage water(const Land& L, int frame, const QImage& meadowImg) {
                     // Wave crests drift across the cell; they repeat every 25 pixels.
                     float wv = std::sin(
                         2 * kPi * (fy / 25 + fx / 100 + 0.8f * cellNoise(fx, fy, 4, 45)) - phase);
-                    float glint = cellNoise(fx, fy, 10, 46 + frame);
+                    // Glints drift with the waves instead of jumping about between frames.
+                    float glint = cellNoise(fx - float(frame) * 4, fy, 10, 46);
                     // Crests come in short runs, not lines across the sea.
                     const bool run = cellNoise(fx, fy, 10, 48) > 0.42f;
                     if (run && wv > 0.93f)
