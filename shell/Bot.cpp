@@ -51,8 +51,9 @@ constexpr int kMaxRounds = 200;
 // The bot fights when it won at least this share of its trial battles.
 constexpr double kFightChance = 0.8;
 // ... and kept at least this share of its army's worth on average.
-constexpr double kKeepForBandits = 0.5;
+constexpr double kKeepForBandits = 0.6;
 constexpr double kKeepForVaults = 0.4;
+constexpr double kKeepForBlockers = 0.35;
 // It leaves a battle when fewer than this share of trial continuations end well.
 constexpr double kHopeChance = 0.25;
 constexpr long kReplanEvery = 40;
@@ -128,6 +129,84 @@ bool playOn(battle::BattleEngine& e, const std::function<bool()>& heroTurn) {
         }
     }
     return true;
+}
+
+// One input of the player for the hero's stack that has the turn.
+struct HeroMove {
+    enum Kind { Computer, End, Wait, Direction, Click } kind;
+    battle::Cell cell;  // the direction (dx, dy), or the clicked cell
+};
+
+// Copies the state of a running battle into an engine working on copies.
+void cloneBattle(battle::BattleEngine& copy, const battle::BattleEngine& e) {
+    copy.field = e.field;
+    copy.dead = e.dead;
+    copy.background = e.background;
+    copy.animPhase = e.animPhase;
+    copy.gridLines = e.gridLines;
+    copy.moving = e.moving;
+    copy.cursor = e.cursor;
+    copy.roundText = e.roundText;
+    copy.outcome = e.outcome;
+}
+
+// What the player's keys and clicks can do with the stack that has the turn:
+// the computer's own choice, end the turn, wait, a step or blow in each
+// direction, a shot at each enemy, a flight beside an enemy.
+std::vector<HeroMove> heroMoves(const battle::BattleEngine& e, bool mayFly) {
+    using namespace battle;
+    std::vector<HeroMove> moves{{HeroMove::Computer, {}}, {HeroMove::End, {}}};
+    const int code = e.activeHeroCode();
+    Cell at;
+    if (!code || !e.FindStack(code, at)) return moves;
+    const Troop& us = e.StackByCode(code);
+    if (us.waited == 0) moves.push_back({HeroMove::Wait, {}});
+    for (auto [dx, dy] : kNeighbourOrder) {
+        const Cell to{at.x + dx, at.y + dy};
+        if (!insideField(to.x, to.y)) continue;
+        const int there = e.field.at(to);
+        if (isObstacle(there) || (isStackCode(there) && sideOf(there) == kHeroSide)) continue;
+        moves.push_back({HeroMove::Direction, {dx, dy}});
+    }
+    for (int x = 1; x <= kCols; ++x)
+        for (int y = 1; y <= kRows; ++y) {
+            const int c = e.field.at(x, y);
+            if (e.cursor == Cursor::Cross && isStackCode(c) && sideOf(c) == kEnemySide &&
+                e.StackByCode(c).count > 0)
+                moves.push_back({HeroMove::Click, {x, y}});
+            if (mayFly && e.cursor == Cursor::Hand && c == kFree && us.flies == 1) {
+                bool beside = false;
+                for (auto [dx, dy] : kNeighbourOrder)
+                    if (insideField(x + dx, y + dy)) {
+                        const int n = e.field.at(x + dx, y + dy);
+                        beside |= isStackCode(n) && sideOf(n) == kEnemySide;
+                    }
+                if (beside) moves.push_back({HeroMove::Click, {x, y}});
+            }
+        }
+    return moves;
+}
+
+// Makes move `m` through the engine's own player input, as the battle window's
+// keys and clicks do (or lets the computer play the stack).
+void applyMove(battle::BattleEngine& e, const HeroMove& m) {
+    switch (m.kind) {
+        case HeroMove::Computer:
+            e.SideTurn(battle::kHeroSide);
+            break;
+        case HeroMove::End:
+            e.HeroEndTurn();
+            break;
+        case HeroMove::Wait:
+            e.HeroWait();
+            break;
+        case HeroMove::Direction:
+            e.HeroDirection(m.cell.x, m.cell.y);
+            break;
+        case HeroMove::Click:
+            e.HeroClick(m.cell);
+            break;
+    }
 }
 
 // A recording battle view that checks the field and the counts whenever the
@@ -254,13 +333,15 @@ private:
     Judgement judge(const BattleSides& sides, const BattleReward& reward, uint64_t key);
     Judgement banditJudgement(uint16_t code);
     Judgement vaultJudgement(int town);
-    bool hopeless(const battle::BattleEngine& e);
+    HeroMove chooseMove(const battle::BattleEngine& e, bool mayFly, double& winRate);
+    bool weaker() const;
 
     // ---- choices -------------------------------------------------------------
     HireChoice hireChoice(const TownRecord& town) const;
     double townValue(int t);
     uint64_t stateKey() const;
     bool readyFor(int continent);
+    MapKey fleeKey();
     void turn();
     void plan();
     bool onCourse() const;
@@ -292,7 +373,8 @@ private:
     int plannedContinent_ = 0;
     long lastPortal_ = 0;
     long restUntil_ = 0;
-    int judgedRound_ = -1;
+    long lastFlee_ = -1000;
+    long fleeUntil_ = 0;
     std::deque<long> declined_;  // steps at which a band was refused
 
     std::optional<GravePlace> grave_;
@@ -404,9 +486,18 @@ void Player::banditWindow() {
     const Judgement j = banditJudgement(session_.encounterCode);
     trace("bandits %u (group %d): won %.2f, kept %.2f%s", session_.encounterCode, group, j.win,
           j.kept, cornered ? ", cornered" : "");
-    if (!j.worthIt(kKeepForBandits) && !cornered) {
+    // Cornered by a band it would likely lose to, it first tries to run for it.
+    const bool flee = cornered && j.win < 0.25 && st_.steps - lastFlee_ > 60;
+    // A band that stands in the way is fought on easier terms than one sought
+    // out: refusing only brings it back into the way.
+    if (!j.worthIt(kKeepForBlockers) && (!cornered || flee)) {
         ++st_.banditsDeclined;  // "Отступить"
         declined_.push_back(st_.steps);
+        if (flee) {
+            lastFlee_ = st_.steps;
+            fleeUntil_ = st_.steps + 12;
+            declined_.clear();
+        }
         return;
     }
     declined_.clear();
@@ -496,16 +587,34 @@ Player::End Player::fight() {
     view.engine = &engine;
     engine.Setup(true);  // the battle window's show
     engine.Tick();       // the clock's first tick deals the first round
-    judgedRound_ = -1;
-    bool retreat = false;
-    const bool flowed = playOn(engine, [&] {
-        // The hero's stack has the turn: the retreat label is up.
-        if (engine.round() > kMaxRounds || hopeless(engine)) {
-            retreat = true;
-            return false;
+    bool retreat = false, flowed = true;
+    int idle = 0, flown = 0;
+    while (engine.outcome == battle::Outcome::Running) {
+        const int code = engine.activeHeroCode();
+        if (code != 0) {
+            // The hero's stack has the turn: the retreat label is up.
+            idle = 0;
+            double winRate = 0;
+            const bool mayFly = flown != code * 1000 + engine.round();
+            const HeroMove m = chooseMove(engine, mayFly, winRate);
+            if (engine.round() > kMaxRounds || (winRate < kHopeChance && weaker())) {
+                retreat = true;
+                break;
+            }
+            if (m.kind == HeroMove::Click && engine.cursor == battle::Cursor::Hand)
+                flown = code * 1000 + engine.round();  // one flight a turn is enough
+            applyMove(engine, m);
+            continue;
         }
-        return true;
-    });
+        engine.Tick();
+        if (engine.outcome == battle::Outcome::Running && engine.activeHeroCode() == 0) {
+            engine.Continue();
+            if (++idle > 2) {
+                flowed = false;
+                break;
+            }
+        }
+    }
     view.engine = nullptr;
     st_.battleSeconds += since(t0);
     trace("battle: %s after %d rounds",
@@ -614,41 +723,59 @@ Judgement Player::vaultJudgement(int t) {
                      stacksKey(town.garrison, 5)));
 }
 
-// Judged at most once a round, and only when the hero's side is clearly the
-// weaker: trial continuations of the battle as it stands.
-bool Player::hopeless(const battle::BattleEngine& e) {
-    using namespace battle;
-    if (e.round() == judgedRound_) return false;
-    judgedRound_ = e.round();
+// The hero's side is clearly the weaker one: only then may a battle be left.
+bool Player::weaker() const {
     double hero = 0, enemy = 0;
-    for (int k = 0; k < kSlots; ++k) {
+    for (int k = 0; k < battle::kSlots; ++k) {
         hero += power(session_.sides.heroStacks[k]);
         enemy += power(session_.sides.enemyStacks[k]);
     }
-    if (hero * 1.5 >= enemy) return false;
-    int wins = 0;
-    for (int k = 0; k < o_.trials; ++k) {
-        std::memcpy(static_cast<void*>(scratch_->army), gs_.army, sizeof gs_.army);
-        Session s = session_;
-        Random r(own_(0xFFFFFFFFu) * 0x100000001ULL + static_cast<uint64_t>(k));
-        RecordingView v;
-        v.keepLog = false;
-        BattleEngine copy(*scratch_, s, r, v);
-        copy.field = e.field;
-        copy.dead = e.dead;
-        copy.background = e.background;
-        copy.animPhase = e.animPhase;
-        copy.gridLines = e.gridLines;
-        copy.moving = e.moving;
-        copy.cursor = e.cursor;
-        copy.roundText = e.roundText;
-        copy.outcome = e.outcome;
-        const int until = e.round() + 50;
-        playOn(copy, [&] { return copy.round() <= until; });
-        wins += copy.outcome == Outcome::Victory;
-        ++st_.trialBattles;
+    return hero * 1.5 < enemy;
+}
+
+// The hero's stack has the turn: every move the player could make is tried on
+// copies of the battle, each followed by the computer's play for both sides to
+// the end, and the move that keeps the most of the army wins. Also tells how
+// often the best move won, which decides a retreat.
+HeroMove Player::chooseMove(const battle::BattleEngine& e, bool mayFly, double& winRate) {
+    using namespace battle;
+    const std::vector<HeroMove> moves = heroMoves(e, mayFly);
+    long long start = 0;
+    for (const Troop& t : session_.sides.heroStacks) start += worth(t);
+    constexpr int kRollouts = 3;
+    uint64_t seeds[kRollouts];
+    for (uint64_t& sd : seeds) sd = own_(0xFFFFFFFFu) * 0x100000001ULL + 1;
+    HeroMove best = moves.front();
+    double bestScore = -1;
+    winRate = 0;
+    for (const HeroMove& m : moves) {
+        double score = 0;
+        int wins = 0;
+        for (uint64_t sd : seeds) {
+            std::memcpy(static_cast<void*>(scratch_->army), gs_.army, sizeof gs_.army);
+            Session s = session_;
+            Random r(sd);
+            RecordingView v;
+            v.keepLog = false;
+            BattleEngine copy(*scratch_, s, r, v);
+            cloneBattle(copy, e);
+            applyMove(copy, m);
+            const int until = e.round() + 30;
+            playOn(copy, [&] { return copy.round() <= until; });
+            ++st_.trialBattles;
+            if (copy.outcome != Outcome::Victory) continue;
+            ++wins;
+            long long left = 0;
+            for (const Troop& t : s.sides.heroStacks) left += worth(t);
+            score += 1.0 + (start > 0 ? static_cast<double>(left) / static_cast<double>(start) : 0);
+        }
+        if (score > bestScore) {
+            bestScore = score;
+            best = m;
+            winRate = static_cast<double>(wins) / kRollouts;
+        }
     }
-    return wins < kHopeChance * o_.trials;
+    return best;
 }
 
 // ---- choices ---------------------------------------------------------------------
@@ -710,9 +837,34 @@ double Player::townValue(int t) {
     for (int s = 1; s <= kArmySlots; ++s) army += worth(gs_.slot(s));
     // Hiring matters most when it makes the army much stronger.
     if (hc.count > 0 && hc.gain >= 100 && hc.gain * 20 >= army)
-        v += std::min(1500.0, 100.0 + 400.0 * static_cast<double>(hc.gain) /
+        v += std::min(1500.0, 100.0 + 1000.0 * static_cast<double>(hc.gain) /
                                           static_cast<double>(std::max(army, 300LL)));
     return v;
+}
+
+// The step that takes the hero farthest from the bands he would lose to.
+MapKey Player::fleeKey() {
+    MapKey best = MapKey::None;
+    int bestRoom = -1;
+    for (const KeyStep& k : kKeys) {
+        const int tx = gs_.heroX + k.dx, ty = gs_.heroY + k.dy;
+        if (!insideFrame(tx, ty)) continue;
+        const uint16_t a = gs_.here(tx, ty);
+        if (!(a <= 10 || a == cell::kTreasure || a == cell::kOrb || a == cell::kShip ||
+              (gs_.onShip == 1 && cell::isWater(a))))
+            continue;
+        int room = 6;
+        for (int x = tx - 5; x <= tx + 5; ++x)
+            for (int y = ty - 5; y <= ty + 5; ++y)
+                if (GameState::onMap(x, y) && cell::isArmy(gs_.here(x, y)) &&
+                    !banditJudgement(gs_.here(x, y)).worthIt(kKeepForBandits))
+                    room = std::min(room, std::max(std::abs(x - tx), std::abs(y - ty)));
+        if (room > bestRoom) {
+            bestRoom = room;
+            best = k.key;
+        }
+    }
+    return best;
 }
 
 bool Player::readyFor(int c) {
@@ -830,7 +982,11 @@ void Player::plan() {
             const int tx = x + k.dx, ty = y + k.dy;
             if (!insideFrame(tx, ty)) continue;
             const uint16_t a = gs_.here(tx, ty);
-            const int cost = d + 1 + danger[static_cast<size_t>(tx * H + ty)];
+            // Going nearer a band costs; moving away or along costs nothing, so a
+            // hero already close to one is never too afraid to leave.
+            const int cost = d + 1 +
+                             std::max(0, danger[static_cast<size_t>(tx * H + ty)] -
+                                             danger[static_cast<size_t>(x * H + y)]);
             if (cell::isArmy(a) || cell::isTown(a) || a == cell::kPortal) {
                 Bump& b = bump[static_cast<size_t>(tx * H + ty)];
                 if (cost < b.dist) b = {cost, i, k.key};
@@ -932,6 +1088,18 @@ void Player::turn() {
         gs_.heroY == grave_->y) {
         readTheSpell();
         if (st_.won) return;
+    }
+    if (st_.steps < fleeUntil_) {
+        if (const MapKey k = fleeKey(); k != MapKey::None) {
+            ++st_.steps;
+            const long before = windowsOpened_;
+            press(k, "running from a band");
+            settle();
+            if (windowsOpened_ != before) fleeUntil_ = 0;
+            path_.clear();
+            return;
+        }
+        fleeUntil_ = 0;
     }
     const bool resting = path_.empty() && st_.steps < restUntil_;
     if (!resting && (path_.empty() || st_.steps - plannedAt_ >= kReplanEvery || !onCourse())) {
