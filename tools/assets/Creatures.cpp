@@ -25,17 +25,20 @@ using Draw = std::function<void(QPainter&)>;
 
 QImage makeSprite(const Draw& draw, QRectF shadow, int seed, const Draw& under = {},
                   float scale = 1) {
-    QImage body = canvas(80, 80);
+    const float zoom = renderScale();
+    const int n = int(std::lround(80 * zoom));
+    QImage body = canvas(n, n);
     QPainter p;
     beginPaint(p, body);
+    p.scale(zoom, zoom);
     // Figures grow from the middle of the ground line.
     p.translate(38, kGround);
     p.scale(scale, scale);
     p.translate(-38, -kGround);
     draw(p);
     p.end();
-    brushTexture(body, 0.07f, 5, seed);
-    QImage low = canvas(80, 80);
+    brushTexture(body, 0.07f, 5 * zoom, seed);
+    QImage low = canvas(n, n);
     if (!shadow.isEmpty()) {
         QPointF c = shadow.center();
         shadow.setWidth(shadow.width() * scale);
@@ -45,10 +48,11 @@ QImage makeSprite(const Draw& draw, QRectF shadow, int seed, const Draw& under =
     if (under) {
         QPainter q;
         beginPaint(q, low);
+        q.scale(zoom, zoom);
         under(q);
         q.end();
     }
-    return finishSprite(body, 1, &low);
+    return finishSprite(body, std::max(1, int(std::lround(zoom))), &low);
 }
 
 QRectF shadowAt(float cx, float w) {
@@ -953,17 +957,22 @@ QImage creaturePicture(const std::string& picFile) {
     int seed = 0;
     for (char ch : picFile) seed = (seed * 31 + static_cast<unsigned char>(ch)) & 0xFFFF;
     if (picFile == "Fant.pic") {
-        QImage wisps = canvas(80, 80);
+        // The wisps are thinned to every other pixel, so they go below the outlined body.
+        const float zoom = renderScale();
+        const int n = int(std::lround(80 * zoom));
+        QImage wisps = canvas(n, n);
         QPainter p;
         beginPaint(p, wisps);
+        p.scale(zoom, zoom);
         phantomWisps(p);
         p.end();
-        QImage body = canvas(80, 80);
+        QImage body = canvas(n, n);
         beginPaint(p, body);
+        p.scale(zoom, zoom);
         phantom(p);
         p.end();
         QImage under = thinOut(wisps);
-        return finishSprite(body, 1, &under);
+        return finishSprite(body, std::max(1, int(std::lround(zoom))), &under);
     }
     return makeSprite(it->second.draw, it->second.shadow, seed, it->second.under, it->second.scale);
 }

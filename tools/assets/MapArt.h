@@ -23,7 +23,7 @@ QImage rockSprite(int v);
 QImage heroSprite(int frame);  // 0..2 standing
 QImage shipSprite(bool hero);
 QImage armySprite(int kind, int frame);
-// Scales a finished sprite and draws it with the painter.
-void blitScaled(QPainter& p, const QImage& sprite, QPointF topLeft, double scale,
+// Makes a sprite `scale` times its size (drawn at that size, not stretched) and draws it.
+void blitScaled(QPainter& p, const std::function<QImage()>& make, QPointF topLeft, double scale,
                 bool mirror = false);
 }  // namespace gen

@@ -19,15 +19,18 @@ namespace gen {
 
 QImage mapSprite(const std::function<void(QPainter&)>& draw,
                  const std::function<void(QImage&)>& shadows, int seed, int outline) {
-    QImage body = canvas(100, 100);
+    const float s = renderScale();
+    const int n = int(std::lround(100 * s));
+    QImage body = canvas(n, n);
     QPainter p;
     beginPaint(p, body);
+    p.scale(s, s);
     draw(p);
     p.end();
-    brushTexture(body, 0.08f, 6, seed);
-    QImage under = canvas(100, 100);
+    brushTexture(body, 0.08f, 6 * s, seed);
+    QImage under = canvas(n, n);
     if (shadows) shadows(under);
-    return finishSprite(body, outline, &under);
+    return finishSprite(body, std::max(1, int(std::lround(outline * s))), &under);
 }
 
 namespace {
@@ -570,10 +573,14 @@ QImage rockSprite(int v) {
     return rock(v);
 }
 
-void blitScaled(QPainter& p, const QImage& sprite, QPointF topLeft, double scale, bool mirror) {
-    QImage s = sprite.convertToFormat(QImage::Format_ARGB32);
-    if (mirror) s = s.mirrored(true, false);
-    QImage big = s.scaledToWidth(int(s.width() * scale), Qt::SmoothTransformation);
+void blitScaled(QPainter& p, const std::function<QImage()>& make, QPointF topLeft, double scale,
+                bool mirror) {
+    QImage big;
+    {
+        ScaleScope zoom{float(scale)};
+        big = make();
+    }
+    if (mirror) big = big.mirrored(true, false);
     p.drawImage(topLeft, big);
 }
 }  // namespace gen

@@ -6,6 +6,20 @@
 
 namespace gen {
 
+namespace {
+float gScale = 1;
+}
+
+float renderScale() {
+    return gScale;
+}
+ScaleScope::ScaleScope(float s) : old_(gScale) {
+    gScale = s;
+}
+ScaleScope::~ScaleScope() {
+    gScale = old_;
+}
+
 QImage canvas(int w, int h) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -127,6 +141,8 @@ void brushTexture(QImage& img, float amount, float scale, int seed) {
 }
 
 void groundShadow(QImage& layer, QRectF e, const QColor& c) {
+    const float s = renderScale();
+    e = QRectF(e.x() * s, e.y() * s, e.width() * s, e.height() * s);
     QPointF ctr = e.center();
     double rx = e.width() / 2, ry = e.height() / 2;
     for (int y = int(e.top()); y <= int(e.bottom()); ++y)

@@ -13,6 +13,21 @@ namespace gen {
 
 inline const QColor kOutline(44, 26, 18);
 
+// Sprites made for the game are drawn at their own size; the wide pictures ask for the
+// same sprites larger and drawn crisp at that size. Within a ScaleScope the sprite
+// makers draw `renderScale()` times larger, with outlines and shadows to match.
+float renderScale();
+class ScaleScope {
+public:
+    explicit ScaleScope(float s);
+    ~ScaleScope();
+    ScaleScope(const ScaleScope&) = delete;
+    ScaleScope& operator=(const ScaleScope&) = delete;
+
+private:
+    float old_;
+};
+
 // A transparent 32-bit canvas.
 QImage canvas(int w, int h);
 // A painter with antialiasing on.

@@ -44,10 +44,11 @@ QImage townView(int race) {
     p.fillRect(QRectF(0, 176, 500, 24), m.ground);
     // Trees or rocks at the sides, the town large in the middle.
     for (int i = 0; i < 4; ++i) {
-        QImage side = race == 2 ? rockSprite(1 + i % 3) : forestSprite(1 + i % 3);
+        auto side = [&] { return race == 2 ? rockSprite(1 + i % 3) : forestSprite(1 + i % 3); };
         blitScaled(p, side, QPointF(i < 2 ? -10 + i * 70 : 320 + i * 40, 100), 0.9, i % 2);
     }
-    blitScaled(p, townSprite(race), QPointF(152, -4), 1.95);
+    blitScaled(
+        p, [&] { return townSprite(race); }, QPointF(152, -4), 1.95);
     // Warm light in the windows of the dusk.
     vignette(p, 500, 200, 90);
     return img;

@@ -62,10 +62,14 @@ QImage title() {
     moon(p, QPointF(252, 208), 22);
     // The menu buttons sit in the middle band; the castle and the rider keep to the
     // lower corners.
-    blitScaled(p, forestSprite(2), QPointF(150, 290), 1.3);
-    blitScaled(p, townSprite(1), QPointF(-14, 290), 1.75);
-    blitScaled(p, forestSprite(1), QPointF(230, 330), 1.2);
-    blitScaled(p, heroSprite(0), QPointF(300, 296), 1.95);
+    blitScaled(
+        p, [&] { return forestSprite(2); }, QPointF(150, 290), 1.3);
+    blitScaled(
+        p, [&] { return townSprite(1); }, QPointF(-14, 290), 1.75);
+    blitScaled(
+        p, [&] { return forestSprite(1); }, QPointF(230, 330), 1.2);
+    blitScaled(
+        p, [&] { return heroSprite(0); }, QPointF(300, 296), 1.95);
     vignette(p, 505, 500, 160);
     titleText(p, QString::fromUtf8("ВЕСТРАН"), QRectF(0, 20, 505, 110), 76, QColor(230, 180, 60));
     return img;
@@ -112,7 +116,9 @@ QImage bandits() {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 6; ++i)
-        blitScaled(p, forestSprite(1 + i % 3), QPointF(-40 + i * 80, -30 + (i % 2) * 16), 1.8);
+        blitScaled(
+            p, [&] { return forestSprite(1 + i % 3); }, QPointF(-40 + i * 80, -30 + (i % 2) * 16),
+            1.8);
     // A forest road.
     QPainterPath road;
     road.moveTo(120, 300);
@@ -162,7 +168,8 @@ QImage treasure() {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     hills(p, 411, 207, 130, 12, QColor(90, 140, 70), 420);
-    blitScaled(p, treasureSprite(), QPointF(130, -50), 2.4);
+    blitScaled(
+        p, [&] { return treasureSprite(); }, QPointF(130, -50), 2.4);
     vignette(p, 411, 207, 100);
     return img;
 }
@@ -172,7 +179,8 @@ QImage portal() {
         nightScene(400, 165, 430, QColor(30, 20, 60), QColor(110, 70, 140), QColor(50, 70, 60));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    blitScaled(p, portalSprite(), QPointF(120, -40), 1.9);
+    blitScaled(
+        p, [&] { return portalSprite(); }, QPointF(120, -40), 1.9);
     vignette(p, 400, 165, 120);
     return img;
 }
@@ -258,7 +266,8 @@ QImage gameWon() {
         p.fillPath(ray, QColor(255, 255, 230, 90));
     }
     hills(p, 578, 500, 360, 20, QColor(110, 150, 80), 450);
-    blitScaled(p, heroSprite(2), QPointF(20, 250), 2.4);
+    blitScaled(
+        p, [&] { return heroSprite(2); }, QPointF(20, 250), 2.4);
     QPainterPath stone;
     stone.moveTo(250, 400);
     stone.lineTo(255, 300);
@@ -309,7 +318,8 @@ QImage victory() {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     hills(p, 391, 423, 300, 30, QColor(100, 150, 70), 470);
-    blitScaled(p, heroSprite(1), QPointF(40, 110), 3.2);
+    blitScaled(
+        p, [&] { return heroSprite(1); }, QPointF(40, 110), 3.2);
     vignette(p, 391, 423, 80);
     return img;
 }
@@ -342,7 +352,8 @@ QImage retreat() {
     for (int i = 0; i < 8; ++i)
         ellipseFill(p, QPointF(200 + i * 14, 150 - i * 2), 14 - i, 9 - i * 0.6f,
                     QColor(200, 180, 140, 200), 0);
-    blitScaled(p, heroSprite(0), QPointF(40, 30), 1.6);
+    blitScaled(
+        p, [&] { return heroSprite(0); }, QPointF(40, 30), 1.6);
     vignette(p, 313, 192, 120);
     return img;
 }
@@ -360,8 +371,10 @@ QImage newWeek() {
     p.drawEllipse(QPointF(177, 250), 120, 120);
     hills(p, 354, 433, 270, 20, QColor(90, 140, 70), 500);
     hills(p, 354, 433, 330, 14, QColor(110, 160, 70), 501);
-    blitScaled(p, townSprite(1), QPointF(200, 220), 1.2);
-    blitScaled(p, forestSprite(1), QPointF(10, 250), 1.4);
+    blitScaled(
+        p, [&] { return townSprite(1); }, QPointF(200, 220), 1.2);
+    blitScaled(
+        p, [&] { return forestSprite(1); }, QPointF(10, 250), 1.4);
     vignette(p, 354, 433, 90);
     return img;
 }
@@ -371,8 +384,10 @@ QImage dismiss() {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     hills(p, 290, 134, 100, 8, QColor(110, 140, 80), 510);
-    blitScaled(p, creaturePicture("Peasant.pic"), QPointF(20, 30), 1.2, true);
-    blitScaled(p, creaturePicture("Polk.pic"), QPointF(80, 34), 1.1, true);
+    blitScaled(
+        p, [&] { return creaturePicture("Peasant.pic"); }, QPointF(20, 30), 1.2, true);
+    blitScaled(
+        p, [&] { return creaturePicture("Polk.pic"); }, QPointF(80, 34), 1.1, true);
     vignette(p, 290, 134, 90);
     return img;
 }
