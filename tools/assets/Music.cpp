@@ -79,7 +79,7 @@ struct Style {
     int arpVel = 60;
     int arpCentre = 64;
     MidiTrack* bass = nullptr;
-    enum { None, Whole, RootFifth, March, Walk, OomPah } bassKind = None;
+    enum { None, Whole, RootFifth, March, OomPah } bassKind = None;
     int bassVel = 80;
     MidiTrack* drums = nullptr;
     std::vector<std::pair<int, std::string>> drumLines;  // note, steps ('x' hit, 'o' soft)
@@ -133,16 +133,6 @@ void section(Piece& pc, const std::string& chordText, const std::string& tune, c
                         s.bass->note(t0 + t, q * 6 / 10, (t / q) % 2 ? fifth : root,
                                      s.bassVel - ((t / q) % 2 ? 10 : 0));
                     break;
-                case Style::Walk: {
-                    auto tones = chordNotes(k, c, root + 5);
-                    for (uint32_t t = 0, i = 0; t < pc.bar; t += q, ++i)
-                        s.bass->note(t0 + t, q - 30,
-                                     i == 0 ? root
-                                            : tones[i % tones.size()] -
-                                                  12 * (tones[i % tones.size()] > root + 12),
-                                     s.bassVel - int(i) * 3);
-                    break;
-                }
                 case Style::OomPah:
                     for (uint32_t t = 0; t < pc.bar; t += q)
                         if ((t / q) % 2 == 0)

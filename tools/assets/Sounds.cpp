@@ -167,7 +167,6 @@ Buf wingBeats() {
 Buf growl(double len, double f0, double f1, double rough, uint32_t seed) {
     Buf b(len);
     b.add(voice(len, f0, f1, 350, 700, rough, 0.05, len * 0.5, seed, 0.04), 0);
-    Buf m(len);
     for (size_t i = 0; i < b.size(); ++i)
         b[i] *= float(0.65 + 0.35 * std::sin(6.283 * 23 * double(i) / kRate));
     return b;
