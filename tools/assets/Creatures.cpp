@@ -238,11 +238,14 @@ void elf(QPainter& p) {
     shapeFill(p, cloak, QColor(44, 110, 52));
     // Longbow held out in front, string drawn to the cheek.
     bow(p, QPointF(58, 35), 20, 1, true, QPointF(36, 30));
-    // Pointed ear.
+    // Pointed ear, sweeping back from the side of the head.
+    const QPointF head(30.6, 24.3);
+    const float r = 7.25f;
     QPainterPath ear;
-    ear.moveTo(27, 18);
-    ear.lineTo(23, 12);
-    ear.lineTo(29, 16);
+    ear.moveTo(head + QPointF(-0.5f * r, 0.1f * r));
+    ear.lineTo(head + QPointF(-1.6f * r, -0.8f * r));
+    ear.lineTo(head + QPointF(-0.2f * r, -0.35f * r));
+    ear.closeSubpath();
     shapeFill(p, ear, QColor(240, 206, 170), 0.8f);
 }
 

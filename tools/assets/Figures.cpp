@@ -59,10 +59,8 @@ void drawHead(QPainter& p, const Person& f, QPointF c, float r) {
             p.drawLine(X(r * (0.05f + 0.18f * i), r * 0.85f), X(r * (0.05f + 0.18f * i), r * 1.1f));
     } else {
         ellipseFill(p, c, r, r * 1.05f, skin);
-        // Eye and nose on the facing side.
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 20, 20));
-        p.drawEllipse(X(r * 0.45f, -r * 0.1f), r * 0.14f, r * 0.18f);
+        // Nose on the facing side; the eye comes after the headgear, so that no helmet
+        // rim hides it.
         p.setPen(QPen(shadeOf(skin, 0.7f), 1));
         p.drawLine(X(r * 0.85f, r * 0.05f), X(r * 1.05f, r * 0.35f));
         if (f.beard) {
@@ -148,6 +146,14 @@ void drawHead(QPainter& p, const Person& f, QPointF c, float r) {
         }
         default:
             break;
+    }
+    if (!(f.head == Head::Skull || f.skeleton)) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 20, 20));
+        p.drawEllipse(X(r * 0.45f, r * 0.15f), r * 0.14f, r * 0.18f);
+        p.setPen(QPen(shadeOf(skin, 0.55f), 0.8));
+        p.drawLine(X(r * 0.3f, -r * 0.12f), X(r * 0.65f, -r * 0.08f));  // brow
+        p.setPen(Qt::NoPen);
     }
 }
 }  // namespace
