@@ -18,6 +18,7 @@
 #include "data/ArmiesTypes.h"
 #include "platform/AssetNames.h"
 #include "platform/PicCodec.h"
+#include "tests/tools/ToolRun.h"
 
 namespace fs = std::filesystem;
 
@@ -361,6 +362,25 @@ TEST_F(Assets, GeneratorWritesTheSameBytesTwice) {
     }
     fs::remove_all(base);
     EXPECT_EQ(compared, 1 + 2 + 4 + 1 + 1);  // u2, Dragon.pic/.wav, boom1..4, Gold, Mel2
+}
+
+TEST_F(Assets, ContactSheetShowsEveryPicture) {
+    const fs::path out =
+        fs::temp_directory_path() / ("vestran-sheet-" + std::to_string(::getpid()) + ".png");
+    ToolRun r = runTool("contact-sheet " + out.string() + " --data-dir " + kDir);
+    EXPECT_EQ(r.status, 0) << r.out;
+    int pictures = 0;
+    for (const std::string& rel : assets::allGameFiles())
+        pictures += endsWith(rel, ".pic") || endsWith(rel, ".bmp") || endsWith(rel, ".png");
+    EXPECT_NE(r.out.find(std::to_string(pictures) + " pictures"), std::string::npos) << r.out;
+    std::string png = slurp(out.string());
+    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    fs::remove(out);
+
+    // A folder without the game's pictures is an error, not an empty sheet.
+    r = runTool("contact-sheet " + out.string() + " --data-dir /nonexistent");
+    EXPECT_NE(r.status, 0);
+    EXPECT_FALSE(fs::exists(out));
 }
 
 }  // namespace
