@@ -64,6 +64,43 @@ void knight(QPainter& p, QPointF saddle, float bob, int wave) {
     limb(p, saddle + QPointF(0, bob), saddle + QPointF(-3, 11 + bob), 4, QColor(150, 156, 170));
 }
 
+// A horse's head at the end of its neck: long face, ears, eye, nostril, bridle and
+// a mane falling down the neck.
+void horseHead(QPainter& p, QPointF n, float d, const QColor& hide) {
+    auto X = [&](float dx, float dy) { return n + QPointF(dx * d, dy); };
+    QPainterPath mane;
+    mane.moveTo(X(-3, -6));
+    mane.cubicTo(X(-8, -2), X(-9, 6), X(-12, 13));
+    mane.lineTo(X(-8, 13));
+    mane.cubicTo(X(-5, 6), X(-4, 0), X(1, -4));
+    mane.closeSubpath();
+    shapeFill(p, mane, QColor(196, 176, 140), 0.8f);
+    for (float k : {-1.5f, 1.5f}) {
+        QPainterPath ear;
+        ear.moveTo(X(k - 1, -5));
+        ear.lineTo(X(k + 0.5f, -10));
+        ear.lineTo(X(k + 2, -5));
+        shapeFill(p, ear, hide, 0.8f);
+    }
+    QPainterPath head;
+    head.moveTo(X(-3, -5));
+    head.quadTo(X(4, -7), X(9, -1));
+    head.lineTo(X(13, 6));
+    head.quadTo(X(13, 10), X(9, 10));
+    head.quadTo(X(4, 8), X(-1, 6));
+    head.quadTo(X(-4, 1), X(-3, -5));
+    head.closeSubpath();
+    shapeFill(p, head, hide);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 20, 20));
+    p.drawEllipse(X(3, -2), 1.1, 1.2);
+    p.drawEllipse(X(11, 7.5f), 0.8, 0.8);
+    p.setPen(QPen(QColor(90, 50, 30), 0.9));
+    p.drawLine(X(1, -4), X(2, 7));  // bridle
+    p.drawLine(X(2, 4), X(10, 6));
+    p.setPen(Qt::NoPen);
+}
+
 QImage hero(float breathe, int wave, float stride) {
     return mapSprite(
         [=](QPainter& p) {
@@ -77,14 +114,12 @@ QImage hero(float breathe, int wave, float stride) {
             h.hooves = QColor(70, 60, 50);
             h.neckUp = 0.95f;
             h.stride = stride;
+            h.headDraw = [](QPainter& q, QPointF n) { horseHead(q, n, -1, QColor(236, 232, 220)); };
             QPointF saddle = drawBeast(p, h);
             // Saddle cloth in the banner's blue.
             QPainterPath cloth;
             cloth.addRoundedRect(QRectF(saddle.x() - 9, saddle.y() - 2, 18, 11), 3, 3);
             shapeFill(p, cloth, kCloak, 1);
-            // Mane.
-            p.setPen(QPen(QColor(170, 150, 120), 2.4, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(33, 50), QPointF(38, 62));
             knight(p, saddle + QPointF(0, -breathe * 0.5f), -breathe * 0.5f, wave);
         },
         [](QImage& u) { groundShadow(u, QRectF(26, 84, 56, 9)); }, 100, 1);
