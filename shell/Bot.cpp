@@ -12,6 +12,7 @@
 #include <optional>
 #include <queue>
 #include <stdexcept>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -335,10 +336,13 @@ private:
     Judgement vaultJudgement(int town);
     HeroMove chooseMove(const battle::BattleEngine& e, bool mayFly, double& winRate);
     bool weaker() const;
+    bool stronger() const;
 
     // ---- choices -------------------------------------------------------------
     HireChoice hireChoice(const TownRecord& town) const;
     double townValue(int t);
+    long long armyWorth() const;
+    double capacity() const;
     uint64_t stateKey() const;
     bool readyFor(int continent);
     MapKey fleeKey();
@@ -596,7 +600,11 @@ Player::End Player::fight() {
             idle = 0;
             double winRate = 0;
             const bool mayFly = flown != code * 1000 + engine.round();
-            const HeroMove m = chooseMove(engine, mayFly, winRate);
+            // A battle well in hand is left to the computer's own play; the
+            // others are worth looking ahead.
+            HeroMove m{HeroMove::Computer, {}};
+            winRate = 1;
+            if (!stronger()) m = chooseMove(engine, mayFly, winRate);
             if (engine.round() > kMaxRounds || (winRate < kHopeChance && weaker())) {
                 retreat = true;
                 break;
@@ -628,20 +636,40 @@ Player::End Player::fight() {
     if (retreat) {
         // "Отступить": half the survivors stay, the battle closes, the defeat
         // window follows.
+        int16_t stood[battle::kSlots];
+        for (int k = 0; k < battle::kSlots; ++k) stood[k] = session_.sides.heroStacks[k].count;
         applyRetreat(gs_, session_.sides);
         view.shown = false;
         ++st_.retreats;
+        for (int k = 1; k <= kArmySlots; ++k)
+            if (gs_.slot(k).count != stood[k - 1] / 2 || session_.sides.hero(k).count != 0)
+                throw Broken("after a retreat army slot " + std::to_string(k) + " holds " +
+                             std::to_string(gs_.slot(k).count) + " of " +
+                             std::to_string(stood[k - 1]) + " survivors");
         verify("a retreat");
         defeat();
         return End::Retreated;
     }
     if (engine.outcome == battle::Outcome::Victory) {
         ++st_.battlesWon;
+        // The survivors, and only they, come home, healed.
+        for (int k = 1; k <= kArmySlots; ++k) {
+            const Troop& t = gs_.slot(k);
+            if (t.count != session_.sides.hero(k).count || t.hits != t.hitsMax)
+                throw Broken("after a won battle army slot " + std::to_string(k) + " holds " +
+                             std::to_string(t.count) + " (" + std::to_string(t.hits) +
+                             " hits) for " + std::to_string(session_.sides.hero(k).count) +
+                             " survivors");
+        }
         verify("a won battle");
         victory();
         return End::Won;
     }
     ++st_.battlesLost;
+    for (int k = 1; k <= kArmySlots; ++k)
+        if (gs_.slot(k).count != 0)
+            throw Broken("after a lost battle army slot " + std::to_string(k) + " still holds " +
+                         std::to_string(gs_.slot(k).count));
     verify("a lost battle");
     defeat();
     return End::Lost;
@@ -723,14 +751,19 @@ Judgement Player::vaultJudgement(int t) {
                      stacksKey(town.garrison, 5)));
 }
 
+double sidePower(const Troop* stacks) {
+    double p = 0;
+    for (int k = 0; k < battle::kSlots; ++k) p += power(stacks[k]);
+    return p;
+}
+
 // The hero's side is clearly the weaker one: only then may a battle be left.
 bool Player::weaker() const {
-    double hero = 0, enemy = 0;
-    for (int k = 0; k < battle::kSlots; ++k) {
-        hero += power(session_.sides.heroStacks[k]);
-        enemy += power(session_.sides.enemyStacks[k]);
-    }
-    return hero * 1.5 < enemy;
+    return sidePower(session_.sides.heroStacks) * 1.5 < sidePower(session_.sides.enemyStacks);
+}
+
+bool Player::stronger() const {
+    return sidePower(session_.sides.heroStacks) > 3 * sidePower(session_.sides.enemyStacks);
 }
 
 // The hero's stack has the turn: every move the player could make is tried on
@@ -822,23 +855,54 @@ uint64_t Player::stateKey() const {
     return h;
 }
 
+long long Player::armyWorth() const {
+    long long w = 0;
+    for (int s = 1; s <= kArmySlots; ++s) w += worth(gs_.slot(s));
+    return w;
+}
+
+// The worth of the best army the hero's Authority could lead with the kinds the
+// towns of his continent hire out to him: each kind up to its own bound.
+double Player::capacity() const {
+    std::vector<double> kinds;
+    std::vector<std::string_view> seen;
+    for (int t = (gs_.continent - 1) * 10 + 1; t <= gs_.continent * 10; ++t) {
+        const TownRecord& town = gs_.town(t);
+        const Troop& r = town.recruit;
+        if (r.leadership <= 0 || r.price <= 0 || town.race < 1 || town.race > kRaces ||
+            gs_.relation(town.race) < 3)
+            continue;
+        if (std::find(seen.begin(), seen.end(), r.name.bytes()) != seen.end()) continue;
+        seen.push_back(r.name.bytes());
+        kinds.push_back(static_cast<double>(gs_.authority / static_cast<uint32_t>(r.leadership)) *
+                        r.price);
+    }
+    std::sort(kinds.rbegin(), kinds.rend());
+    double sum = 0;
+    for (size_t k = 0; k < kinds.size() && k < kArmySlots; ++k) sum += kinds[k];
+    return sum;
+}
+
 double Player::townValue(int t) {
     if (auto it = quietVisit_.find(t); it != quietVisit_.end() && it->second == stateKey())
         return 0;
     const TownRecord& town = gs_.town(t);
+    const long long army = armyWorth();
+    const bool rebuilding = army < 0.7 * capacity();
     double v = 0;
     if (town.vaultLetter >= 1 && town.vaultLetter <= kLetters &&
         gs_.letter(town.vaultLetter) == 0) {
         const Judgement j = vaultJudgement(t);
-        if (j.worthIt(kKeepForVaults)) v += 1500 * j.kept;
+        if (j.worthIt(rebuilding ? 0.8 : kKeepForVaults)) v += 1500 * j.kept;
     }
     const HireChoice hc = hireChoice(town);
-    long long army = 0;
-    for (int s = 1; s <= kArmySlots; ++s) army += worth(gs_.slot(s));
-    // Hiring matters most when it makes the army much stronger.
-    if (hc.count > 0 && hc.gain >= 100 && hc.gain * 20 >= army)
+    // Hiring matters most when it makes the army much stronger, and above all
+    // when the army is far below what the hero's Authority could lead.
+    if (hc.count > 0 && hc.gain >= 100 && hc.gain * 20 >= army) {
         v += std::min(1500.0, 100.0 + 1000.0 * static_cast<double>(hc.gain) /
                                           static_cast<double>(std::max(army, 300LL)));
+        if (rebuilding) v += 1000;
+    }
     return v;
 }
 
@@ -1012,7 +1076,9 @@ void Player::plan() {
         }
     }
 
-    // Bumps: armies worth beating, towns worth a visit, the portal.
+    // Bumps: armies worth beating, towns worth a visit, the portal. An army far
+    // below what it could be seeks only easy fights until it is rebuilt.
+    const bool rebuilding = armyWorth() < 0.7 * capacity();
     const bool graveElsewhere = grave_ && grave_->continent != gs_.continent;
     int portal = -1;
     for (int x = 1; x <= kMapW; ++x)
@@ -1024,7 +1090,8 @@ void Player::plan() {
             Intent intent = Intent::None;
             if (cell::isArmy(a)) {
                 intent = Intent::Army;
-                if (const Judgement j = banditJudgement(a); j.worthIt(kKeepForBandits)) {
+                if (const Judgement j = banditJudgement(a);
+                    j.worthIt(rebuilding ? 0.8 : kKeepForBandits)) {
                     const int g = banditGroup(a);
                     value = (150 + (g >= 0 ? EncounterGroupTable[g].rewardGold / 5.0 : 0)) * j.kept;
                 }
@@ -1160,9 +1227,9 @@ std::string summary(const Stats& s, const GameState& gs) {
     const long battles = s.battlesWon + s.battlesLost + s.retreats;
     std::snprintf(buf, sizeof buf,
                   "battles: %ld (won %ld, lost %ld, retreats %ld; bandits beaten %ld, vaults "
-                  "taken %ld, bandits avoided %ld), trial battles %ld\n",
+                  "taken %ld, bandits avoided %ld), trial battles %ld, checks in battles %ld\n",
                   battles, s.battlesWon, s.battlesLost, s.retreats, s.banditsBeaten, s.vaultsTaken,
-                  s.banditsDeclined, s.trialBattles);
+                  s.banditsDeclined, s.trialBattles, s.battleActions);
     out += buf;
     std::snprintf(buf, sizeof buf,
                   "map: treasures %ld, portals %ld, ships bought %ld, hires %ld, dismissals %ld, "

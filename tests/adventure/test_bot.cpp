@@ -191,19 +191,19 @@ TEST(Bot, PlaysAShortGameCleanlyAndRepeatably) {
     auto a = newGame(11, rnd1);
     auto b = newGame(11, rnd2);
     bot::Options o;
-    o.steps = 700;
+    o.steps = 400;
     o.seed = 11;
     const bot::Stats sa = bot::play(*a, rnd1, o);
     const bot::Stats sb = bot::play(*b, rnd2, o);
     EXPECT_EQ(sa.failure, "");
-    EXPECT_EQ(sa.steps, 700);
-    EXPECT_GT(a->steps, 500u);  // most keys were steps, not bumps
+    EXPECT_EQ(sa.steps, 400);
+    EXPECT_GT(a->steps, 300u);  // most keys were steps, not bumps
     EXPECT_EQ(validateSave(*a), "");
     EXPECT_GT(sa.trialBattles, 0);
     EXPECT_EQ(std::memcmp(a.get(), b.get(), sizeof(GameState)), 0) << "same seed, other game";
     EXPECT_EQ(sa.battlesWon, sb.battlesWon);
     const std::string text = bot::summary(sa, *a);
-    EXPECT_NE(text.find("steps: 700"), std::string::npos) << text;
+    EXPECT_NE(text.find("steps: 400"), std::string::npos) << text;
     EXPECT_NE(text.find("game not won"), std::string::npos) << text;
 }
 

@@ -28,7 +28,7 @@ long fromEnv(const char* name, long fallback) {
 }  // namespace
 
 TEST(Soak, BotPlaysSeveralGamesWithoutBreakingAnything) {
-    const long steps = fromEnv("VESTRAN_SOAK_STEPS", 1500);
+    const long steps = fromEnv("VESTRAN_SOAK_STEPS", 1200);
     const long seeds = fromEnv("VESTRAN_SOAK_SEEDS", 3);
     FillTemplates();
     for (long seed = 1; seed <= seeds; ++seed) {
