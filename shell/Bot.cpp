@@ -105,6 +105,8 @@ constexpr std::array<KeyStep, 8> kKeys{{{MapKey::Right, 1, 0},
                                         {MapKey::Home, -1, -1},
                                         {MapKey::End, -1, 1}}};
 
+// Where the map lets the hero step: the bot's own forecast for its plans (the
+// step itself decides).
 bool insideFrame(int x, int y) {
     return x >= 3 && x <= 68 && y >= 3 && y <= 78;
 }
@@ -1019,7 +1021,7 @@ void Player::plan() {
         open.push({d, to});
     };
 
-    const bool graveHere = grave_ && grave_->continent == gs_.continent;
+    const bool graveHere = grave_ && grave_->continent == gs_.continent && gs_.spellTries > 0;
     int bestNode = -1, bestBump = -1;
     double bestScore = 0;
     Intent bestIntent = Intent::None;
@@ -1079,7 +1081,7 @@ void Player::plan() {
     // Bumps: armies worth beating, towns worth a visit, the portal. An army far
     // below what it could be seeks only easy fights until it is rebuilt.
     const bool rebuilding = armyWorth() < 0.7 * capacity();
-    const bool graveElsewhere = grave_ && grave_->continent != gs_.continent;
+    const bool graveElsewhere = grave_ && grave_->continent != gs_.continent && gs_.spellTries > 0;
     int portal = -1;
     for (int x = 1; x <= kMapW; ++x)
         for (int y = 1; y <= kMapH; ++y) {
