@@ -8,6 +8,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "data/ArmiesTypes.h"
 #include "platform/AssetNames.h"
@@ -89,36 +90,44 @@ void wing(QPainter& p, QPointF root, float span, float up, float dir, const QCol
         p.setPen(Qt::NoPen);
         return;
     }
-    const QPointF tip = P(1.0f, 0.7f);
+    // Raised and spread backwards: the leading edge climbs to the wrist and on to the
+    // tip; the trailing edge is a row of pointed feathers, darker at their ends.
+    const QPointF tip = P(1.0f, 1.0f), body = P(0.15f, 0.05f);
+    const int n = 6;
+    std::vector<QPointF> notch, point;
+    for (int i = 0; i <= n; ++i) {
+        float t = float(i) / n;
+        QPointF b = tip + (body - tip) * t + QPointF(0, up * 0.18f * std::sin(t * 3.1f));
+        notch.push_back(b);
+        point.push_back(b + QPointF(-dir * span * 0.1f * (1 - t * 0.6f), up * (0.2f - 0.08f * t)));
+    }
     QPainterPath m;
     m.moveTo(root);
-    m.quadTo(P(0.05f, 0.8f), wrist);
-    m.quadTo(P(0.6f, 1.2f), tip);
-    // Primaries and secondaries: rounded feather tips back to the body.
-    const int n = 6;
-    QPointF prev = tip;
-    for (int i = 1; i <= n; ++i) {
-        float t = float(i) / n;
-        QPointF q = tip + (P(0.15f, 0.05f) - tip) * t + QPointF(0, up * 0.22f * std::sin(t * 3.1f));
-        QPointF bulge = (prev + q) / 2 + QPointF(-dir * span * 0.04f, up * 0.1f);
-        m.quadTo(bulge, q);
-        prev = q;
+    m.quadTo(P(0.02f, 0.85f), wrist);
+    m.quadTo(P(0.6f, 1.15f), tip);
+    for (int i = 0; i < n; ++i) {
+        m.lineTo(point[i]);
+        m.lineTo(notch[i + 1]);
     }
     m.closeSubpath();
     shapeFill(p, m, skin, 1, 0.45f);
-    // Feather lines and a light covert band along the arm.
-    p.setPen(QPen(shadeOf(skin, 0.65f), 0.9));
-    for (int i = 1; i < n; ++i) {
-        float t = float(i) / n;
-        QPointF q = tip + (P(0.15f, 0.05f) - tip) * t + QPointF(0, up * 0.22f * std::sin(t * 3.1f));
-        QPointF a = wrist + (tip - wrist) * (1 - t) * 0.8;
-        p.drawLine(a, q);
+    for (int i = 0; i < n; ++i) {
+        QPainterPath f;
+        QPointF a = notch[i] + (notch[i] - wrist) * -0.25;
+        f.moveTo(a);
+        f.lineTo(point[i]);
+        f.lineTo(notch[i + 1]);
+        f.closeSubpath();
+        p.fillPath(f, shadeOf(skin, 0.72f));
     }
+    p.setPen(QPen(kOutline, 0.8));
+    for (int i = 1; i < n; ++i) p.drawLine(notch[i] + (notch[i] - wrist) * -0.3, notch[i]);
+    // The light covert feathers along the arm.
     QPainterPath cov;
     cov.moveTo(root);
-    cov.quadTo(P(0.05f, 0.8f), wrist);
-    cov.quadTo(P(0.5f, 1.05f), P(0.8f, 0.72f));
-    cov.quadTo(P(0.45f, 0.55f), root);
+    cov.quadTo(P(0.02f, 0.85f), wrist);
+    cov.quadTo(P(0.5f, 1.08f), P(0.85f, 0.95f));
+    cov.quadTo(P(0.45f, 0.6f), root);
     p.setPen(Qt::NoPen);
     p.fillPath(cov, shadeOf(bone, 1.1f));
 }
@@ -177,10 +186,17 @@ void troll(QPainter& p) {
     };
     f.frontProp = [](QPainter& q, QPointF h) { club(q, h, 55, 26, 6.5f); };
     drawPerson(p, f);
-    // Tusk and big ear.
+    // A pointed ear at the side, a lumpy nose and a tusk.
+    QPainterPath ear;
+    ear.moveTo(34, 22);
+    ear.lineTo(28, 16);
+    ear.lineTo(36, 18);
+    ear.closeSubpath();
+    shapeFill(p, ear, QColor(124, 146, 112), 0.8f);
+    ellipseFill(p, {47, 24}, 3, 2.6f, QColor(136, 160, 120), 0.8f);
     p.setPen(QPen(QColor(240, 236, 210), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(44, 23), QPointF(45, 20));
-    ellipseFill(p, {33, 17}, 2.5, 4, QColor(124, 146, 112), 0.8f);
+    p.drawLine(QPointF(44, 29), QPointF(45, 26));
+    p.setPen(Qt::NoPen);
 }
 
 void centaur(QPainter& p) {
