@@ -5,7 +5,7 @@
 
 #include "platform/AssetNames.h"
 #include "tools/assets/Gen.h"
-#include "tools/assets/MapArt.h"
+#include "tools/assets/MapDrawing.h"
 #include "tools/assets/Paint.h"
 #include "tools/assets/Scene.h"
 

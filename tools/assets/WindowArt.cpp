@@ -14,7 +14,7 @@
 #include "tools/assets/Creatures.h"
 #include "tools/assets/Figures.h"
 #include "tools/assets/Gen.h"
-#include "tools/assets/MapArt.h"
+#include "tools/assets/MapDrawing.h"
 #include "tools/assets/Paint.h"
 #include "tools/assets/Scene.h"
 
