@@ -9,129 +9,18 @@
 #include <memory>
 #include <vector>
 
-#include "adventure/Encounters.h"
-#include "adventure/Hero.h"
-#include "adventure/MapView.h"
-#include "adventure/Movement.h"
 #include "data/NewGame.h"
 #include "data/SaveCheck.h"
 #include "data/SaveImage.h"
-#include "data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "towns/TownRules.h"
-
-// The battle rules join the run once they are part of the game.
-#if __has_include("battle/BattleEngine.h")
-#include "battle/BattleEngine.h"
-#define VESTRAN_FUZZ_BATTLE 1
-#endif
+#include "tests/fuzz/PlayLoaded.h"
 
 namespace {
 
 [[noreturn]] void broken(const char* what) {
     std::fprintf(stderr, "fuzz_save: %s\n", what);
     std::abort();
-}
-
-// The map window as the step rules see it; every frame is composed and checked.
-class CheckingView : public StepView {
-public:
-    explicit CheckingView(GameState& gs) : gs_(gs) {}
-    void paint() override {
-        std::vector<Blit> out;
-        frameBlits(gs_, 1, out);
-        check(out);
-    }
-    void stepPause() override {}
-    void buildGroundLayer() override {
-        std::vector<Blit> out;
-        groundLayerBlits(gs_, out);
-        check(out);
-    }
-    void setStatus(const std::string&, const std::string&) override {}
-    void playSound(const char*) override {}
-    void openBandit() override {}
-    void openTown() override {}
-    void openPortal() override {}
-    void openTreasure() override {}
-    void openTownList() override {}
-    void openNewWeek() override {}
-
-    static void check(const std::vector<Blit>& blits) {
-        for (const Blit& b : blits)
-            if (b.slot < 1 || b.slot > slot::kCount) broken("a picture slot outside 1..110");
-    }
-
-private:
-    GameState& gs_;
-};
-
-void checkInvariants(const GameState& gs) {
-    if (!validateSave(gs).empty()) broken("a step of the rules left an image the loader refuses");
-}
-
-// What a loaded game meets first: the map, a step each way, the towns, a fight.
-void play(const GameState& loaded) {
-    auto gs = std::make_unique<GameState>(loaded);
-    Session session;
-    Random rnd(7);
-    for (int phase = 1; phase <= 4; ++phase) {
-        std::vector<Blit> out;
-        frameBlits(*gs, phase, out);
-        CheckingView::check(out);
-    }
-    std::vector<Blit> ground;
-    groundLayerBlits(*gs, ground);
-    CheckingView::check(ground);
-    std::vector<Dot> dots;
-    allDots(*gs, dots);
-    nearbyDots(*gs, 1, dots);
-    (void)goldText(*gs);
-    (void)calendarText(*gs);
-    (void)positionText(*gs);
-    (void)maskedDiary(*gs);
-    (void)spellCaption(*gs);
-    (void)statusLine(*gs);
-    (void)townListLines(*gs);
-    (void)portalButtonText(*gs, portalTargetOf(*gs));
-    for (int s = 1; s <= kArmySlots; ++s) {
-        (void)troopText(gs->slot(s));
-#ifdef VESTRAN_FUZZ_BATTLE
-        (void)battle::stackDescription(gs->slot(s));
-#endif
-    }
-
-    const MapKey keys[] = {MapKey::Space,  MapKey::Right,    MapKey::Left, MapKey::Up, MapKey::Down,
-                           MapKey::PageUp, MapKey::PageDown, MapKey::Home, MapKey::End};
-    // One walk through every key from the loaded state; the rules must leave an
-    // image the loader would take again.
-    {
-        CheckingView view(*gs);
-        HeroMovement hero(*gs, session, view);
-        for (MapKey k : keys) hero.keyDown(k);
-        checkInvariants(*gs);
-    }
-
-    *gs = loaded;
-    for (int t = 1; t <= kTowns; ++t) {
-        session.enteredTown = EnteredTown{gs->heroX, gs->heroY, static_cast<uint16_t>(700 + t)};
-        TownScreen screen = showTown(*gs, session);
-        (void)vaultText(*gs, gs->town(t));
-        setUpStorm(*gs, gs->town(t), session.sides);
-#ifdef VESTRAN_FUZZ_BATTLE
-        for (int k = 1; k <= 5; ++k) {
-            const Troop& a = gs->slot(k);
-            const Troop& b = gs->town(t).guard(k);
-            if (a.count > 0 && b.count > 0) {
-                (void)battle::MeleeResult(a, b, rnd);
-                (void)battle::ShotResult(b, a, rnd);
-            }
-        }
-#endif
-        (void)screen;
-    }
-    checkInvariants(*gs);
 }
 
 std::vector<std::unique_ptr<GameState>>& bases() {
@@ -172,12 +61,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static GameState* running = [] {
-        auto* g = new GameState{};
-        g->gold = 12345;
-        return g;
-    }();
-
     // The load path: read into a scratch block, check, and only then replace.
     auto image = std::make_unique<GameState>();
     if (size == kGameStateSize) {
@@ -192,10 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         applyPatches(data, size, *image);
     }
     const std::string why = validateSave(*image);
-    if (!why.empty()) {
-        if (running->gold != 12345) broken("a refused image touched the running game");
-        return 0;
-    }
-    play(*image);
+    if (!why.empty()) return 0;
+    if (std::string p = playcheck::playLoadedGame(*image); !p.empty()) broken(p.c_str());
     return 0;
 }

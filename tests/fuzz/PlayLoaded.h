@@ -1,0 +1,124 @@
+// What a freshly loaded game meets first, played with the game's own rules: every
+// frame of the map, a step each way, each town's screen and vault, a fight between
+// the army and each garrison. Shared by the save fuzz target and the corruption
+// test, so that an image the loader accepts is known to be playable.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "adventure/Encounters.h"
+#include "adventure/Hero.h"
+#include "adventure/MapView.h"
+#include "adventure/Movement.h"
+#include "battle/BattleEngine.h"
+#include "data/SaveCheck.h"
+#include "data/Session.h"
+#include "platform/Random.h"
+#include "towns/TownRules.h"
+
+namespace playcheck {
+
+// The first thing found wrong, or empty. Memory faults are left to the sanitizers.
+struct Problems {
+    std::string first;
+    void add(const char* what) {
+        if (first.empty()) first = what;
+    }
+};
+
+inline void checkBlits(const std::vector<Blit>& blits, Problems& p) {
+    for (const Blit& b : blits)
+        if (b.slot < 1 || b.slot > slot::kCount) p.add("a picture slot outside 1..110");
+}
+
+// The map window as the step rules see it; every frame is composed and checked.
+class CheckingView : public StepView {
+public:
+    CheckingView(GameState& gs, Problems& p) : gs_(gs), p_(p) {}
+    void paint() override {
+        std::vector<Blit> out;
+        frameBlits(gs_, 1, out);
+        checkBlits(out, p_);
+    }
+    void stepPause() override {}
+    void buildGroundLayer() override {
+        std::vector<Blit> out;
+        groundLayerBlits(gs_, out);
+        checkBlits(out, p_);
+    }
+    void setStatus(const std::string&, const std::string&) override {}
+    void playSound(const char*) override {}
+    void openBandit() override {}
+    void openTown() override {}
+    void openPortal() override {}
+    void openTreasure() override {}
+    void openTownList() override {}
+    void openNewWeek() override {}
+
+private:
+    GameState& gs_;
+    Problems& p_;
+};
+
+inline std::string playLoadedGame(const GameState& loaded) {
+    Problems p;
+    auto gs = std::make_unique<GameState>(loaded);
+    Session session;
+    Random rnd(7);
+    for (int phase = 1; phase <= 4; ++phase) {
+        std::vector<Blit> out;
+        frameBlits(*gs, phase, out);
+        checkBlits(out, p);
+    }
+    std::vector<Blit> ground;
+    groundLayerBlits(*gs, ground);
+    checkBlits(ground, p);
+    std::vector<Dot> dots;
+    allDots(*gs, dots);
+    nearbyDots(*gs, 1, dots);
+    (void)goldText(*gs);
+    (void)calendarText(*gs);
+    (void)positionText(*gs);
+    (void)maskedDiary(*gs);
+    (void)spellCaption(*gs);
+    (void)statusLine(*gs);
+    (void)townListLines(*gs);
+    (void)portalButtonText(*gs, portalTargetOf(*gs));
+    for (int s = 1; s <= kArmySlots; ++s) {
+        (void)troopText(gs->slot(s));
+        (void)battle::stackDescription(gs->slot(s));
+    }
+
+    // One walk through every key from the loaded state; the rules must leave an
+    // image the loader would take again.
+    {
+        CheckingView view(*gs, p);
+        HeroMovement hero(*gs, session, view);
+        for (MapKey k : {MapKey::Space, MapKey::Right, MapKey::Left, MapKey::Up, MapKey::Down,
+                         MapKey::PageUp, MapKey::PageDown, MapKey::Home, MapKey::End})
+            hero.keyDown(k);
+        if (!validateSave(*gs).empty()) p.add("a step left an image the loader refuses");
+    }
+
+    *gs = loaded;
+    for (int t = 1; t <= kTowns; ++t) {
+        session.enteredTown = EnteredTown{gs->heroX, gs->heroY, static_cast<uint16_t>(700 + t)};
+        (void)showTown(*gs, session);
+        (void)vaultText(*gs, gs->town(t));
+        setUpStorm(*gs, gs->town(t), session.sides);
+        for (int k = 1; k <= 5; ++k) {
+            const Troop& a = gs->slot(k);
+            const Troop& b = gs->town(t).guard(k);
+            if (a.count > 0 && b.count > 0) {
+                (void)battle::MeleeResult(a, b, rnd);
+                (void)battle::ShotResult(b, a, rnd);
+            }
+        }
+    }
+    if (!validateSave(*gs).empty()) p.add("a town visit left an image the loader refuses");
+    return p.first;
+}
+
+}  // namespace playcheck
