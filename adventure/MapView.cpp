@@ -208,17 +208,3 @@ void allDots(const GameState& gs, std::vector<Dot>& out) {
             out.push_back({3 * x, 3 * y, c});
         }
 }
-
-std::string padRight(const std::string& utf8, int width) {
-    int chars = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80) ++chars;
-    std::string s = utf8;
-    if (chars < width) s.append(static_cast<size_t>(width - chars), ' ');
-    return s;
-}
-
-std::string goldText(const GameState& gs) {
-    return padRight("Золото " + std::to_string(gs.gold), 18) +
-           padRight("Авторитет " + std::to_string(gs.authority), 18);
-}

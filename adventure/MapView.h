@@ -75,9 +75,3 @@ struct Dot {
 void nearbyDots(const GameState& gs, int phase, std::vector<Dot>& out);
 // Every cell of the continent: unexplored black, the hero red.
 void allDots(const GameState& gs, std::vector<Dot>& out);
-
-// "Золото 350" and "Авторитет 120", each padded to 18 characters.
-std::string goldText(const GameState& gs);
-
-// Pads a UTF-8 text with blanks on the right to `width` characters.
-std::string padRight(const std::string& utf8, int width);

@@ -20,6 +20,7 @@
 #include "towns/ArmySee.h"
 #include "towns/NewWeek.h"
 #include "towns/Relations.h"
+#include "towns/TownRules.h"
 #include "towns/TInfo.h"
 #include "towns/Town.h"
 
@@ -176,7 +177,7 @@ void TTrForm::buildGroundLayer() {
 }
 
 void TTrForm::FormPaint() {
-    const QString gold = qs(goldText(ctx.gs));
+    const QString gold = qs(statusLine(ctx.gs));
     if (Label7->text() != gold) Label7->setText(gold);
     renderer_.composeFrame(ctx.gs, animPhase_);
     update(kMapRect);

@@ -54,12 +54,6 @@ int clampCount(int16_t c) {
     return c < 0 ? 0 : c;
 }
 
-std::string padTo20(const std::string& s) {
-    size_t letters = 0;
-    for (unsigned char c : s) letters += (c & 0xC0) != 0x80;
-    return letters < 20 ? s + std::string(20 - letters, ' ') : s;
-}
-
 }  // namespace
 
 FightResult MeleeResult(const Troop& a, const Troop& b, Random& rnd) {
@@ -101,13 +95,13 @@ FightResult ShotResult(const Troop& a, const Troop& b, Random& rnd) {
 
 std::string stackDescription(const Troop& t) {
     auto n = [](int v) { return std::to_string(v); };
+    auto pad20 = [](const std::string& field) { return padLetters(field, 20); };
     std::string s = " -= " + t.name.str() + " =-  Количество " + n(t.count) + ".\r\n";
-    s += padTo20(" Атака - " + n(t.attack) + ".") + padTo20(" Защита - " + n(t.defence) + ".") +
-         padTo20(" Хиты - " + n(t.hits) + "/" + n(t.hitsMax) + ".") +
-         padTo20(" Ходов - " + n(t.movesLeft) + ".") + "\r\n";
-    s += padTo20(" Скорость - " + n(t.speed) + ".") + padTo20(" Реакция - " + n(t.reaction) + ".") +
-         padTo20(" Мораль - " + n(t.morale) + ".") + padTo20(" Удача - " + n(t.luck) + ".") +
-         "\r\n";
+    s += pad20(" Атака - " + n(t.attack) + ".") + pad20(" Защита - " + n(t.defence) + ".") +
+         pad20(" Хиты - " + n(t.hits) + "/" + n(t.hitsMax) + ".") +
+         pad20(" Ходов - " + n(t.movesLeft) + ".") + "\r\n";
+    s += pad20(" Скорость - " + n(t.speed) + ".") + pad20(" Реакция - " + n(t.reaction) + ".") +
+         pad20(" Мораль - " + n(t.morale) + ".") + pad20(" Удача - " + n(t.luck) + ".") + "\r\n";
     std::string last;
     if (t.shots != -1) last = " Выстрелов " + n(t.shots) + " с силой " + n(t.shotPower) + ".";
     if (t.flies == 1) last = " Летают.";

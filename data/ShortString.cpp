@@ -103,22 +103,38 @@ char upper(char c) {
     if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
     if (b >= 0xE0) return static_cast<char>(b - 32);  // а..я -> А..Я
     switch (b) {
-        case 0xB8: return static_cast<char>(0xA8);  // ё
-        case 0xBA: return static_cast<char>(0xAA);  // є
-        case 0xBF: return static_cast<char>(0xAF);  // ї
-        case 0xB3: return static_cast<char>(0xB2);  // і
-        case 0xA2: return static_cast<char>(0xA1);  // ў
-        case 0xBC: return static_cast<char>(0xA3);  // ј
-        case 0xB4: return static_cast<char>(0xA5);  // ґ
-        case 0xBE: return static_cast<char>(0xBD);  // ѕ
-        case 0x90: return static_cast<char>(0x80);  // ђ
-        case 0x83: return static_cast<char>(0x81);  // ѓ
-        case 0x9A: return static_cast<char>(0x8A);  // љ
-        case 0x9C: return static_cast<char>(0x8C);  // њ
-        case 0x9D: return static_cast<char>(0x8D);  // ќ
-        case 0x9E: return static_cast<char>(0x8E);  // ћ
-        case 0x9F: return static_cast<char>(0x8F);  // џ
-        default: return c;
+        case 0xB8:
+            return static_cast<char>(0xA8);  // ё
+        case 0xBA:
+            return static_cast<char>(0xAA);  // є
+        case 0xBF:
+            return static_cast<char>(0xAF);  // ї
+        case 0xB3:
+            return static_cast<char>(0xB2);  // і
+        case 0xA2:
+            return static_cast<char>(0xA1);  // ў
+        case 0xBC:
+            return static_cast<char>(0xA3);  // ј
+        case 0xB4:
+            return static_cast<char>(0xA5);  // ґ
+        case 0xBE:
+            return static_cast<char>(0xBD);  // ѕ
+        case 0x90:
+            return static_cast<char>(0x80);  // ђ
+        case 0x83:
+            return static_cast<char>(0x81);  // ѓ
+        case 0x9A:
+            return static_cast<char>(0x8A);  // љ
+        case 0x9C:
+            return static_cast<char>(0x8C);  // њ
+        case 0x9D:
+            return static_cast<char>(0x8D);  // ќ
+        case 0x9E:
+            return static_cast<char>(0x8E);  // ћ
+        case 0x9F:
+            return static_cast<char>(0x8F);  // џ
+        default:
+            return c;
     }
 }
 
@@ -134,9 +150,20 @@ std::string upperUtf8(std::string_view utf8) {
     return cp1251::toUtf8(cp1251::upper(cp1251::fromUtf8(utf8)));
 }
 
-std::string ShortString::str() const { return cp1251::toUtf8(bytes()); }
+std::string padLetters(std::string_view utf8, size_t width, bool alignRight) {
+    size_t letters = 0;
+    for (unsigned char c : utf8) letters += (c & 0xC0) != 0x80;
+    std::string pad(letters < width ? width - letters : 0, ' ');
+    return alignRight ? pad + std::string(utf8) : std::string(utf8) + pad;
+}
 
-void ShortString::set(std::string_view utf8) { setBytes(cp1251::fromUtf8(utf8)); }
+std::string ShortString::str() const {
+    return cp1251::toUtf8(bytes());
+}
+
+void ShortString::set(std::string_view utf8) {
+    setBytes(cp1251::fromUtf8(utf8));
+}
 
 void ShortString::setBytes(std::string_view cp) {
     size_t n = std::min<size_t>(cp.size(), 255);

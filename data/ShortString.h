@@ -38,5 +38,10 @@ std::string upper(std::string_view cp);
 
 }  // namespace cp1251
 
+// Pads a UTF-8 text with blanks to `width` letters (not bytes), on the right by
+// default or on the left; a longer text is kept whole. Columns of the game's texts
+// are counted as the player sees them.
+std::string padLetters(std::string_view utf8, size_t width, bool alignRight = false);
+
 // Upper case of a UTF-8 text, letter by letter as the cp1251 upper case does it.
 std::string upperUtf8(std::string_view utf8);

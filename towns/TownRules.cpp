@@ -14,22 +14,6 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
-// Characters, not bytes: the texts are UTF-8 here but the columns are counted as
-// the player sees them.
-size_t charCount(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-// Left-justified in `width` characters; a longer text is kept whole.
-std::string padRight(std::string s, size_t width) {
-    const size_t n = charCount(s);
-    if (n < width) s.append(width - n, ' ');
-    return s;
-}
-
 std::string num(long long v) {
     return std::to_string(v);
 }
@@ -56,17 +40,17 @@ bool sameKind(const Troop& a, const Troop& b) {
 
 std::string troopText(const Troop& t) {
     std::string s = " -= " + t.name.str() + " =-" + kCrLf;
-    s += padRight(" Атака - " + num(t.attack) + ".", 18);
-    s += padRight(" Защита - " + num(t.defence) + ".", 18);
-    s += padRight(" Хиты - " + num(t.hits) + "/" + num(t.hitsMax) + ".", 18);
+    s += padLetters(" Атака - " + num(t.attack) + ".", 18);
+    s += padLetters(" Защита - " + num(t.defence) + ".", 18);
+    s += padLetters(" Хиты - " + num(t.hits) + "/" + num(t.hitsMax) + ".", 18);
     s += kCrLf;
-    s += padRight(" Скорость - " + num(t.speed) + ".", 18);
-    s += padRight(" Реакция - " + num(t.reaction) + ".", 18);
-    s += padRight(" Мораль - " + num(t.morale) + ".", 18);
+    s += padLetters(" Скорость - " + num(t.speed) + ".", 18);
+    s += padLetters(" Реакция - " + num(t.reaction) + ".", 18);
+    s += padLetters(" Мораль - " + num(t.morale) + ".", 18);
     s += kCrLf;
-    s += padRight(" Удача - " + num(t.luck) + ".", 18);
-    s += padRight(" Цена - " + num(t.price) + ".", 18);
-    s += padRight(" Лидер - " + num(t.leadership) + ".", 18);
+    s += padLetters(" Удача - " + num(t.luck) + ".", 18);
+    s += padLetters(" Цена - " + num(t.price) + ".", 18);
+    s += padLetters(" Лидер - " + num(t.leadership) + ".", 18);
     s += kCrLf;
     if (t.flies == 1)
         s += " Летают.";
@@ -76,7 +60,8 @@ std::string troopText(const Troop& t) {
 }
 
 std::string statusLine(const GameState& gs) {
-    return padRight("Золото " + num(gs.gold), 18) + padRight("Авторитет " + num(gs.authority), 18);
+    return padLetters("Золото " + num(gs.gold), 18) +
+           padLetters("Авторитет " + num(gs.authority), 18);
 }
 
 std::string raceNameOf(const GameState& gs, int race) {

@@ -8,6 +8,7 @@
 
 #include "adventure/MapView.h"
 #include "data/GameState.h"
+#include "towns/TownRules.h"
 
 namespace {
 
@@ -207,8 +208,8 @@ TEST(MapView, GoldAndAuthorityArePaddedToEighteen) {
     auto gs = meadow();
     gs->gold = 350;
     gs->authority = 120;
-    EXPECT_EQ(goldText(*gs), "Золото 350        Авторитет 120     ");
+    EXPECT_EQ(statusLine(*gs), "Золото 350        Авторитет 120     ");
     gs->gold = 1234567890;
     gs->authority = 4000000000u;
-    EXPECT_EQ(goldText(*gs), "Золото 1234567890 Авторитет 4000000000");
+    EXPECT_EQ(statusLine(*gs), "Золото 1234567890 Авторитет 4000000000");
 }

@@ -11,14 +11,6 @@
 
 namespace {
 
-// printf pads by bytes; Cyrillic text is padded by letters instead.
-std::string padLetters(const std::string& s, size_t width, bool right = false) {
-    size_t letters = 0;
-    for (unsigned char c : s) letters += (c & 0xC0) != 0x80;
-    std::string pad(letters < width ? width - letters : 0, ' ');
-    return right ? pad + s : s + pad;
-}
-
 int templates(const std::vector<std::string>& args) {
     for (const auto& a : args) {
         if (a == "--help" || a == "-h") {
