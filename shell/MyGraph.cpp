@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/PicCodec.h"
 #include "platform/Platform.h"
@@ -21,16 +22,23 @@ QImage readImage(Platform& platform, const std::string& path) {
     return image;
 }
 
+// The transform works on the first W bytes of each row, W being the width in
+// pixels. A picture of fewer bits per pixel has shorter rows than that: never
+// reach past a row's own bytes.
+int rowBytes(const QImage& picture) {
+    return static_cast<int>(std::min<qsizetype>(picture.width(), picture.bytesPerLine()));
+}
+
 }  // namespace
 
 void EncodeRows(QImage& picture) {
     if (picture.isNull()) return;
-    ::EncodeRows(picture.bits(), picture.width(), picture.height(), picture.bytesPerLine());
+    ::EncodeRows(picture.bits(), rowBytes(picture), picture.height(), picture.bytesPerLine());
 }
 
 void DecodeRows(QImage& picture) {
     if (picture.isNull()) return;
-    ::DecodeRows(picture.bits(), picture.width(), picture.height(), picture.bytesPerLine());
+    ::DecodeRows(picture.bits(), rowBytes(picture), picture.height(), picture.bytesPerLine());
 }
 
 void MirrorRows(QImage& picture) {

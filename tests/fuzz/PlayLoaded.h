@@ -78,7 +78,7 @@ inline std::string playLoadedGame(const GameState& loaded) {
     std::vector<Dot> dots;
     allDots(*gs, dots);
     nearbyDots(*gs, 1, dots);
-    (void)goldText(*gs);
+    (void)statusLine(*gs);
     (void)calendarText(*gs);
     (void)positionText(*gs);
     (void)maskedDiary(*gs);

@@ -14,6 +14,7 @@
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/Paths.h"
+#include "platform/PicCodec.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/Audio.h"
@@ -351,4 +352,29 @@ TEST(MidiPlayer, KeepsTimeAndReportsTheEndOnceThePieceHasStopped) {
     other.play();
     EXPECT_FALSE(player.playing());
     EXPECT_TRUE(other.playing());
+}
+
+TEST(MyGraph, PictureOfFewerBitsPerPixelIsDecodedWithinItsRows) {
+    // A 1-bit bitmap given as a .pic has rows of width / 8 bytes; decoding
+    // "width" bytes per row used to run over the next rows and past the image.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage mono(160, 6, QImage::Format_Mono);
+    for (int y = 0; y < mono.height(); ++y)
+        for (int x = 0; x < mono.width(); ++x) mono.setPixel(x, y, ((x * 7 + y * 3) % 5) == 0);
+    const std::string path = dir.filePath("mono.pic").toStdString();
+    ASSERT_TRUE(mono.save(QString::fromStdString(path), "BMP"));
+
+    QImage expected(QString::fromStdString(path));
+    ASSERT_EQ(expected.depth(), 1);
+    ::DecodeRows(expected.bits(), static_cast<int>(expected.bytesPerLine()), expected.height(),
+                 expected.bytesPerLine());
+    HeadlessPlatform platform;
+    QImage loaded = LoadPic(platform, path);
+    ASSERT_EQ(loaded.size(), expected.size());
+    for (int y = 0; y < loaded.height(); ++y)
+        EXPECT_EQ(memcmp(loaded.constScanLine(y), expected.constScanLine(y),
+                         static_cast<size_t>(loaded.bytesPerLine())),
+                  0)
+            << "row " << y;
 }
