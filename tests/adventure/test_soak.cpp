@@ -43,6 +43,7 @@ TEST(Soak, BotPlaysSeveralGamesWithoutBreakingAnything) {
         o.stopWhenWon = false;
         const bot::Stats st = bot::play(*gs, rnd, o);
         std::printf("-- soak seed %ld --\n%s", seed, bot::summary(st, *gs).c_str());
+        std::fflush(stdout);  // a long soak shows each game as it ends
         ASSERT_EQ(st.failure, "") << "seed " << seed;
         EXPECT_EQ(st.steps, steps);
         EXPECT_EQ(validateSave(*gs), "");
