@@ -381,6 +381,14 @@ TEST_F(Assets, ContactSheetShowsEveryPicture) {
     r = runTool("contact-sheet " + out.string() + " --data-dir /nonexistent");
     EXPECT_NE(r.status, 0);
     EXPECT_FALSE(fs::exists(out));
+
+    // A scale whose sheet cannot fit in memory (or overflows the width) is refused.
+    for (const char* scale : {"0", "9", "100000", "99999999999999999999", "-2", "x"}) {
+        r = runTool("contact-sheet " + out.string() + " --data-dir " + kDir + " --scale " + scale);
+        EXPECT_EQ(r.status, 1) << scale << "\n" << r.out;
+        EXPECT_NE(r.out.find("--scale wants 1..8"), std::string::npos) << r.out;
+        EXPECT_FALSE(fs::exists(out));
+    }
 }
 
 }  // namespace

@@ -25,6 +25,12 @@ struct TownTools : ::testing::Test {
         gs->town(1).visited = 1;
         gs->town(2).visited = 1;
         gs->letter(2) = 1;
+        // The tools refuse a game the game itself would not load.
+        gs->heroSprite = 91;
+        gs->graveContinent = 1;
+        gs->graveX = gs->graveY = 5;
+        for (int x = 1; x <= kMapW; ++x)
+            for (int y = 1; y <= kMapH; ++y) gs->ground(x, y) = 1;
     }
     ~TownTools() override {
         std::filesystem::remove(file);
@@ -82,6 +88,27 @@ TEST_F(TownTools, WeekIsReproducibleAndWritesOnlyWhenAsked) {
     EXPECT_EQ(runTool("week " + file + " --weeks 0").status, 1);
     EXPECT_EQ(runTool("week " + file + " --seed").status, 1);
     EXPECT_EQ(runTool("week --help").status, 0);
+}
+
+// The commands that play the game's rules on a file refuse one the game would not
+// load, as the game does, and leave it as it was.
+TEST_F(TownTools, RulesRefuseADamagedGame) {
+    gs->relation(3) = 9;
+    save();
+    const auto before = std::filesystem::last_write_time(file);
+    for (const std::string& cmd :
+         {"town-list " + file, "town " + file + " 1", "week " + file + " --out " + out,
+          "walk " + file + " --keys 6"}) {
+        const ToolRun r = runTool(cmd);
+        EXPECT_EQ(r.status, 1) << cmd << "\n" << r.out;
+        EXPECT_NE(r.out.find("Файл повреждён: отношения с расой 3 равны 9"), std::string::npos)
+            << cmd << "\n"
+            << r.out;
+    }
+    EXPECT_EQ(std::filesystem::last_write_time(file), before);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    // Showing the stored fields still works on it.
+    EXPECT_EQ(runTool("info " + file).status, 0);
 }
 
 }  // namespace

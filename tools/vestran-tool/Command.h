@@ -17,5 +17,9 @@ struct ToolCommandRegistrar {
 
 std::vector<ToolCommand>& toolCommands();
 
+// Runs the command line `args` (the command name first, the program's name left
+// out) and returns the exit status; unknown or missing commands print the usage.
+int runTool(const std::vector<std::string>& args);
+
 // Prints "vestran-tool: " + text on stderr and returns 1.
 int toolError(const std::string& text);

@@ -3,16 +3,23 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/SaveCheck.h"
 #include "data/SaveImage.h"
 #include "tools/vestran-tool/Command.h"
 
-std::unique_ptr<GameState> loadSaveForTool(const std::string& path) {
+std::unique_ptr<GameState> loadSaveForTool(const std::string& path, SaveUse use) {
     auto gs = std::make_unique<GameState>();
     std::memset(gs.get(), 0, sizeof(GameState));
     SaveResult r = readSaveFile(path, *gs);
     if (!r.ok) {
         toolError(r.error);
         return nullptr;
+    }
+    if (use == SaveUse::Play) {
+        if (const std::string e = validateSave(*gs); !e.empty()) {
+            toolError(path + ": " + e);
+            return nullptr;
+        }
     }
     return gs;
 }

@@ -7,7 +7,11 @@
 #include "data/GameState.h"
 
 // Reads a save file into a new block; on failure prints the reason and returns null.
-std::unique_ptr<GameState> loadSaveForTool(const std::string& path);
+// Commands that run the game's rules on the block ask for `playable`: a damaged or
+// foreign file is then refused exactly as the game's own load refuses it. Commands
+// that only show the stored fields take any block of the right size.
+enum class SaveUse { Show, Play };
+std::unique_ptr<GameState> loadSaveForTool(const std::string& path, SaveUse use);
 
 // JSON string literal of a UTF-8 text.
 std::string jsonString(const std::string& s);

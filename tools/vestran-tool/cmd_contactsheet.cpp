@@ -60,9 +60,13 @@ int run(const std::vector<std::string>& args) {
         }
         if (args[i] == "--data-dir" && i + 1 < args.size())
             dir = args[++i];
-        else if (args[i] == "--scale" && i + 1 < args.size())
-            scale = std::max(1, std::atoi(args[++i].c_str()));
-        else if (out.empty() && args[i].rfind("--", 0) != 0)
+        else if (args[i] == "--scale" && i + 1 < args.size()) {
+            // A sheet is 1600 pixels a scale wide: beyond 8 it no longer fits in memory.
+            const std::string& v = args[++i];
+            if (v.size() != 1 || v[0] < '1' || v[0] > '8')
+                return toolError("contact-sheet: --scale wants 1..8, not '" + v + "'");
+            scale = v[0] - '0';
+        } else if (out.empty() && args[i].rfind("--", 0) != 0)
             out = args[i];
         else
             return toolError("contact-sheet: unexpected argument '" + args[i] + "'");

@@ -34,7 +34,7 @@ int run(const std::vector<std::string>& args) {
             return toolError("diary: more than one file given");
     }
     if (file.empty()) return toolError("diary: no save file given");
-    auto gs = loadSaveForTool(file);
+    auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     const std::string text = all ? gs->diaryText.str() : maskedDiary(*gs);
     std::fwrite(text.data(), 1, text.size(), stdout);

@@ -109,7 +109,7 @@ int run(const std::vector<std::string>& args) {
             return toolError("info: only one FILE may be given");
     }
     if (file.empty()) return toolError("info: FILE is missing (see 'vestran-tool info --help')");
-    auto gs = loadSaveForTool(file);
+    auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     json ? printJson(*gs) : printText(*gs);
     return 0;

@@ -124,7 +124,7 @@ int run(const std::vector<std::string>& args) {
         }
     }
     if (file.empty()) return toolError("map: no save file given");
-    auto gs = loadSaveForTool(file);
+    auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     if (c == 0) c = gs->continent >= 1 && gs->continent <= kContinents ? gs->continent : 1;
 

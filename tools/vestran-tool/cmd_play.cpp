@@ -10,7 +10,6 @@
 
 #include "data/GameState.h"
 #include "data/NewGame.h"
-#include "data/SaveCheck.h"
 #include "data/SaveImage.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -116,9 +115,8 @@ int run(const std::vector<std::string>& args) {
         platform.echo = true;
         NewGame(*gs, rnd, platform);
     } else {
-        gs = loadSaveForTool(file);
+        gs = loadSaveForTool(file, SaveUse::Play);
         if (!gs) return 1;
-        if (const std::string e = validateSave(*gs); !e.empty()) return toolError(file + ": " + e);
     }
 
     bot::Options o;

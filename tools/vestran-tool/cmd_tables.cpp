@@ -62,7 +62,7 @@ int towns(const std::vector<std::string>& args) {
     }
     std::unique_ptr<GameState> gs;
     if (!file.empty()) {
-        gs = loadSaveForTool(file);
+        gs = loadSaveForTool(file, SaveUse::Show);
         if (!gs) return 1;
     } else {
         gs = std::make_unique<GameState>();

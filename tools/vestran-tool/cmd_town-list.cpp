@@ -35,7 +35,7 @@ int run(const std::vector<std::string>& args) {
     }
     if (file.empty())
         return toolError("town-list: FILE is missing (see 'vestran-tool town-list --help')");
-    auto gs = loadSaveForTool(file);
+    auto gs = loadSaveForTool(file, SaveUse::Play);
     if (!gs) return 1;
     if (all)
         for (int t = 1; t <= kTowns; ++t) gs->town(t).visited = 1;

@@ -52,7 +52,7 @@ int run(const std::vector<std::string>& args) {
         t = 0;
     }
     if (t < 1 || t > kTowns) return toolError("town: N must be a town number 1..30");
-    auto gs = loadSaveForTool(plain[0]);
+    auto gs = loadSaveForTool(plain[0], SaveUse::Play);
     if (!gs) return 1;
 
     // The town's own cell, if it stands on the hero's continent.

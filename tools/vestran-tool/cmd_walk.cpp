@@ -111,7 +111,7 @@ int run(const std::vector<std::string>& args) {
         if (keyOf(c) == MapKey::None)
             return toolError(std::string("walk: unknown key '") + c + "'");
 
-    auto gs = loadSaveForTool(file);
+    auto gs = loadSaveForTool(file, SaveUse::Play);
     if (!gs) return 1;
     Random& rnd = Random::process();
     if (seeded) rnd.useSeedSequence(seed);

@@ -58,7 +58,7 @@ int run(const std::vector<std::string>& args) {
         }
     }
     if (file.empty()) return toolError("week: FILE is missing (see 'vestran-tool week --help')");
-    auto gs = loadSaveForTool(file);
+    auto gs = loadSaveForTool(file, SaveUse::Play);
     if (!gs) return 1;
 
     Random& rnd = Random::process();
