@@ -6,6 +6,8 @@
 #   ./build.sh build  install what is missing and build only
 #   ./build.sh fuzz   build the libFuzzer targets with clang and run each for
 #                     FUZZ_SECONDS (default 60) from seeds written by vestran-tool
+#                     (saves, pictures, and vestran-tool's own command lines)
+#   ./build.sh soak   the play bot on long games under ASan + UBSan
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -60,17 +62,23 @@ case "$cmd" in
     ./build/vestran-tool fuzz-corpus build-fuzz/seeds
     CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DVESTRAN_FUZZ=ON -DVESTRAN_CORE_ONLY=ON -DVESTRAN_BENCHMARKS=OFF
-    cmake --build build-fuzz -j "$JOBS" --target fuzz_save fuzz_pic_rows fuzz_pic
+    cmake --build build-fuzz -j "$JOBS" --target fuzz_save fuzz_pic_rows fuzz_pic fuzz_tool_args
     failed=()
-    for t in fuzz_save:save fuzz_pic:pic fuzz_pic_rows:; do
-        name=${t%%:*} seeds=${t#*:}
+    here=$PWD
+    # target:seed folder:longest input:extra options. The argument fuzzer works in its
+    # own scratch folder, so its paths are absolute, and the tool's own output is muted.
+    for t in "fuzz_save:save:226716:" "fuzz_pic:pic:226716:" "fuzz_pic_rows:::" \
+             "fuzz_tool_args:args:4096:-close_fd_mask=3 -dict=$here/tests/fuzz/tool_args.dict"; do
+        IFS=: read -r name seeds maxlen extra <<<"$t"
         mkdir -p "build-fuzz/corpus/$name" build-fuzz/artifacts
         echo "== $name, ${FUZZ_SECONDS:-60} s =="
         # What a run learns stays in build-fuzz/corpus for the next one; a crash
         # leaves its input in build-fuzz/artifacts.
-        if ! "./build-fuzz/$name" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=226716 \
-            -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
-            "build-fuzz/corpus/$name" ${seeds:+"build-fuzz/seeds/$seeds"} 2>"build-fuzz/$name.log"; then
+        # shellcheck disable=SC2086
+        if ! "./build-fuzz/$name" -max_total_time="${FUZZ_SECONDS:-60}" -max_len="${maxlen:-226716}" \
+            -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 $extra \
+            -artifact_prefix="$here/build-fuzz/artifacts/$name-" "$here/build-fuzz/corpus/$name" \
+            ${seeds:+"$here/build-fuzz/seeds/$seeds"} 2>"build-fuzz/$name.log"; then
             failed+=("$name")
         fi
         grep -E "^stat::(number_of_executed_units|average_exec_per_sec)|^SUMMARY" "build-fuzz/$name.log" || true
@@ -93,7 +101,7 @@ case "$cmd" in
         ./build-asan/test_adventure --gtest_filter='Soak.*'
     ;;
   *)
-    echo "usage: $0 run|test|build|fuzz" >&2
+    echo "usage: $0 run|test|build|fuzz|soak" >&2
     exit 2
     ;;
 esac

@@ -21,7 +21,8 @@ const char* kHelp =
     "Usage: vestran-tool fuzz-corpus DIR\n"
     "Writes the seed files of the fuzz targets: DIR/save/ holds saved games (new games\n"
     "at several seeds and a few states of play), DIR/pic/ holds .pic pictures of\n"
-    "several widths and depths, scrambled as the game stores them. DIR is created\n"
+    "several widths and depths, scrambled as the game stores them, DIR/args/ holds\n"
+    "command lines of every subcommand (arguments ended by NUL bytes). DIR is created\n"
     "when missing; files already there are replaced.\n";
 
 namespace fs = std::filesystem;
@@ -93,6 +94,49 @@ bool writePictures(const fs::path& dir) {
     return writePicture(dir / "rgb.pic", colour) && writePicture(dir / "mono.pic", mono);
 }
 
+// Command lines of every subcommand, each argument ended by a NUL byte. They name
+// the files the argument fuzzer keeps in its scratch folder: a.psv (a new game),
+// z.psv and n.psv (zeros and noise of a save's size), p.bmp and q.pic.
+bool writeCommandLines(const fs::path& dir) {
+    const std::vector<std::vector<std::string>> lines = {
+        {"info", "a.psv"},
+        {"info", "--json", "n.psv"},
+        {"templates"},
+        {"towns", "z.psv"},
+        {"new-game", "--seed", "7", "--out", "b.psv"},
+        {"new-game", "--seed", "3", "--name", "Поход", "--out", "b.psv"},
+        {"map", "a.psv", "--continent", "2"},
+        {"map", "n.psv", "--png", "m.png"},
+        {"diary", "a.psv", "--all"},
+        {"walk", "a.psv", "--keys", "6632147895.LRUD", "--seed", "2", "--out", "w.psv"},
+        {"town", "a.psv", "4"},
+        {"town-list", "a.psv"},
+        {"week", "a.psv", "--seed", "3", "--weeks", "2", "--out", "k.psv"},
+        {"melee", "0:10", "3:5", "--trials", "3", "--seed", "1"},
+        {"shot", "1:10", "0:30", "--seed", "5"},
+        {"battle", "--hero", "0:30,1:20", "--enemy", "3:10", "--seed", "2", "--runs", "2"},
+        {"battle", "--hero", "0:30", "--enemy", "19:2", "--vault", "--quiet"},
+        {"play", "a.psv", "--steps", "40", "--seed", "9", "--trials", "2", "--out", "e.psv"},
+        {"play", "--new", "--steps", "20", "--seed", "1", "--go-on"},
+        {"pic", "encode", "p.bmp"},
+        {"pic", "decode", "q.pic", "z.psv"},
+        {"templates", "--help"},
+    };
+    int n = 0;
+    for (const auto& line : lines) {
+        std::string bytes;
+        for (const std::string& a : line) bytes += a + '\0';
+        std::FILE* f = std::fopen((dir / ("line" + std::to_string(++n))).c_str(), "wb");
+        if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+            if (f) std::fclose(f);
+            toolError("не удалось записать " + (dir / ("line" + std::to_string(n))).string());
+            return false;
+        }
+        std::fclose(f);
+    }
+    return true;
+}
+
 int run(const std::vector<std::string>& args) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(kHelp, stdout);
@@ -107,8 +151,11 @@ int run(const std::vector<std::string>& args) {
     std::error_code ec;
     fs::create_directories(dir / "save", ec);
     fs::create_directories(dir / "pic", ec);
+    fs::create_directories(dir / "args", ec);
     if (ec) return toolError("не удалось создать папку " + dir.string() + ": " + ec.message());
-    if (!writeSaves(dir / "save") || !writePictures(dir / "pic")) return 1;
+    if (!writeSaves(dir / "save") || !writePictures(dir / "pic") ||
+        !writeCommandLines(dir / "args"))
+        return 1;
     return 0;
 }
 
