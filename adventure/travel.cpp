@@ -20,9 +20,9 @@
 #include "towns/ArmySee.h"
 #include "towns/NewWeek.h"
 #include "towns/Relations.h"
-#include "towns/TownRules.h"
 #include "towns/TInfo.h"
 #include "towns/Town.h"
+#include "towns/TownRules.h"
 
 namespace {
 
@@ -150,8 +150,17 @@ void TTrForm::FormKeyDown(int key) {
     movement_.keyDown(mapKey(key, false));
 }
 
+// The map stays visible and enabled behind a battle, and a click on it reaches it
+// before the battle takes the focus back: a step or an army window opened then
+// would meet another band or reorder the slots the battle writes its survivors
+// back to. The player's own keys and clicks wait until the battle is over.
+bool TTrForm::battleRunning() const {
+    return ctx.forms.battle && ctx.forms.battle->isVisible();
+}
+
 void TTrForm::keyPressEvent(QKeyEvent* e) {
     const MapKey k = mapKey(e->key(), (e->modifiers() & Qt::KeypadModifier) != 0);
+    if (battleRunning()) return;
     if (k == MapKey::None) {
         GameForm::keyPressEvent(e);
         return;
@@ -265,7 +274,7 @@ bool TTrForm::eventFilter(QObject* watched, QEvent* e) {
             return true;
         }
         if (e->type() == QEvent::MouseButtonPress) {
-            labelClicked(label);
+            if (!battleRunning()) labelClicked(label);
             return true;
         }
     }

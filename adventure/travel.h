@@ -79,6 +79,7 @@ private:
 
     QLabel* commandLabel(const QString& text, int x, int y);
     void labelClicked(QLabel* label);
+    bool battleRunning() const;
     void highlight(QLabel* hovered);
 
     HeroMovement movement_;
