@@ -50,11 +50,11 @@ constexpr uint32_t kReserve = kShipPrice;
 // A battle still going after this many rounds is left.
 constexpr int kMaxRounds = 200;
 // The bot fights when it won at least this share of its trial battles.
-constexpr double kFightChance = 0.8;
+constexpr double kFightChance = 0.85;
 // ... and kept at least this share of its army's worth on average.
-constexpr double kKeepForBandits = 0.6;
-constexpr double kKeepForVaults = 0.4;
-constexpr double kKeepForBlockers = 0.35;
+constexpr double kKeepForBandits = 0.4;
+constexpr double kKeepForVaults = 0.5;
+constexpr double kKeepForBlockers = 0.0;
 // It leaves a battle when fewer than this share of trial continuations end well.
 constexpr double kHopeChance = 0.25;
 constexpr long kReplanEvery = 40;
@@ -299,8 +299,10 @@ public:
           move_(gs, session_, screen_),
           inv_(gs),
           own_(o.seed ^ 0xB07B07ULL),
-          scratch_(std::make_unique<GameState>()) {
+          scratch_(std::make_unique<GameState>()),
+          sim_(std::make_unique<GameState>()) {
         std::memset(static_cast<void*>(scratch_.get()), 0, sizeof(GameState));
+        std::memset(static_cast<void*>(sim_.get()), 0, sizeof(GameState));
     }
 
     Stats run();
@@ -344,10 +346,33 @@ private:
     HireChoice hireChoice(const TownRecord& town) const;
     double townValue(int t);
     long long armyWorth() const;
+    std::string armyText() const;
     double capacity() const;
+    std::vector<std::pair<double, std::string_view>> kindsHere() const;
+    std::vector<std::string_view> bestKinds() const;
     uint64_t stateKey() const;
     bool readyFor(int continent);
-    MapKey fleeKey();
+    bool refused(uint16_t code);
+    // refused() for the bands of the hero's continent, as the army stands at
+    // the start of a look ahead.
+    void fillRefused() {
+        for (int g = 0; g < 4; ++g)
+            refusedNow_[g] =
+                refused(static_cast<uint16_t>(cell::kBanditFirst + (gs_.continent - 1) * 20 + g));
+    }
+    bool refusedNow(uint16_t code) const {
+        const int g = code - cell::kBanditFirst - (gs_.continent - 1) * 20;
+        return cell::isArmy(code) && (g < 0 || g > 3 || refusedNow_[g]);
+    }
+    bool threatened(const GameState& g, int x, int y);
+    int escapeScore(int hx, int hy, int depth, int limit, int& nodes);
+    bool escape();
+    void updateGoalDistance();
+    bool pathSafe(size_t steps);
+    bool blocked(int x, int y) const {
+        const auto it = blockedGoals_.find(x * (kMapH + 1) + y + gs_.continent * 100000);
+        return it != blockedGoals_.end() && it->second > st_.steps;
+    }
     void turn();
     void plan();
     bool onCourse() const;
@@ -379,9 +404,18 @@ private:
     int plannedContinent_ = 0;
     long lastPortal_ = 0;
     long restUntil_ = 0;
-    long lastFlee_ = -1000;
-    long fleeUntil_ = 0;
-    std::deque<long> declined_;  // steps at which a band was refused
+    int goal_ = -1;  // the cell the way leads to (x * (kMapH + 1) + y)
+    int goalDistFor_ = -2;
+    std::vector<int> goalDist_;
+    std::deque<int> recent_;  // the hero's last cells
+    int escapeNodes_ = 3000;
+    long deepAgain_ = 0;
+    int heldAt_ = 0, held_ = 0;  // the hero's cell and how many keys he stayed there
+    std::array<bool, 4> refusedNow_{};
+    std::unordered_map<int, long> blockedGoals_;  // goals a band keeps the hero from, until
+    bool mustFight_ = false;                      // no step gets away: fight the band met
+    std::unique_ptr<GameState> sim_;              // the map on which the escape tries its steps
+    std::deque<long> declined_;                   // steps at which a band was refused
 
     std::optional<GravePlace> grave_;
     uint32_t graveLetters_ = 0xFFFFFFFFu;
@@ -488,22 +522,20 @@ void Player::banditWindow() {
     // in his way; once it keeps him from going anywhere, only a fight (or a
     // defeat, which throws him elsewhere) gets him out.
     while (!declined_.empty() && declined_.front() < st_.steps - 40) declined_.pop_front();
-    const bool cornered = declined_.size() >= 4;
+    // Only a hero shut in by bands and rock fights a band it would refuse.
+    const bool cornered = mustFight_;
     const Judgement j = banditJudgement(session_.encounterCode);
-    trace("bandits %u (group %d): won %.2f, kept %.2f%s", session_.encounterCode, group, j.win,
-          j.kept, cornered ? ", cornered" : "");
-    // Cornered by a band it would likely lose to, it first tries to run for it.
-    const bool flee = cornered && j.win < 0.25 && st_.steps - lastFlee_ > 60;
+    trace("bandits %u (group %d): won %.2f, kept %.2f%s [%s]", session_.encounterCode, group, j.win,
+          j.kept, cornered ? ", cornered" : "", armyText().c_str());
     // A band that stands in the way is fought on easier terms than one sought
-    // out: refusing only brings it back into the way.
-    if (!j.worthIt(kKeepForBlockers) && (!cornered || flee)) {
+    // out: refusing only brings it back into the way. The escape on the map
+    // decides when no step gets away from it any more.
+    if (!j.worthIt(kKeepForBlockers) && !cornered) {
         ++st_.banditsDeclined;  // "Отступить"
         declined_.push_back(st_.steps);
-        if (flee) {
-            lastFlee_ = st_.steps;
-            fleeUntil_ = st_.steps + 12;
-            declined_.clear();
-        }
+        // A band keeps stepping into the way there: go somewhere else a while.
+        if (declined_.size() >= 12 && goal_ >= 0)
+            blockedGoals_[goal_ + gs_.continent * 100000] = st_.steps + 100;
         return;
     }
     declined_.clear();
@@ -828,20 +860,42 @@ HireChoice Player::hireChoice(const TownRecord& town) const {
         spare -= kTemplePrice;
         c.temple = true;
     }
+    const std::vector<std::string_view> best = bestKinds();
+    auto isBest = [&](const Troop& t) {
+        return std::find(best.begin(), best.end(), t.name.bytes()) != best.end();
+    };
+    const bool wanted = isBest(r);
     const HireLimit h = hireLimit(gs_, r);
     const long long byGold = spare / static_cast<uint32_t>(r.price);
     if (h.slot != 0) {
+        // An empty slot goes to a lesser kind only while no better one is
+        // missing from the army.
+        if (h.owned == 0 && !wanted) {
+            int empty = 0, missing = 0;
+            for (int s = 1; s <= kArmySlots; ++s) empty += gs_.slot(s).count <= 0;
+            for (std::string_view k : best) {
+                bool owned = false;
+                for (int s = 1; s <= kArmySlots; ++s)
+                    owned |= gs_.slot(s).count > 0 && gs_.slot(s).name.bytes() == k;
+                missing += !owned;
+            }
+            if (empty <= missing) return c;
+        }
         c.count = static_cast<int>(std::min<long long>(h.limit, byGold));
         c.gain = static_cast<long long>(c.count) * r.price;
         return c;
     }
-    int weakest = 1;
-    for (int s = 2; s <= kArmySlots; ++s)
-        if (worth(gs_.slot(s)) < worth(gs_.slot(weakest))) weakest = s;
+    // No room: one of the best kinds takes the slot of the weakest lesser one.
+    if (!wanted) return c;
+    int weakest = 0;
+    for (int s = 1; s <= kArmySlots; ++s)
+        if (!isBest(gs_.slot(s)) && (weakest == 0 || worth(gs_.slot(s)) < worth(gs_.slot(weakest))))
+            weakest = s;
+    if (weakest == 0) return c;
     const long long byLead = gs_.authority / static_cast<uint32_t>(r.leadership);
     const long long n = std::min({byGold, byLead, 32767LL});
     const long long gain = n * r.price - worth(gs_.slot(weakest));
-    if (n > 0 && gain >= worth(gs_.slot(weakest)) + 200) {
+    if (n > 0 && gain > 0) {
         c.count = static_cast<int>(n);
         c.gain = gain;
         c.dismiss = weakest;
@@ -857,6 +911,18 @@ uint64_t Player::stateKey() const {
     return h;
 }
 
+// The army in short, for the trace: kind number and head count per slot.
+std::string Player::armyText() const {
+    std::string out;
+    for (int s = 1; s <= kArmySlots; ++s) {
+        const Troop& t = gs_.slot(s);
+        if (t.count <= 0) continue;
+        if (!out.empty()) out += ' ';
+        out += t.name.str().substr(0, 6) + ":" + std::to_string(t.count);
+    }
+    return out;
+}
+
 long long Player::armyWorth() const {
     long long w = 0;
     for (int s = 1; s <= kArmySlots; ++s) w += worth(gs_.slot(s));
@@ -865,23 +931,43 @@ long long Player::armyWorth() const {
 
 // The worth of the best army the hero's Authority could lead with the kinds the
 // towns of his continent hire out to him: each kind up to its own bound.
-double Player::capacity() const {
-    std::vector<double> kinds;
-    std::vector<std::string_view> seen;
+// The kinds the towns of the hero's continent hire out to him, with what a
+// stack of each is worth when filled up to what his Authority leads, best first.
+std::vector<std::pair<double, std::string_view>> Player::kindsHere() const {
+    std::vector<std::pair<double, std::string_view>> kinds;
     for (int t = (gs_.continent - 1) * 10 + 1; t <= gs_.continent * 10; ++t) {
         const TownRecord& town = gs_.town(t);
         const Troop& r = town.recruit;
         if (r.leadership <= 0 || r.price <= 0 || town.race < 1 || town.race > kRaces ||
             gs_.relation(town.race) < 3)
             continue;
-        if (std::find(seen.begin(), seen.end(), r.name.bytes()) != seen.end()) continue;
-        seen.push_back(r.name.bytes());
-        kinds.push_back(static_cast<double>(gs_.authority / static_cast<uint32_t>(r.leadership)) *
-                        r.price);
+        if (std::any_of(kinds.begin(), kinds.end(),
+                        [&](const auto& k) { return k.second == r.name.bytes(); }))
+            continue;
+        kinds.push_back(
+            {static_cast<double>(gs_.authority / static_cast<uint32_t>(r.leadership)) * r.price,
+             r.name.bytes()});
     }
-    std::sort(kinds.rbegin(), kinds.rend());
+    std::stable_sort(kinds.begin(), kinds.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    return kinds;
+}
+
+// The five kinds that make the most of the hero's Authority.
+std::vector<std::string_view> Player::bestKinds() const {
+    std::vector<std::string_view> best;
+    for (const auto& k : kindsHere())
+        if (best.size() < static_cast<size_t>(kArmySlots)) best.push_back(k.second);
+    return best;
+}
+
+// The worth of the best army the hero's Authority could lead with the kinds the
+// towns of his continent hire out to him: each kind up to its own bound.
+double Player::capacity() const {
     double sum = 0;
-    for (size_t k = 0; k < kinds.size() && k < kArmySlots; ++k) sum += kinds[k];
+    int n = 0;
+    for (const auto& k : kindsHere())
+        if (n++ < kArmySlots) sum += k.first;
     return sum;
 }
 
@@ -895,7 +981,7 @@ double Player::townValue(int t) {
     if (town.vaultLetter >= 1 && town.vaultLetter <= kLetters &&
         gs_.letter(town.vaultLetter) == 0) {
         const Judgement j = vaultJudgement(t);
-        if (j.worthIt(rebuilding ? 0.8 : kKeepForVaults)) v += 1500 * j.kept;
+        if (j.worthIt(rebuilding ? 0.7 : kKeepForVaults)) v += 1500 * j.kept;
     }
     const HireChoice hc = hireChoice(town);
     // Hiring matters most when it makes the army much stronger, and above all
@@ -904,33 +990,224 @@ double Player::townValue(int t) {
         v += std::min(1500.0, 100.0 + 1000.0 * static_cast<double>(hc.gain) /
                                           static_cast<double>(std::max(army, 300LL)));
         if (rebuilding) v += 1000;
+        // A new kind in an empty slot adds a whole stack's worth of Authority.
+        const HireLimit h = hireLimit(gs_, town.recruit);
+        if ((h.slot != 0 && h.owned == 0) || hc.dismiss != 0) v += 1500;
     }
     return v;
 }
 
-// The step that takes the hero farthest from the bands he would lose to.
-MapKey Player::fleeKey() {
-    MapKey best = MapKey::None;
-    int bestRoom = -1;
+// A band the bot would refuse if it met it now.
+bool Player::refused(uint16_t code) {
+    return cell::isArmy(code) && !banditJudgement(code).worthIt(kKeepForBlockers);
+}
+
+// A band closes in on a hero who steps while it stands within two cells of him:
+// one it would refuse stands that near (x, y).
+bool Player::threatened(const GameState& g, int x, int y) {
+    for (int bx = x - 2; bx <= x + 2; ++bx)
+        for (int by = y - 2; by <= y + 2; ++by)
+            if (GameState::onMap(bx, by) && refused(g.here(bx, by))) return true;
+    return false;
+}
+
+constexpr int kEscapeDepth = 4;
+constexpr int kEscapeNodes = 3000;
+
+// The cells around (x, y) that the army moves of one step may change.
+struct Window9 {
+    uint16_t c[9][9];
+    void save(const GameState& g, int x, int y) {
+        for (int i = 0; i < 9; ++i)
+            for (int j = 0; j < 9; ++j)
+                c[i][j] = GameState::onMap(x - 4 + i, y - 4 + j) ? g.here(x - 4 + i, y - 4 + j)
+                                                                 : uint16_t{0};
+    }
+    void restore(GameState& g, int x, int y) const {
+        for (int i = 0; i < 9; ++i)
+            for (int j = 0; j < 9; ++j)
+                if (GameState::onMap(x - 4 + i, y - 4 + j)) g.here(x - 4 + i, y - 4 + j) = c[i][j];
+    }
+};
+
+// Steps on foot from every cell to the goal of the way (0 everywhere without
+// one), for the keys pressed near a band.
+void Player::updateGoalDistance() {
+    constexpr int W = kMapW + 1, H = kMapH + 1;
+    const int key = goal_ < 0 ? -1 : goal_ + gs_.continent * 100000;
+    if (key == goalDistFor_ && !goalDist_.empty()) return;
+    goalDistFor_ = key;
+    goalDist_.assign(static_cast<size_t>(W * H), goal_ < 0 ? 0 : 999);
+    if (goal_ < 0) return;
+    std::deque<int> open{goal_};
+    goalDist_[static_cast<size_t>(goal_)] = 0;
+    while (!open.empty()) {
+        const int i = open.front();
+        open.pop_front();
+        const int x = i / H, y = i % H;
+        for (const KeyStep& k : kKeys) {
+            const int tx = x + k.dx, ty = y + k.dy;
+            if (!insideFrame(tx, ty)) continue;
+            const uint16_t a = gs_.here(tx, ty);
+            if (!(a <= 10 || a == cell::kTreasure || cell::isArmy(a))) continue;
+            const size_t j = static_cast<size_t>(tx * H + ty);
+            if (goalDist_[j] <= goalDist_[static_cast<size_t>(i)] + 1) continue;
+            goalDist_[j] = goalDist_[static_cast<size_t>(i)] + 1;
+            open.push_back(static_cast<int>(j));
+        }
+    }
+}
+
+// How good the keys from (hx, hy) on the simulated map are, with the map's own
+// army moves: best when every refused band is left more than two cells behind,
+// then when a band worth fighting is met, else by how near the goal they lead
+// with how few refused bands near. Refusing a band that steps into the way
+// costs nothing but the key: the hero stays and the bands have moved.
+int Player::escapeScore(int hx, int hy, int depth, int limit, int& nodes) {
+    constexpr int H = kMapH + 1;
+    int near = 0;
+    for (int bx = hx - 2; bx <= hx + 2; ++bx)
+        for (int by = hy - 2; by <= hy + 2; ++by)
+            near += GameState::onMap(bx, by) && refusedNow(sim_->here(bx, by));
+    const int toGoal = std::min(goalDist_[static_cast<size_t>(hx * H + hy)], 400);
+    if (near == 0) return 3000 - toGoal - depth;
+    if (depth >= limit || ++nodes > escapeNodes_) return 1000 - toGoal - 20 * near - depth;
+    int best = -1000;
+    GameState& g = *sim_;
+    Window9 saved;
     for (const KeyStep& k : kKeys) {
-        const int tx = gs_.heroX + k.dx, ty = gs_.heroY + k.dy;
+        const int tx = hx + k.dx, ty = hy + k.dy;
         if (!insideFrame(tx, ty)) continue;
-        const uint16_t a = gs_.here(tx, ty);
-        if (!(a <= 10 || a == cell::kTreasure || a == cell::kOrb || a == cell::kShip ||
-              (gs_.onShip == 1 && cell::isWater(a))))
-            continue;
-        int room = 6;
-        for (int x = tx - 5; x <= tx + 5; ++x)
-            for (int y = ty - 5; y <= ty + 5; ++y)
-                if (GameState::onMap(x, y) && cell::isArmy(gs_.here(x, y)) &&
-                    !banditJudgement(gs_.here(x, y)).worthIt(kKeepForBandits))
-                    room = std::min(room, std::max(std::abs(x - tx), std::abs(y - ty)));
-        if (room > bestRoom) {
-            bestRoom = room;
+        const uint16_t a = g.here(tx, ty);
+        // Only a step onto open ground (or aboard) lets the bands move and the
+        // hero go on; a ship leaves every band ashore.
+        if (a == cell::kShip) return 3000 - depth - 1;
+        if (cell::isArmy(a) && !refusedNow(a)) best = std::max(best, 2000 - depth - 1);
+        if (a != cell::kGround && a != cell::kTreasure) continue;
+        saved.save(g, hx, hy);
+        g.heroX = static_cast<uint16_t>(hx);
+        g.heroY = static_cast<uint16_t>(hy);
+        moveArmies(g, tx, ty);
+        const uint16_t met = g.here(tx, ty);
+        int score;
+        if (!cell::isArmy(met))
+            score = escapeScore(tx, ty, depth + 1, limit, nodes);
+        else if (!refusedNow(met))
+            score = 2000 - depth - 1;
+        else
+            score = escapeScore(hx, hy, depth + 1, limit, nodes);  // "Отступить"
+        saved.restore(g, hx, hy);
+        best = std::max(best, score);
+    }
+    return best;
+}
+
+// A band the bot would refuse stands within two cells of the hero on foot, and
+// the way ahead would meet it: the keys are tried ahead on a copy of the map and
+// the best is pressed (see escapeScore). False when not threatened.
+bool Player::escape() {
+    if (gs_.onShip == 1 || !threatened(gs_, gs_.heroX, gs_.heroY)) return false;
+    updateGoalDistance();
+    fillRefused();
+    GameState& g = *sim_;
+    g.continent = gs_.continent;
+    g.onShip = 0;
+    std::memcpy(static_cast<void*>(g.mapCells[g.continent - 1]), gs_.mapCells[gs_.continent - 1],
+                sizeof g.mapCells[0]);
+    const int hx = gs_.heroX, hy = gs_.heroY;
+    // Shut in by bands for a while: look much further ahead.
+    while (!declined_.empty() && declined_.front() < st_.steps - 40) declined_.pop_front();
+    // (A deep look that found no way out is not repeated at once.)
+    const bool deep = declined_.size() >= 10 && st_.steps >= deepAgain_;
+    escapeNodes_ = deep ? 12000 : kEscapeNodes;
+    const int depthLimit = deep ? 8 : kEscapeDepth;
+    MapKey best = MapKey::None;
+    int bestScore = -1000, nodes = 0;
+    for (const KeyStep& k : kKeys) {
+        const int tx = hx + k.dx, ty = hy + k.dy;
+        if (!insideFrame(tx, ty)) continue;
+        const uint16_t a = g.here(tx, ty);
+        int sc = -1000;
+        if (a == cell::kShip) {
+            sc = 3000;
+        } else if (cell::isArmy(a)) {
+            if (!refused(a)) sc = 2000;
+        } else if (cell::isTown(a) && goal_ == tx * (kMapH + 1) + ty) {
+            sc = 3000;  // the town the way leads to: no band moves
+        } else if (a == cell::kGround || a == cell::kTreasure) {
+            Window9 saved;
+            saved.save(g, hx, hy);
+            g.heroX = static_cast<uint16_t>(hx);
+            g.heroY = static_cast<uint16_t>(hy);
+            moveArmies(g, tx, ty);
+            const uint16_t met = g.here(tx, ty);
+            if (!cell::isArmy(met))
+                sc = escapeScore(tx, ty, 1, depthLimit, nodes);
+            else if (!refused(met))
+                sc = 2000;
+            else
+                sc = escapeScore(hx, hy, 1, depthLimit, nodes);
+            saved.restore(g, hx, hy);
+        }
+        if (sc > bestScore) {
+            bestScore = sc;
             best = k.key;
         }
     }
-    return best;
+    if (best == MapKey::None) {
+        // Shut in by rock, water and bands that never move while he stands:
+        // only a fight gets him out (a defeat puts him elsewhere).
+        double fightWin = -1;
+        for (const KeyStep& k : kKeys) {
+            const int tx = hx + k.dx, ty = hy + k.dy;
+            if (!insideFrame(tx, ty) || !cell::isArmy(gs_.here(tx, ty))) continue;
+            if (const double w = banditJudgement(gs_.here(tx, ty)).win; w > fightWin) {
+                fightWin = w;
+                best = k.key;
+                mustFight_ = true;
+            }
+        }
+    }
+    if (deep && bestScore < 2000) deepAgain_ = st_.steps + 25;
+    trace("escape: score %d, %d nodes%s", bestScore, nodes, mustFight_ ? ", shut in" : "");
+    if (best == MapKey::None) return false;
+    intent_ = bestScore == 3000 ? Intent::Town : Intent::None;
+    ++st_.steps;
+    const long before = windowsOpened_;
+    press(best, "getting away from a band");
+    settle();
+    intent_ = Intent::None;
+    mustFight_ = false;
+    path_.clear();
+    if (windowsOpened_ != before) restUntil_ = 0;
+    return true;
+}
+
+// Whether the next `steps` keys of the way, tried on a copy of the map with the
+// map's own army moves, meet no band the bot would refuse.
+bool Player::pathSafe(size_t steps) {
+    GameState& g = *sim_;
+    g.continent = gs_.continent;
+    g.onShip = 0;
+    std::memcpy(static_cast<void*>(g.mapCells[g.continent - 1]), gs_.mapCells[gs_.continent - 1],
+                sizeof g.mapCells[0]);
+    int hx = gs_.heroX, hy = gs_.heroY;
+    for (size_t i = next_; i < path_.size() && i < next_ + steps; ++i) {
+        const auto k = std::find_if(kKeys.begin(), kKeys.end(),
+                                    [&](const KeyStep& ks) { return ks.key == path_[i].key; });
+        if (k == kKeys.end()) return true;
+        const int tx = hx + k->dx, ty = hy + k->dy;
+        const uint16_t a = g.here(tx, ty);
+        if (cell::isArmy(a)) return !refused(a);
+        if (a != cell::kGround && a != cell::kTreasure) return true;  // a town, a ship...
+        g.heroX = static_cast<uint16_t>(hx);
+        g.heroY = static_cast<uint16_t>(hy);
+        moveArmies(g, tx, ty);
+        if (const uint16_t met = g.here(tx, ty); cell::isArmy(met)) return !refused(met);
+        hx = tx;
+        hy = ty;
+    }
+    return true;
 }
 
 bool Player::readyFor(int c) {
@@ -974,14 +1251,17 @@ void Player::plan() {
         for (int y = 1; y <= kMapH; ++y) {
             const uint16_t c = gs_.here(x, y);
             if (!cell::isArmy(c) || banditJudgement(c).worthIt(kKeepForBandits)) continue;
-            // A band closes in on a hero who passes within two cells and then
-            // follows him: keep three cells away.
-            static constexpr int kNear[4] = {300, 300, 100, 5};
+            // A band closes in on a hero who steps within two cells of it and
+            // then follows him: keep three cells away, above all from the bands
+            // it would refuse.
+            static constexpr int kRefused[4] = {300, 300, 150, 5};
+            static constexpr int kAvoided[4] = {300, 300, 100, 5};
+            const int* near = refused(c) ? kRefused : kAvoided;
             for (int dx = -3; dx <= 3; ++dx)
                 for (int dy = -3; dy <= 3; ++dy)
                     if (GameState::onMap(x + dx, y + dy))
                         danger[static_cast<size_t>((x + dx) * H + y + dy)] +=
-                            kNear[std::max(std::abs(dx), std::abs(dy))];
+                            near[std::max(std::abs(dx), std::abs(dy))];
         }
     // Unexplored cells in the 5 x 5 square a step onto (x, y) uncovers.
     std::vector<int> hidden(static_cast<size_t>((W + 1) * (H + 1)), 0);
@@ -1038,6 +1318,7 @@ void Player::plan() {
         if (here == cell::kTreasure) value = std::max(value, 400.0);
         if (here == cell::kOrb) value = std::max(value, 40.0);
         if (graveHere && x == grave_->x && y == grave_->y) value = 1e6;
+        if (value > 0 && blocked(x, y)) value = 0;
         if (value - d > bestScore) {
             bestScore = value - d;
             bestNode = i;
@@ -1093,7 +1374,7 @@ void Player::plan() {
             if (cell::isArmy(a)) {
                 intent = Intent::Army;
                 if (const Judgement j = banditJudgement(a);
-                    j.worthIt(rebuilding ? 0.8 : kKeepForBandits)) {
+                    j.worthIt(rebuilding ? 0.7 : kKeepForBandits)) {
                     const int g = banditGroup(a);
                     value = (150 + (g >= 0 ? EncounterGroupTable[g].rewardGold / 5.0 : 0)) * j.kept;
                 }
@@ -1105,6 +1386,7 @@ void Player::plan() {
                 portal = x * H + y;
                 if (graveElsewhere) value = 1e5;
             }
+            if (value > 0 && blocked(x, y)) value = 0;
             if (value - b.dist > bestScore) {
                 bestScore = value - b.dist;
                 bestBump = x * H + y;
@@ -1128,6 +1410,7 @@ void Player::plan() {
                               : "rest",
               g / H, g % H, bestScore);
     }
+    goal_ = bestBump >= 0 ? bestBump : bestNode >= 0 ? bestNode % (W * H) : -1;
     std::vector<PathStep> rev;
     int node = bestNode;
     if (bestBump >= 0) {
@@ -1158,17 +1441,44 @@ void Player::turn() {
         readTheSpell();
         if (st_.won) return;
     }
-    if (st_.steps < fleeUntil_) {
-        if (const MapKey k = fleeKey(); k != MapKey::None) {
+    // Going to and fro between the same cells (a band keeps the way shut, or
+    // the way and the dodging disagree): leave that goal alone a while.
+    const int here = gs_.continent * 100000 + gs_.heroX * (kMapH + 1) + gs_.heroY;
+    recent_.push_back(here);
+    if (recent_.size() > 40) recent_.pop_front();
+    if (goal_ >= 0 && std::count(recent_.begin(), recent_.end(), here) >= 8) {
+        blockedGoals_[goal_ + gs_.continent * 100000] = st_.steps + 300;
+        trace("going round in circles: goal (%d,%d) left alone", goal_ / (kMapH + 1),
+              goal_ % (kMapH + 1));
+        recent_.clear();
+        path_.clear();
+    }
+    // Held on one cell for long by bands that step into every way out: fight
+    // the most beatable of them (a defeat puts the hero elsewhere).
+    held_ = here == heldAt_ ? held_ + 1 : 0;
+    heldAt_ = here;
+    if (held_ >= 40 && gs_.onShip == 0) {
+        MapKey key = MapKey::None;
+        double win = -1;
+        for (const KeyStep& k : kKeys) {
+            const int tx = gs_.heroX + k.dx, ty = gs_.heroY + k.dy;
+            if (!insideFrame(tx, ty) || !cell::isArmy(gs_.here(tx, ty))) continue;
+            if (const double w = banditJudgement(gs_.here(tx, ty)).win; w > win) {
+                win = w;
+                key = k.key;
+            }
+        }
+        if (key != MapKey::None) {
+            trace("held by bands: fighting");
+            held_ = 0;
+            mustFight_ = true;
             ++st_.steps;
-            const long before = windowsOpened_;
-            press(k, "running from a band");
+            press(key, "a step into a band");
             settle();
-            if (windowsOpened_ != before) fleeUntil_ = 0;
+            mustFight_ = false;
             path_.clear();
             return;
         }
-        fleeUntil_ = 0;
     }
     const bool resting = path_.empty() && st_.steps < restUntil_;
     if (!resting && (path_.empty() || st_.steps - plannedAt_ >= kReplanEvery || !onCourse())) {
@@ -1176,6 +1486,11 @@ void Player::turn() {
         // Nothing worth a step: rest a while before looking again.
         if (path_.empty()) restUntil_ = st_.steps + 30;
     }
+    // Near a band it would refuse, the hero keeps to his way only while the
+    // next steps of it stay out of the band's reach.
+    if (gs_.onShip == 0 && threatened(gs_, gs_.heroX, gs_.heroY) && !(onCourse() && pathSafe(8)) &&
+        escape())
+        return;
 
     MapKey key = MapKey::Space;  // nothing to do: let a day go by
     intent_ = Intent::None;

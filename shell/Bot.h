@@ -18,7 +18,7 @@ namespace bot {
 struct Options {
     long steps = 1000;  // keys the bot presses on the map
     uint64_t seed = 1;  // its own choices and its trial battles
-    int trials = 6;     // trial battles before a fight
+    int trials = 10;    // trial battles before a fight
     bool stopWhenWon = true;
     std::FILE* trace = nullptr;  // one line per decision and event, when set
 };
