@@ -410,6 +410,7 @@ private:
     std::deque<int> recent_;  // the hero's last cells
     int escapeNodes_ = 3000;
     long deepAgain_ = 0;
+    int idle_ = 0;               // plans in a row that found nothing worth a step
     int heldAt_ = 0, held_ = 0;  // the hero's cell and how many keys he stayed there
     std::array<bool, 4> refusedNow_{};
     std::unordered_map<int, long> blockedGoals_;  // goals a band keeps the hero from, until
@@ -1395,9 +1396,10 @@ void Player::plan() {
             }
         }
     // Nothing left to do here: on to the next continent now and then, when the
-    // army would beat most of the bands met there.
+    // army would beat most of the bands met there, or after a long while idle
+    // (its towns hire stronger kinds, its chests hold more gold).
     if (bestNode < 0 && bestBump < 0 && portal >= 0 && st_.steps - lastPortal_ > 300 &&
-        readyFor(portalTargetOf(gs_))) {
+        (readyFor(portalTargetOf(gs_)) || idle_ >= 40)) {
         bestBump = portal;
         bestIntent = Intent::Portal;
     }
@@ -1485,6 +1487,7 @@ void Player::turn() {
         plan();
         // Nothing worth a step: rest a while before looking again.
         if (path_.empty()) restUntil_ = st_.steps + 30;
+        idle_ = path_.empty() ? idle_ + 1 : 0;
     }
     // Near a band it would refuse, the hero keeps to his way only while the
     // next steps of it stay out of the band's reach.
