@@ -1438,7 +1438,9 @@ void Player::turn() {
         verify("dismissing a stack");
     }
     updateGrave();
-    if (grave_ && gs_.continent == grave_->continent && gs_.heroX == grave_->x &&
+    // Once won, a game played on walks off the grave: reading again would take no
+    // step and the bot would stand there for ever.
+    if (!st_.won && grave_ && gs_.continent == grave_->continent && gs_.heroX == grave_->x &&
         gs_.heroY == grave_->y) {
         readTheSpell();
         if (st_.won) return;
@@ -1520,7 +1522,15 @@ Stats Player::run() {
         // Showing the map window refreshes it with a Space key.
         press(MapKey::Space, "showing the map");
         settle();
-        while (st_.steps < o_.steps && !(st_.won && o_.stopWhenWon)) turn();
+        // A turn that presses no key must not repeat for ever: that would hang a
+        // soak instead of reporting what went wrong.
+        long idle = 0;
+        while (st_.steps < o_.steps && !(st_.won && o_.stopWhenWon)) {
+            const long before = st_.steps;
+            turn();
+            idle = st_.steps == before ? idle + 1 : 0;
+            if (idle > 1000) throw Broken("the bot pressed no key in 1000 turns");
+        }
     } catch (const Broken& e) {
         st_.failure = e.what();
     }

@@ -226,6 +226,15 @@ TEST(Bot, WalksToTheGraveItCanNameAndWins) {
     EXPECT_EQ(gs->heroX, gs->graveX);
     EXPECT_EQ(gs->heroY, gs->graveY);
     EXPECT_NE(bot::summary(st, *gs).find("game won at step"), std::string::npos);
+
+    // Played on after the win ("Продолжить игру"), the hero reads once and then
+    // walks on: standing on the grave would press no key for ever.
+    o.stopWhenWon = false;
+    o.steps = 200;
+    const bot::Stats more = bot::play(*gs, rnd, o);
+    EXPECT_EQ(more.failure, "");
+    EXPECT_EQ(more.steps, 200);
+    EXPECT_EQ(more.spellReadings, 1);
 }
 
 TEST(Bot, StopsAtTheFirstBrokenRule) {
