@@ -57,5 +57,8 @@ TEST_F(WalkTool, RefusesBadKeysAndUnwritableOutputWithoutTouchingTheSave) {
     EXPECT_FALSE(fs::exists(file("missing/b.psv")));
     EXPECT_EQ(fs::file_size(a), size);
     EXPECT_EQ(load(a)->steps, 1u);
+    // A seed is digits only: "-1" once wrapped round to the largest seed.
+    for (const char* seed : {"-1", "+2", " 3", "18446744073709551616"})
+        EXPECT_EQ(runTool("walk " + a + " --keys 5 --seed '" + seed + "'").status, 1) << seed;
     EXPECT_EQ(runTool("walk --help").status, 0);
 }

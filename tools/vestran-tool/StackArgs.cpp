@@ -1,13 +1,13 @@
 #include "tools/vestran-tool/StackArgs.h"
 
-#include <cctype>
-
-std::optional<long long> parseNumber(const std::string& text, long long max) {
-    if (text.empty() || text.size() > 18) return std::nullopt;
-    long long v = 0;
+std::optional<uint64_t> parseNumber(const std::string& text, uint64_t max) {
+    if (text.empty()) return std::nullopt;
+    uint64_t v = 0;
     for (char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
-        v = v * 10 + (c - '0');
+        if (c < '0' || c > '9') return std::nullopt;
+        const uint64_t d = static_cast<uint64_t>(c - '0');
+        if (v > (UINT64_MAX - d) / 10) return std::nullopt;
+        v = v * 10 + d;
     }
     if (v > max) return std::nullopt;
     return v;

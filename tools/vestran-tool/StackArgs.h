@@ -1,6 +1,7 @@
-// Reading stacks and numbers from the command line of the fighting subcommands.
+// Reading numbers and stacks from vestran-tool's command lines.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,8 +17,9 @@ struct StackArg {
 std::optional<StackArg> parseStack(const std::string& text, std::string& error);
 // "K:C,K:C,..." with 1..5 stacks.
 std::optional<std::vector<StackArg>> parseStackList(const std::string& text, std::string& error);
-// A whole non-negative decimal number no larger than `max`.
-std::optional<long long> parseNumber(const std::string& text, long long max);
+// A whole non-negative decimal number (digits only, no sign or blanks) no larger
+// than `max`; empty for anything else, a number too large for 64 bits included.
+std::optional<uint64_t> parseNumber(const std::string& text, uint64_t max = UINT64_MAX);
 // The value after an option such as "--seed"; advances i. Empty when missing.
 std::optional<std::string> optionValue(const std::vector<std::string>& args, size_t& i);
 // "14:30,12:20" of stacks as they stand now, kind numbers taken from `kinds`.

@@ -13,6 +13,7 @@
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tools/vestran-tool/Command.h"
+#include "tools/vestran-tool/StackArgs.h"
 
 namespace {
 
@@ -24,18 +25,6 @@ const char* kHelp =
     "               from N, so the same N gives the same game; without it, the clock\n"
     "  --name TEXT  the save name the load window shows (at most 255 characters)\n"
     "FILE is written whole or not at all.\n";
-
-std::optional<uint64_t> parseSeed(const std::string& s) {
-    if (s.empty() || s.size() > 20) return std::nullopt;
-    uint64_t v = 0;
-    for (char ch : s) {
-        if (ch < '0' || ch > '9') return std::nullopt;
-        const uint64_t d = static_cast<uint64_t>(ch - '0');
-        if (v > (UINT64_MAX - d) / 10) return std::nullopt;
-        v = v * 10 + d;
-    }
-    return v;
-}
 
 int run(const std::vector<std::string>& args) {
     std::optional<uint64_t> seed;
@@ -52,7 +41,7 @@ int run(const std::vector<std::string>& args) {
         if (i + 1 >= args.size()) return toolError("new-game: " + a + " needs a value");
         const std::string& v = args[++i];
         if (a == "--seed") {
-            seed = parseSeed(v);
+            seed = parseNumber(v);
             if (!seed) return toolError("new-game: --seed wants a whole number, not '" + v + "'");
         } else if (a == "--name") {
             name = v;

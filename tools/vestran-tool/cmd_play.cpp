@@ -16,6 +16,7 @@
 #include "shell/Bot.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/StackArgs.h"
 
 namespace {
 
@@ -39,19 +40,6 @@ const char* kHelp =
     "  --trace      one line per decision and event on stderr\n"
     "Prints a summary: steps, battles won and lost, retreats, letters, whether the game\n"
     "was won, steps and battles per second.\n";
-
-std::optional<uint64_t> parseNumber(const std::string& s, uint64_t max) {
-    if (s.empty() || s.size() > 20) return std::nullopt;
-    uint64_t v = 0;
-    for (char ch : s) {
-        if (ch < '0' || ch > '9') return std::nullopt;
-        const uint64_t d = static_cast<uint64_t>(ch - '0');
-        if (v > (UINT64_MAX - d) / 10) return std::nullopt;
-        v = v * 10 + d;
-    }
-    if (v > max) return std::nullopt;
-    return v;
-}
 
 int run(const std::vector<std::string>& args) {
     std::string file, out;

@@ -11,6 +11,7 @@
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/StackArgs.h"
 
 namespace {
 
@@ -89,13 +90,9 @@ int run(const std::vector<std::string>& args) {
         } else if (a == "--seed") {
             std::string v;
             if (!value(v)) return toolError("walk: --seed needs a number");
-            try {
-                size_t used = 0;
-                seed = std::stoull(v, &used);
-                if (used != v.size()) throw std::invalid_argument(v);
-            } catch (const std::exception&) {
-                return toolError("walk: --seed needs a number, not '" + v + "'");
-            }
+            const auto n = parseNumber(v);
+            if (!n) return toolError("walk: --seed needs a number, not '" + v + "'");
+            seed = *n;
             seeded = true;
         } else if (!a.empty() && a[0] == '-') {
             return toolError("walk: unknown option '" + a + "'");

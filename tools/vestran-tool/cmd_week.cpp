@@ -7,6 +7,7 @@
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/StackArgs.h"
 #include "towns/TownRules.h"
 
 namespace {
@@ -19,13 +20,9 @@ const char* kHelp =
     "without it nothing is written.\n";
 
 bool number(const std::string& s, unsigned long long& v) {
-    if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
-    try {
-        v = std::stoull(s);
-    } catch (...) {
-        return false;
-    }
-    return true;
+    const auto n = parseNumber(s);
+    if (n) v = *n;
+    return n.has_value();
 }
 
 int run(const std::vector<std::string>& args) {
