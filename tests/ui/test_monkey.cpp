@@ -237,6 +237,7 @@ TEST_F(GameWindows, MonkeyInputKeepsTheGameWhole) {
                 broken = "a battle in which nobody has the turn";
         }
         if (!broken.empty()) {
+            // The stalled battle above is the fault to report.
         } else if (battleShown) {
             broken = bot::Invariants::checkBattle(ctx.forms.battle->engine(), session.sides, false);
         } else if (ctx.forms.tr->isVisible()) {

@@ -19,12 +19,6 @@ const char* kHelp =
     "reproducible. With --out the changed game is written to OUT (never a half file);\n"
     "without it nothing is written.\n";
 
-bool number(const std::string& s, unsigned long long& v) {
-    const auto n = parseNumber(s);
-    if (n) v = *n;
-    return n.has_value();
-}
-
 int run(const std::vector<std::string>& args) {
     std::string file, out;
     unsigned long long seed = 0, weeks = 1;
@@ -37,12 +31,14 @@ int run(const std::vector<std::string>& args) {
         }
         const bool hasValue = i + 1 < args.size();
         if (a == "--seed") {
-            if (!hasValue || !number(args[++i], seed))
-                return toolError("week: --seed needs a number");
+            const auto n = hasValue ? parseNumber(args[++i]) : std::nullopt;
+            if (!n) return toolError("week: --seed needs a number");
+            seed = *n;
             seeded = true;
         } else if (a == "--weeks") {
-            if (!hasValue || !number(args[++i], weeks) || weeks < 1 || weeks > 100000)
-                return toolError("week: --weeks needs a number 1..100000");
+            const auto n = hasValue ? parseNumber(args[++i], 100000) : std::nullopt;
+            if (!n || *n < 1) return toolError("week: --weeks needs a number 1..100000");
+            weeks = *n;
         } else if (a == "--out") {
             if (!hasValue) return toolError("week: --out needs a file name");
             out = args[++i];
