@@ -34,11 +34,21 @@ constexpr uint16_t kShip = 110;
 constexpr uint16_t kBanditFirst = 500;  // 500 + group index
 constexpr uint16_t kTownBase = 700;     // 700 + town number
 
-inline bool isWater(uint16_t c) { return c >= 100 && c <= 110; }
-inline bool isArmy(uint16_t c) { return c >= 500 && c <= 600; }
-inline bool isTown(uint16_t c) { return c >= 701 && c <= 730; }
-inline bool isForest(uint16_t c) { return c >= 55 && c <= 60; }
-inline bool isRock(uint16_t c) { return c >= 65 && c <= 70; }
+inline bool isWater(uint16_t c) {
+    return c >= 100 && c <= 110;
+}
+inline bool isArmy(uint16_t c) {
+    return c >= 500 && c <= 600;
+}
+inline bool isTown(uint16_t c) {
+    return c >= 701 && c <= 730;
+}
+inline bool isForest(uint16_t c) {
+    return c >= 55 && c <= 60;
+}
+inline bool isRock(uint16_t c) {
+    return c >= 65 && c <= 70;
+}
 }  // namespace cell
 
 #pragma pack(push, 1)

@@ -19,7 +19,7 @@ struct TownRecord {
     uint16_t vaultAuthority;
     uint8_t vaultLetter;  // diary letter kept in the vault (= town number)
     uint8_t pad1069[3];
-    Troop garrison[5];  // vault guards, stacks 1..5 at [0..4]
+    Troop garrison[5];    // vault guards, stacks 1..5 at [0..4]
     uint8_t improves[5];  // race r at [r-1]: storming improves the relation
     uint8_t worsens[5];
     uint8_t visited;  // 1 once the town list knows the town

@@ -7,7 +7,9 @@ std::string& dirRef() {
 }
 }  // namespace
 
-const std::string& programDir() { return dirRef(); }
+const std::string& programDir() {
+    return dirRef();
+}
 
 void setProgramDir(std::string dir) {
     if (dir.empty()) dir = ".";
@@ -15,4 +17,6 @@ void setProgramDir(std::string dir) {
     dirRef() = std::move(dir);
 }
 
-std::string dataPath(std::string_view relative) { return programDir() + std::string(relative); }
+std::string dataPath(std::string_view relative) {
+    return programDir() + std::string(relative);
+}

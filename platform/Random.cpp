@@ -12,13 +12,19 @@ uint64_t splitmix(uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t rotl(uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 }  // namespace
 
-Random::Random() { reseedFromClock(); }
+Random::Random() {
+    reseedFromClock();
+}
 
-Random::Random(uint64_t seed) { setState(seed); }
+Random::Random(uint64_t seed) {
+    setState(seed);
+}
 
 void Random::setState(uint64_t state) {
     uint64_t x = state;
@@ -51,8 +57,8 @@ void Random::reseedFromClock() {
         setState(splitmix(x));
         return;
     }
-    uint64_t t = static_cast<uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    uint64_t t =
+        static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
     std::random_device rd;
     uint64_t x = t ^ (static_cast<uint64_t>(rd()) << 32) ^ rd() ^ (++reseeds_ << 48);
     setState(splitmix(x));

@@ -2,9 +2,13 @@
 
 #include <cstdio>
 
-void HeadlessPlatform::pause(int ms) { pausedMs += ms; }
+void HeadlessPlatform::pause(int ms) {
+    pausedMs += ms;
+}
 
-void HeadlessPlatform::playSound(const std::string& path, bool) { sounds.push_back(path); }
+void HeadlessPlatform::playSound(const std::string& path, bool) {
+    sounds.push_back(path);
+}
 
 void HeadlessPlatform::message(const std::string& text) {
     messages.push_back(text);
@@ -24,4 +28,6 @@ void HeadlessPlatform::fatal(const std::string& text) {
     throw FatalError(text);
 }
 
-void HeadlessPlatform::openUrl(const std::string& url) { urls.push_back(url); }
+void HeadlessPlatform::openUrl(const std::string& url) {
+    urls.push_back(url);
+}

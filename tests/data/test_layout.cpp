@@ -52,9 +52,9 @@ TEST(SaveImage, EveryByteInvertedAndBack) {
     gs->saveName.set("Игра 1");
     auto bytes = encodeSave(*gs);
     ASSERT_EQ(bytes.size(), kGameStateSize);
-    EXPECT_EQ(bytes[0], 255 - 6);                                  // length byte
-    EXPECT_EQ(bytes[69100], 255 - 4);                              // little-endian gold
-    EXPECT_EQ(bytes[226715], 255);                                 // zero padding inverted
+    EXPECT_EQ(bytes[0], 255 - 6);      // length byte
+    EXPECT_EQ(bytes[69100], 255 - 4);  // little-endian gold
+    EXPECT_EQ(bytes[226715], 255);     // zero padding inverted
     auto back = zeroState();
     ASSERT_TRUE(decodeSave(bytes, *back));
     EXPECT_EQ(std::memcmp(back.get(), gs.get(), sizeof(GameState)), 0);
@@ -71,8 +71,8 @@ TEST(SaveImage, WrongSizedOrMissingFileLeavesBlockUntouched) {
     gs->gold = 777;
     for (size_t size : {size_t{0}, kGameStateSize - 1, kGameStateSize + 1}) {
         auto path = (dir / "bad.psv").string();
-        std::ofstream(path, std::ios::binary).write(std::string(size, '\x11').data(),
-                                                     static_cast<std::streamsize>(size));
+        std::ofstream(path, std::ios::binary)
+            .write(std::string(size, '\x11').data(), static_cast<std::streamsize>(size));
         SaveResult r = readSaveFile(path, *gs);
         EXPECT_FALSE(r.ok) << size;
         EXPECT_FALSE(r.error.empty());
