@@ -6,6 +6,7 @@
 
 #include "battle/BanditRules.h"
 #include "battle/Battle.h"
+#include "battle/FightEstimate.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
@@ -26,6 +27,12 @@ TBanditForm::TBanditForm(GameContext& c) : GameForm(c) {
     QPalette lp = Label1->palette();
     lp.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(lp);
+    // How the fight is likely to go, under the list of the band.
+    Estimate = new QLabel(this);
+    Estimate->setObjectName(QStringLiteral("Estimate"));
+    Estimate->setGeometry(16, 136, 407, 22);
+    Estimate->setFont(f);
+    Estimate->setPalette(lp);
     auto button = [this](const char* caption, int x, void (TBanditForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
         b->setGeometry(x, 264, 145, 25);
@@ -43,6 +50,10 @@ void TBanditForm::FormShow() {
     PlayWave(ctx.gs, ctx.platform, assets::kWavBandit);
     const int group = banditGroup(ctx.session.encounterCode);
     Label1->setText(QString::fromStdString(banditText(group)).remove(QChar('\r')));
+    BattleSides trial{};
+    banditSides(trial, ctx.gs, group);
+    Estimate->setText(
+        QString::fromStdString(battle::chancesText(battle::EstimateFight(trial, false).chances)));
     banditReward(ctx.session.reward, group);
 }
 

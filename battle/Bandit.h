@@ -16,6 +16,7 @@ public:
     void Button1Click();  // "Принять бой"
     void Button2Click();  // "Отступить"
     QLabel* Label1;
+    QLabel* Estimate;  // the chances of winning, from trial battles
 
 protected:
     void FormShow() override;

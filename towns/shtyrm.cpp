@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "battle/Battle.h"
+#include "battle/FightEstimate.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
@@ -21,6 +22,10 @@ TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
     Label1 = look::label(this, "Label1", 8, 8);
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, QColor(255, 236, 190));
+    // How the storm is likely to go, just above the buttons.
+    Estimate = look::label(this, "Estimate", 8, 408);
+    Estimate->setFont(look::sans(13));
+    look::setTextColour(Estimate, QColor(255, 236, 190));
 
     Button1 = new QPushButton(QStringLiteral("Начать штурм"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -49,6 +54,11 @@ void TShtyrmForm::FormShow() {
     if (!town) return;
     look::setAutoText(Label1, look::shown(vaultText(ctx.gs, *town)));
     fillVaultReward(ctx.session.reward, *town);
+    BattleSides trial{};
+    setUpStorm(ctx.gs, *town, trial);
+    look::setAutoText(
+        Estimate,
+        QString::fromStdString(battle::chancesText(battle::EstimateFight(trial, true).chances)));
     Button1->setFocus();
 }
 
@@ -56,8 +66,9 @@ void TShtyrmForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, background_);
     // A veil under the text keeps it readable on any picture.
-    if (!Label1->text().isEmpty())
-        p.fillRect(Label1->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));
+    for (const QLabel* l : {Label1, Estimate})
+        if (!l->text().isEmpty())
+            p.fillRect(l->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));
 }
 
 void TShtyrmForm::Button1Click() {

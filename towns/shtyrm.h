@@ -28,6 +28,7 @@ private:
 
     QImage background_;
     QLabel* Label1;
+    QLabel* Estimate;  // the chances of winning, from trial battles
     QPushButton* Button1;
     QPushButton* Button2;
 };

@@ -139,6 +139,30 @@ TEST(BattleWindow, BanditsAreListedAndFought) {
     b.form.closeBattle();
 }
 
+// The estimate fights its trial battles on a generator of its own: the game's
+// generator draws the same numbers whether or not the window was opened.
+TEST(BattleWindow, BanditEstimateLeavesTheGameAloneAndKnowsAnEmptyArmy) {
+    BattleContext b;
+    TBanditForm bandit(b.ctx);
+    b.session.encounterCode = 503;
+    b.gs->slot(1) = makeStack(kDragons, 40);
+    const Random game = b.rnd, process = Random::process();
+    bandit.show();
+    EXPECT_EQ(bandit.Estimate->text().toStdString(), "Шансы на победу: высокие");
+    bandit.hide();
+    Random gameAfter = b.rnd, processAfter = Random::process(), gameBefore = game,
+           processBefore = process;
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(gameAfter(1000000), gameBefore(1000000));
+        EXPECT_EQ(processAfter(1000000), processBefore(1000000));
+    }
+    EXPECT_EQ(int(b.gs->slot(1).count), 40) << "the army itself never fights";
+
+    b.gs->slot(1).count = 0;
+    bandit.show();
+    EXPECT_EQ(bandit.Estimate->text().toStdString(), "Без армии бой не выиграть");
+}
+
 TEST(BattleWindow, VictoryWindowPaysOut) {
     BattleContext b;
     TVictoryForm victory(b.ctx);
