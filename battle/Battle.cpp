@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include "adventure/Movement.h"
+#include "battle/BattleLog.h"
+#include "battle/BattleLogText.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -91,6 +93,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label2->installEventFilter(this);
     Label2->hide();
     Memo1 = makeLabel(this, 8, 454, 553, 65, QColor(0, 255, 0), 11, true);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBlackBackground(Memo1);
     Label3 = makeLabel(this, 8, 519, 556, 13, QColor(192, 192, 192), 11);
@@ -102,6 +105,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
 
     canvas_ = QImage(560, 400, QImage::Format_RGB32);
     canvas_.fill(Qt::black);
+    log_ = new TBattleLogForm(this);
 }
 
 // ---- show and close --------------------------------------------------------
@@ -112,7 +116,9 @@ void TBattleForm::FormShow() {
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     overlay_.clear();
     Memo1->clear();
+    memoCode_ = 0;
     setTextColour(Label2, Qt::white);
+    log_->start();
     engine_.Setup(true);
     loadPictures();
     setFocus();
@@ -161,6 +167,7 @@ void TBattleForm::closeBattle() {
     Timer1->stop();
     freePictures();
     overlay_.clear();
+    log_->stop();
     hide();
 }
 
@@ -242,6 +249,20 @@ void TBattleForm::battleOver(bool heroWon) {
     } else if (ctx.forms.defeat) {
         ctx.forms.defeat->showForm();
     }
+}
+
+void TBattleForm::event(const BattleEvent& e) {
+    const int side = e.kind == BattleEvent::Kind::Round ? 0 : sideOf(e.actor);
+    log_->add(labelText(logLine(e, engine_)), side);
+    // The info box follows the stack it describes, and empties when it dies.
+    if (memoCode_ == 0 || (e.actor != memoCode_ && e.target != memoCode_)) return;
+    const Troop& t = engine_.StackByCode(memoCode_);
+    if (t.count > 0) {
+        Memo1->setText(labelText(stackDescription(t)));
+        return;
+    }
+    Memo1->clear();
+    memoCode_ = 0;
 }
 
 // ---- drawing ---------------------------------------------------------------
@@ -363,6 +384,10 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 }
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_L || e->key() == 0x0414) {  // Д: the same key on a Russian layout
+        if (!e->isAutoRepeat()) log_->toggle();
+        return;
+    }
     if (ctx.platform.pausing() || engine_.activeHeroCode() == 0) return;
     MapKey k = MapKey::None;
     if ((e->modifiers() & Qt::KeypadModifier) && e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9)
@@ -451,6 +476,7 @@ void TBattleForm::mousePressEvent(QMouseEvent* e) {
 void TBattleForm::mouseMoveEvent(QMouseEvent* e) {
     setTextColour(Label2, Qt::white);
     Memo1->clear();
+    memoCode_ = 0;
     Cell c;
     const QPoint at = e->position().toPoint();
     if (!cellAt(at.x(), at.y(), c)) return;
@@ -458,6 +484,7 @@ void TBattleForm::mouseMoveEvent(QMouseEvent* e) {
     if (!isStackCode(code)) return;
     setTextColour(Memo1, sideOf(code) == kHeroSide ? QColor(0, 255, 0) : Qt::yellow);
     Memo1->setText(labelText(stackDescription(engine_.StackByCode(code))));
+    memoCode_ = code;
 }
 
 bool TBattleForm::eventFilter(QObject* watched, QEvent* e) {
