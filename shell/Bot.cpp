@@ -25,8 +25,8 @@
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/Random.h"
-#include "shell/BotChecks.h"
 #include "shell/GraveReader.h"
+#include "shell/Invariants.h"
 #include "towns/Outcome.h"
 #include "towns/TownRules.h"
 
