@@ -13,8 +13,8 @@
 #include "data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shell/Bot.h"
-#include "shell/GraveReader.h"
+#include "tools/bot/Bot.h"
+#include "tools/bot/GraveReader.h"
 #include "shell/Invariants.h"
 
 namespace {

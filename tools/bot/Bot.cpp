@@ -1,4 +1,4 @@
-#include "shell/Bot.h"
+#include "tools/bot/Bot.h"
 
 #include <algorithm>
 #include <array>
@@ -25,7 +25,7 @@
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/Random.h"
-#include "shell/GraveReader.h"
+#include "tools/bot/GraveReader.h"
 #include "shell/Invariants.h"
 #include "towns/Outcome.h"
 #include "towns/TownRules.h"
