@@ -4,10 +4,10 @@
 #include <QPainter>
 
 #include "adventure/Encounters.h"
-#include "adventure/travel.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 
 TGoldForm::TGoldForm(GameContext& c) : GameForm(c) {
@@ -40,12 +40,11 @@ void TGoldForm::FormShow() {
 }
 
 void TGoldForm::Button1Click() {
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
-    hide();
+    runHandover(ctx, Handover::Treasure, *this);
 }
 
 void TGoldForm::FormClose() {
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
+    runHandover(ctx, Handover::Treasure, *this, Closing::Yes);
 }
 
 void TGoldForm::paintEvent(QPaintEvent*) {

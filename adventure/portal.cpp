@@ -4,12 +4,12 @@
 #include <QPushButton>
 
 #include "adventure/Encounters.h"
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 
 TPortalForm::TPortalForm(GameContext& c) : GameForm(c) {
@@ -38,12 +38,7 @@ void TPortalForm::FormShow() {
 
 void TPortalForm::Button1Click() {
     portalJump(ctx.gs, ctx.rnd, ctx.session.portalTarget);
-    hide();
-    PlayWave(ctx.gs, ctx.platform, assets::kWavPortal);
-    if (ctx.forms.tr) {
-        ctx.forms.tr->FormKeyDown(Qt::Key_Space);
-        ctx.forms.tr->redrawMiniMap();
-    }
+    runHandover(ctx, Handover::Portal, *this);
 }
 
 void TPortalForm::Button2Click() {

@@ -5,12 +5,12 @@
 #include <QPushButton>
 
 #include "battle/BanditRules.h"
-#include "battle/Battle.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 
 TBanditForm::TBanditForm(GameContext& c) : GameForm(c) {
@@ -47,9 +47,8 @@ void TBanditForm::FormShow() {
 }
 
 void TBanditForm::Button1Click() {
-    hide();
     banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
-    if (ctx.forms.battle) ctx.forms.battle->showForm();
+    runHandover(ctx, Handover::Fight, *this);
 }
 
 void TBanditForm::Button2Click() {

@@ -14,9 +14,8 @@
 #include "platform/Platform.h"
 #include "platform/Sound.h"
 #include "platform/qt/QtKeys.h"
-#include "towns/defeat.h"
+#include "shell/HandoverRunner.h"
 #include "towns/surrend.h"
-#include "towns/victory.h"
 
 using namespace battle;
 
@@ -236,12 +235,7 @@ void TBattleForm::shotLine(Cell from, Cell to) {
 }
 
 void TBattleForm::battleOver(bool heroWon) {
-    closeBattle();
-    if (heroWon) {
-        if (ctx.forms.victory) ctx.forms.victory->showForm();
-    } else if (ctx.forms.defeat) {
-        ctx.forms.defeat->showForm();
-    }
+    runHandover(ctx, heroWon ? Handover::BattleWon : Handover::BattleLost, *this);
 }
 
 // ---- drawing ---------------------------------------------------------------

@@ -3,11 +3,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "platform/Platform.h"
+#include "shell/HandoverRunner.h"
 #include "shell/SaveSlots.h"
-#include "shell/main.h"
 
 namespace {
 // Window colours as the game stores them: 0x00BBGGRR.
@@ -70,19 +69,7 @@ void TLoadForm::Button1Click() {
         ctx.platform.message(r.error);
         return;
     }
-    TTrForm* map = ctx.forms.tr;
-    if (map) map->recreateMiniMaps();
-    hide();
-    QWidget* start = ctx.forms.start;
-    if (start && start->isVisible() && map) {
-        start->hide();
-        GameForm::setMainWindow(map);
-        map->showForm();
-    }
-    if (map) {
-        map->redrawMiniMap();
-        map->FormKeyDown(Qt::Key_Space);
-    }
+    runHandover(ctx, Handover::Load, *this);
 }
 
 void TLoadForm::Button2Click() {

@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 #include "towns/FormLook.h"
 #include "towns/TownRules.h"
@@ -41,8 +41,7 @@ void TNewWeekForm::paintEvent(QPaintEvent*) {
 }
 
 void TNewWeekForm::Button1Click() {
-    hide();
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
+    runHandover(ctx, Handover::NewWeek, *this);
 }
 
 void TNewWeekForm::FormClose() {

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 #include "towns/FormLook.h"
 #include "towns/shtyrm.h"
@@ -166,8 +166,7 @@ void TTownForm::Button1Click() {
 
 void TTownForm::Button2Click() {
     if (screen_.town == 0 || !buyShip(ctx.gs, ctx.gs.town(screen_.town))) return;
-    Button1Click();
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
+    runHandover(ctx, Handover::ShipBought, *this);
 }
 
 void TTownForm::Button3Click() {

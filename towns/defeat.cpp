@@ -3,14 +3,12 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "adventure/Encounters.h"
-#include "adventure/travel.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 #include "towns/Outcome.h"
-#include "towns/Town.h"
 
 TDefeatForm::TDefeatForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Поражение"));
@@ -48,25 +46,12 @@ void TDefeatForm::FormShow() {
     activateWindow();
 }
 
-void TDefeatForm::backToPlay(bool hideSelf) {
-    if (ctx.forms.town) {
-        ctx.forms.town->setEnabled(true);
-        ctx.forms.town->hide();
-    }
-    placeHeroRandomly(ctx.gs, ctx.rnd);
-    if (hideSelf) hide();
-    if (ctx.forms.tr) {
-        ctx.forms.tr->FormKeyDown(Qt::Key_Space);
-        ctx.forms.tr->redrawMiniMap();
-    }
-}
-
 void TDefeatForm::Button1Click() {
-    backToPlay(true);
+    runHandover(ctx, Handover::Defeat, *this);
 }
 
 void TDefeatForm::FormClose() {
-    backToPlay(false);
+    runHandover(ctx, Handover::Defeat, *this, Closing::Yes);
 }
 
 void TDefeatForm::paintEvent(QPaintEvent*) {

@@ -22,6 +22,5 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void backToPlay(bool hideSelf);
     QImage picture_;
 };

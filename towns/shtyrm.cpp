@@ -4,14 +4,13 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "battle/Battle.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 #include "towns/FormLook.h"
-#include "towns/Town.h"
 #include "towns/TownRules.h"
 
 TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
@@ -62,7 +61,6 @@ void TShtyrmForm::paintEvent(QPaintEvent*) {
 
 void TShtyrmForm::Button1Click() {
     const TownRecord* town = enteredTown();
-    hide();
     if (!town) {
         Button2Click();
         return;
@@ -70,14 +68,9 @@ void TShtyrmForm::Button1Click() {
     setUpStorm(ctx.gs, *town, ctx.session.sides);
     // The town window stays disabled behind the battle; the outcome windows
     // enable it again.
-    if (ctx.forms.battle) ctx.forms.battle->showForm();
+    runHandover(ctx, Handover::Fight, *this);
 }
 
 void TShtyrmForm::Button2Click() {
-    hide();
-    if (auto* town = ctx.forms.town) {
-        town->setEnabled(true);
-        town->activateWindow();
-        town->setFocus();
-    }
+    runHandover(ctx, Handover::BackToTown, *this);
 }

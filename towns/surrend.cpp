@@ -3,13 +3,12 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "battle/Battle.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 #include "towns/Outcome.h"
-#include "towns/defeat.h"
 
 TSurrendForm::TSurrendForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Вы действительно хотите отступить?"));
@@ -36,18 +35,11 @@ void TSurrendForm::FormShow() {
 
 void TSurrendForm::Button1Click() {
     applyRetreat(ctx.gs, ctx.session.sides);
-    hide();
-    if (ctx.forms.battle) ctx.forms.battle->closeBattle();
-    if (ctx.forms.defeat) ctx.forms.defeat->showForm();
+    runHandover(ctx, Handover::Retreat, *this);
 }
 
 void TSurrendForm::Button2Click() {
-    hide();
-    if (TBattleForm* b = ctx.forms.battle) {
-        b->setEnabled(true);
-        b->activateWindow();
-        b->setFocus();
-    }
+    runHandover(ctx, Handover::ResumeBattle, *this);
 }
 
 void TSurrendForm::paintEvent(QPaintEvent*) {

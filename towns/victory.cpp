@@ -3,14 +3,13 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "adventure/travel.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 #include "towns/Outcome.h"
-#include "towns/Town.h"
 
 namespace {
 QLabel* whiteLabel(QWidget* parent, int x, int y, int w, int h) {
@@ -48,33 +47,13 @@ void TVictoryForm::FormShow() {
     Label1->setText(QString::fromStdString(text).remove(QChar('\r')));
 }
 
-void TVictoryForm::backToPlay() {
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
-}
-
 void TVictoryForm::Button1Click() {
-    backToPlay();
-    hide();
-    if (TTownForm* town = ctx.forms.town) {
-        town->setEnabled(true);
-        // A vault battle was started from the town: it shows the vault taken.
-        if (town->isVisible()) {
-            town->activateWindow();
-            town->rebuild();
-        }
-    }
+    runHandover(ctx, Handover::Victory, *this);
 }
 
 void TVictoryForm::FormClose() {
     // The close box hides the window itself; the rest is the button's work.
-    backToPlay();
-    if (TTownForm* town = ctx.forms.town) {
-        town->setEnabled(true);
-        if (town->isVisible()) {
-            town->activateWindow();
-            town->rebuild();
-        }
-    }
+    runHandover(ctx, Handover::Victory, *this, Closing::Yes);
 }
 
 void TVictoryForm::paintEvent(QPaintEvent*) {

@@ -22,6 +22,5 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void backToPlay();
     QImage picture_;
 };
