@@ -1,16 +1,14 @@
 #include "adventure/Gold.h"
 
 #include <QLabel>
-#include <QPainter>
 
 #include "adventure/Encounters.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "platform/Sound.h"
 #include "shell/HandoverRunner.h"
-#include "shell/MyGraph.h"
 
-TGoldForm::TGoldForm(GameContext& c) : GameForm(c) {
+TGoldForm::TGoldForm(GameContext& c)
+    : PictureForm(c, assets::kWinTreasure, QSize(411, 207), QColor(40, 28, 10)) {
     setWindowTitle(QStringLiteral("Сокровище"));
     setDialogStyle(true);  // it has a close box, which counts as the button
     setRefuseClose(false);
@@ -32,8 +30,6 @@ TGoldForm::TGoldForm(GameContext& c) : GameForm(c) {
 }
 
 void TGoldForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinTreasure), 411, 207, QColor(40, 28, 10));
     PlayWave(ctx.gs, ctx.platform, assets::kWavGold);
     const int amount = takeTreasure(ctx.gs, ctx.rnd);
     Label1->setText(QString::fromStdString(treasureText(amount)));
@@ -45,9 +41,4 @@ void TGoldForm::Button1Click() {
 
 void TGoldForm::FormClose() {
     runHandover(ctx, Handover::Treasure, *this, Closing::Yes);
-}
-
-void TGoldForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
 }

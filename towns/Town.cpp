@@ -10,9 +10,9 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "platform/qt/Look.h"
 #include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
-#include "towns/FormLook.h"
 #include "towns/shtyrm.h"
 
 namespace {

@@ -7,13 +7,12 @@
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
+#include "platform/qt/Look.h"
 #include "shell/HandoverRunner.h"
-#include "shell/MyGraph.h"
-#include "towns/FormLook.h"
 #include "towns/TownRules.h"
 
-TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
+TShtyrmForm::TShtyrmForm(GameContext& c)
+    : PictureForm(c, assets::kWinVault, QSize(456, 472), QColor(216, 200, 168)) {
     setWindowTitle(QStringLiteral("Штурм"));
     setClientSize(456, 472);
 
@@ -41,9 +40,6 @@ const TownRecord* TShtyrmForm::enteredTown() const {
 }
 
 void TShtyrmForm::FormShow() {
-    if (background_.isNull())
-        background_ =
-            LoadWindowPicture(dataPath(assets::kWinVault), 456, 472, QColor(216, 200, 168));
     const TownRecord* town = enteredTown();
     if (!town) return;
     look::setAutoText(Label1, look::shown(vaultText(ctx.gs, *town)));
@@ -51,9 +47,9 @@ void TShtyrmForm::FormShow() {
     Button1->setFocus();
 }
 
-void TShtyrmForm::paintEvent(QPaintEvent*) {
+void TShtyrmForm::paintEvent(QPaintEvent* e) {
+    PictureForm::paintEvent(e);
     QPainter p(this);
-    p.drawImage(0, 0, background_);
     // A veil under the text keeps it readable on any picture.
     if (!Label1->text().isEmpty())
         p.fillRect(Label1->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));

@@ -1,16 +1,14 @@
 #include "towns/surrend.h"
 
-#include <QPainter>
 #include <QPushButton>
 
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "shell/HandoverRunner.h"
-#include "shell/MyGraph.h"
 #include "towns/Outcome.h"
 
-TSurrendForm::TSurrendForm(GameContext& c) : GameForm(c) {
+TSurrendForm::TSurrendForm(GameContext& c)
+    : PictureForm(c, assets::kWinRetreat, QSize(313, 192), QColor(60, 40, 30)) {
     setWindowTitle(QStringLiteral("Вы действительно хотите отступить?"));
     setClientSize(313, 192);
     auto button = [this](const char* caption, int x, void (TSurrendForm::*click)()) {
@@ -28,11 +26,6 @@ TSurrendForm::TSurrendForm(GameContext& c) : GameForm(c) {
     setEscapeAction([this] { Button2Click(); });
 }
 
-void TSurrendForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinRetreat), 313, 192, QColor(60, 40, 30));
-}
-
 void TSurrendForm::Button1Click() {
     applyRetreat(ctx.gs, ctx.session.sides);
     runHandover(ctx, Handover::Retreat, *this);
@@ -40,9 +33,4 @@ void TSurrendForm::Button1Click() {
 
 void TSurrendForm::Button2Click() {
     runHandover(ctx, Handover::ResumeBattle, *this);
-}
-
-void TSurrendForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
 }
