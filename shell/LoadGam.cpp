@@ -5,22 +5,16 @@
 
 #include "data/GameState.h"
 #include "platform/Platform.h"
+#include "platform/qt/Look.h"
 #include "shell/HandoverRunner.h"
 #include "shell/SaveSlots.h"
-
-namespace {
-// Window colours as the game stores them: 0x00BBGGRR.
-QColor fromTColor(int v) {
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-}  // namespace
 
 TLoadForm::TLoadForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Восстановление игры"));
     setClientSize(329, 306);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, fromTColor(16744448));
+    pal.setColor(QPalette::Window, look::fromBgr(16744448));
     setPalette(pal);
 
     ListBox1 = new QListWidget(this);

@@ -16,8 +16,8 @@
 #include "towns/shtyrm.h"
 
 namespace {
-// The long captions of this window were made for a narrower font: shrink the
-// font until the caption fits its button.
+// Some captions of this window are longer than their buttons are wide: shrink
+// the font until the caption fits its button.
 void fitCaption(QPushButton* b) {
     QFont f = look::sans(12, false);
     while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(b->text()) > b->width() - 10)

@@ -48,6 +48,12 @@ inline void setTextColour(QWidget* w, QColor c) {
     w->setPalette(p);
 }
 
+// A colour written as a 0x00BBGGRR number (red in the low byte), as the save
+// and load windows give theirs.
+inline QColor fromBgr(int v) {
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
 inline void setBackground(QWidget* w, QColor c) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, c);
