@@ -10,6 +10,7 @@ TNotFindForm::TNotFindForm(GameContext& c)
     setRefuseClose(false);
     setClientSize(409, 448);
     setEscapeAction([this] { Button1Click(); });
+    setQuickClose();
 }
 
 void TNotFindForm::FormShow() {

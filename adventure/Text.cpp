@@ -5,6 +5,11 @@
 #include "adventure/Hero.h"
 #include "platform/AssetNames.h"
 
+namespace {
+// Where the parchment's red seal lies.
+const QRect kSeal(236, 316, 29, 29);
+}  // namespace
+
 TTextForm::TTextForm(GameContext& c)
     : PictureForm(c, assets::kWinDiary, QSize(289, 363), QColor(222, 200, 150)) {
     setWindowTitle(QStringLiteral("Дневник Назга"));
@@ -24,6 +29,16 @@ TTextForm::TTextForm(GameContext& c)
     f.setBold(true);
     Label1->setFont(f);
     setEscapeAction([this] { Button1Click(); });
+    // The red seal at the foot of the page closes the diary: the hint stands
+    // beside it and the hand cursor shows over it.
+    setQuickClose();
+    closeHint()->move(kSeal.left() - closeHint()->width() - 6,
+                      kSeal.center().y() - closeHint()->height() / 2);
+    auto* seal = new QWidget(this);
+    seal->setObjectName(QStringLiteral("Seal"));
+    seal->setGeometry(kSeal);
+    seal->setCursor(Qt::PointingHandCursor);
+    seal->setToolTip(QStringLiteral("Закрыть дневник"));
 }
 
 void TTextForm::FormShow() {

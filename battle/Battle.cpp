@@ -17,6 +17,7 @@
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
 #include "platform/qt/QtKeys.h"
+#include "platform/qt/QuickClose.h"
 #include "shell/HandoverRunner.h"
 #include "towns/surrend.h"
 
@@ -364,7 +365,7 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_L || e->key() == 0x0414) {  // Д: the same key on a Russian layout
-        if (!e->isAutoRepeat()) log_->toggle();
+        if (!quickclose::isRepeat(e)) log_->toggle();
         return;
     }
     if (ctx.platform.pausing() || engine_.activeHeroCode() == 0) return;
