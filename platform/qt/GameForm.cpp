@@ -14,6 +14,14 @@
 
 namespace {
 
+// How long after showing a window a press is still taken as meant for the one
+// before it.
+constexpr qint64 kCloseGraceMs = 300;
+
+bool justShown(const QElapsedTimer& t) {
+    return t.isValid() && t.elapsed() < kCloseGraceMs;
+}
+
 QPointer<QWidget>& mainRef() {
     static QPointer<QWidget> w;
     return w;
@@ -136,7 +144,7 @@ void GameForm::keyPressEvent(QKeyEvent* e) {
         return;
     }
     // A repeat is a key held since before: it closes nothing and goes nowhere.
-    if (!quickclose::isRepeat(e) && escapeAction_ && isEnabled()) {
+    if (!quickclose::isRepeat(e) && !justShown(shownFor_) && escapeAction_ && isEnabled()) {
         quickclose::swallowRepeatsOf(e->key());
         escapeAction_();
     }
@@ -147,7 +155,7 @@ void GameForm::mousePressEvent(QMouseEvent* e) {
     if (quickClose_ && closeByClick_ && e->button() == Qt::LeftButton && escapeAction_ &&
         isEnabled()) {
         e->accept();
-        escapeAction_();
+        if (!justShown(shownFor_)) escapeAction_();
         return;
     }
     QWidget::mousePressEvent(e);
@@ -188,6 +196,7 @@ void GameForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;  // restored by the window system: not a new show
     shownAt_ = nextShowOrder();
+    shownFor_.start();
     FormShow();
 }
 

@@ -9,6 +9,7 @@
 // windows never fight. Another application may take the focus freely.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -52,7 +53,9 @@ protected:
     // Enter and Space do what Escape does, and so does a left click on the
     // window when `byClick`; a hint in the bottom-right corner says so. Only a
     // fresh press counts: a held key's repeats neither close the window nor,
-    // once it has closed, reach the window below.
+    // once it has closed, reach the window below; nor does a press in the
+    // window's first moments, meant for the window it replaced (the Space that
+    // ended a battle's turn just as the battle ended).
     void setQuickClose(bool byClick = true);
     QLabel* closeHint() const { return closeHint_; }
     // Enter presses `b` (or the button that has the focus), on a fresh press only.
@@ -86,6 +89,7 @@ private:
     std::function<void()> escapeAction_;
     bool quickClose_ = false;
     bool closeByClick_ = false;
+    QElapsedTimer shownFor_;  // since the window was last shown
     QLabel* closeHint_ = nullptr;
     QPointer<QPushButton> defaultButton_;
 };
