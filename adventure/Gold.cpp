@@ -28,6 +28,8 @@ TGoldForm::TGoldForm(GameContext& c)
     Label1->setPalette(lp);
     setEscapeAction([this] { Button1Click(); });
     setQuickClose();
+    // On the picture's corner, clear of the line under it.
+    closeHint()->move(closeHint()->x(), 207 - closeHint()->height() - 6);
 }
 
 void TGoldForm::FormShow() {
