@@ -8,6 +8,7 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 
 TGoldForm::TGoldForm(GameContext& c) : GameForm(c) {
@@ -19,7 +20,7 @@ TGoldForm::TGoldForm(GameContext& c) : GameForm(c) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
-    Label1 = new QLabel(this);
+    Label1 = new OutlinedLabel(this);
     Label1->move(56, 208);
     Label1->resize(350, 18);
     QFont f = Label1->font();

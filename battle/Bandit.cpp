@@ -11,12 +11,13 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 
 TBanditForm::TBanditForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Разбойники"));
     setClientSize(439, 300);
-    Label1 = new QLabel(this);
+    Label1 = new OutlinedLabel(this);
     Label1->setGeometry(16, 16, 400, 120);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont f = Label1->font();

@@ -6,6 +6,7 @@
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 #include "towns/ArmySee.h"
 #include "towns/FormLook.h"
@@ -13,6 +14,9 @@
 
 TArmyFreeForm::TArmyFreeForm(GameContext& c) : GameForm(c) {
     setClientSize(290, 134);
+    // The question is the window's caption; it is repeated on the picture for
+    // title bars that cut it off or desktops that draw none.
+    echoWindowTitle(this, QRect(4, 4, 282, 40), 13);
     Button1 = new QPushButton(QStringLiteral("ДА"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(32, 104, 75, 25);
@@ -38,13 +42,6 @@ void TArmyFreeForm::FormShow() {
 void TArmyFreeForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, background_);
-    // The question is the window's caption; it is repeated on the picture for
-    // desktops that draw no title bars.
-    const QRect band(0, 6, width(), 24);
-    p.fillRect(band, QColor(0, 0, 0, 140));
-    p.setFont(look::sans(13));
-    p.setPen(Qt::white);
-    p.drawText(band, Qt::AlignCenter, windowTitle());
 }
 
 void TArmyFreeForm::Button1Click() {

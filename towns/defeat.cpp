@@ -8,6 +8,7 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 #include "towns/Outcome.h"
 #include "towns/Town.h"
@@ -18,7 +19,7 @@ TDefeatForm::TDefeatForm(GameContext& c) : GameForm(c) {
     setRefuseClose(false);
     setClientSize(370, 317);
     auto label = [this](int x, int y, int w, int h) {
-        auto* l = new QLabel(this);
+        auto* l = new OutlinedLabel(this);
         l->setGeometry(x, y, w, h);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setWordWrap(true);

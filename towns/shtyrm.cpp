@@ -9,6 +9,7 @@
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 #include "towns/FormLook.h"
 #include "towns/Town.h"
@@ -18,7 +19,7 @@ TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Штурм"));
     setClientSize(456, 472);
 
-    Label1 = look::label(this, "Label1", 8, 8);
+    Label1 = outlinedLabel(this, "Label1", 8, 8);
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, QColor(255, 236, 190));
 
@@ -55,9 +56,6 @@ void TShtyrmForm::FormShow() {
 void TShtyrmForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, background_);
-    // A veil under the text keeps it readable on any picture.
-    if (!Label1->text().isEmpty())
-        p.fillRect(Label1->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));
 }
 
 void TShtyrmForm::Button1Click() {

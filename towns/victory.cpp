@@ -8,13 +8,14 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 #include "towns/Outcome.h"
 #include "towns/Town.h"
 
 namespace {
 QLabel* whiteLabel(QWidget* parent, int x, int y, int w, int h) {
-    auto* l = new QLabel(parent);
+    auto* l = new OutlinedLabel(parent);
     l->setGeometry(x, y, w, h);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setWordWrap(true);
