@@ -5,6 +5,7 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 
 TNotFindForm::TNotFindForm(GameContext& c) : GameForm(c) {
@@ -12,6 +13,8 @@ TNotFindForm::TNotFindForm(GameContext& c) : GameForm(c) {
     setDialogStyle(true);
     setRefuseClose(false);
     setClientSize(409, 448);
+    // The caption again, where a narrow title bar cannot cut it off.
+    echoWindowTitle(this, QRect(10, 10, 389, 50), 16);
     setEscapeAction([this] { Button1Click(); });
 }
 

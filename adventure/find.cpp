@@ -11,11 +11,14 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 
 TFindForm::TFindForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QString::fromStdString(spellCaption(c.gs)));
     setClientSize(314, 261);
+    // The caption with the tries left again, where a title bar cannot cut it off.
+    echoWindowTitle(this, QRect(6, 6, 302, 40));
     QFont bold = font();
     bold.setBold(true);
     Button1 = new QPushButton(QStringLiteral("Прочесть"), this);

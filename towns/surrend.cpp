@@ -7,6 +7,7 @@
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/MyGraph.h"
 #include "towns/Outcome.h"
 #include "towns/defeat.h"
@@ -14,6 +15,8 @@
 TSurrendForm::TSurrendForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Вы действительно хотите отступить?"));
     setClientSize(313, 192);
+    // The question again, where a narrow title bar cannot cut it off.
+    echoWindowTitle(this, QRect(6, 6, 301, 40));
     auto button = [this](const char* caption, int x, void (TSurrendForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
         b->setGeometry(x, 160, 113, 25);
