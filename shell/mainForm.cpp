@@ -17,6 +17,7 @@
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/MyGraph.h"
+#include "shell/Version.h"
 #include "shell/main.h"
 
 namespace {
@@ -45,7 +46,7 @@ private:
 }  // namespace
 
 TStartForm::TStartForm(GameContext& c) : GameForm(c) {
-    setWindowTitle(QStringLiteral("ВЕСТРАН v1.4"));
+    setWindowTitle(QStringLiteral("ВЕСТРАН v") + QLatin1String(kGameVersion));
     setClientSize(kWidth, kHeight);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kSilver);
