@@ -5,7 +5,7 @@
 namespace gen {
 
 std::string helpPageHtml() {
-    return R"HTML(<!DOCTYPE html>
+    std::string page = R"HTML(<!DOCTYPE html>
 <html lang="ru">
 <head>
 <meta http-equiv="Content-Type" content="text/html; charset=utf-8">
@@ -136,7 +136,7 @@ kbd { background: #fff8e6; border: 1px solid #8c7450; border-radius: 3px; paddin
 нанять ни войска, ни корабля.</p>
 
 <h2 id="about"><a name="about"></a>О программе</h2>
-<p><b>Вестран</b>, версия )HTML" + std::string(kGameVersion) + R"HTML(. Все картинки, звуки и мелодии игры созданы для неё самой.</p>
+<p><b>Вестран</b>, версия {VERSION}. Все картинки, звуки и мелодии игры созданы для неё самой.</p>
 <p><b>Лицензия.</b> Вестран — свободная программа: её можно распространять и изменять на
 условиях GNU General Public License версии 3 или (по вашему выбору) любой более поздней
 версии. Программа распространяется без каких-либо гарантий. Полный текст лицензии — в
@@ -159,6 +159,9 @@ kbd { background: #fff8e6; border: 1px solid #8c7450; border-radius: 3px; paddin
 </body>
 </html>
 )HTML";
+    const std::string mark = "{VERSION}";
+    page.replace(page.find(mark), mark.size(), kGameVersion);
+    return page;
 }
 
 }  // namespace gen
