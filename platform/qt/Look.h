@@ -21,22 +21,23 @@ inline QString shown(const std::string& text) {
     return s;
 }
 
-// The fixed-pitch face of the lists and tables (bold unless asked otherwise).
-inline QFont courier(int pixels, bool bold = true) {
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
+// One of the game's two faces at a pixel size.
+inline QFont face(const QString& family, QFont::StyleHint hint, int pixels, bool bold) {
+    QFont f(family);
+    f.setStyleHint(hint);
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
 }
 
+// The fixed-pitch face of the lists and tables (bold unless asked otherwise).
+inline QFont courier(int pixels, bool bold = true) {
+    return face(QStringLiteral("DejaVu Sans Mono"), QFont::Monospace, pixels, bold);
+}
+
 // The plain face of labels and buttons (bold unless asked otherwise).
 inline QFont sans(int pixels, bool bold = true) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return face(QStringLiteral("DejaVu Sans"), QFont::SansSerif, pixels, bold);
 }
 
 // A widget's text colour. Setting the colour it already has changes nothing (Qt
