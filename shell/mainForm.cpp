@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "data/NewGame.h"
 #include "platform/AssetNames.h"
@@ -14,6 +13,7 @@
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/OutlinedLabel.h"
 #include "platform/qt/PictureBox.h"
+#include "shell/HandoverRunner.h"
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/MyGraph.h"
@@ -133,10 +133,7 @@ void TStartForm::Button6Click() {
 
 void TStartForm::Button8Click() {
     NewGame(ctx.gs, ctx.rnd, ctx.platform);
-    hide();
-    GameForm::setMainWindow(ctx.forms.tr);
-    ctx.forms.tr->recreateMiniMaps();
-    ctx.forms.tr->showForm();
+    runHandover(ctx, Handover::NewGame, *this);
 }
 
 void TStartForm::Button7Click() {

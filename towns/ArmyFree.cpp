@@ -1,18 +1,16 @@
 #include "towns/ArmyFree.h"
 
-#include <QPainter>
 #include <QPushButton>
 
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
+#include "platform/qt/Look.h"
 #include "platform/qt/OutlinedLabel.h"
-#include "shell/MyGraph.h"
 #include "towns/ArmySee.h"
-#include "towns/FormLook.h"
 #include "towns/TownRules.h"
 
-TArmyFreeForm::TArmyFreeForm(GameContext& c) : GameForm(c) {
+TArmyFreeForm::TArmyFreeForm(GameContext& c)
+    : PictureForm(c, assets::kWinDismiss, QSize(290, 134), QColor(120, 90, 60)) {
     setClientSize(290, 134);
     // The question is the window's caption; it is repeated on the picture for
     // title bars that cut it off or desktops that draw none.
@@ -31,17 +29,9 @@ TArmyFreeForm::TArmyFreeForm(GameContext& c) : GameForm(c) {
 }
 
 void TArmyFreeForm::FormShow() {
-    if (background_.isNull())
-        background_ =
-            LoadWindowPicture(dataPath(assets::kWinDismiss), 290, 134, QColor(120, 90, 60));
     const int slot = ctx.forms.army ? ctx.forms.army->selectedSlot() : 0;
     setWindowTitle(QString::fromStdString(dismissQuestion(ctx.gs, slot)));
     Button2->setFocus();
-}
-
-void TArmyFreeForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, background_);
 }
 
 void TArmyFreeForm::Button1Click() {

@@ -1,21 +1,18 @@
 #include "towns/shtyrm.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
-#include "battle/Battle.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
+#include "platform/qt/Look.h"
 #include "platform/qt/OutlinedLabel.h"
-#include "shell/MyGraph.h"
-#include "towns/FormLook.h"
-#include "towns/Town.h"
+#include "shell/HandoverRunner.h"
 #include "towns/TownRules.h"
 
-TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
+TShtyrmForm::TShtyrmForm(GameContext& c)
+    : PictureForm(c, assets::kWinVault, QSize(456, 472), QColor(216, 200, 168)) {
     setWindowTitle(QStringLiteral("Штурм"));
     setClientSize(456, 472);
 
@@ -43,9 +40,6 @@ const TownRecord* TShtyrmForm::enteredTown() const {
 }
 
 void TShtyrmForm::FormShow() {
-    if (background_.isNull())
-        background_ =
-            LoadWindowPicture(dataPath(assets::kWinVault), 456, 472, QColor(216, 200, 168));
     const TownRecord* town = enteredTown();
     if (!town) return;
     look::setAutoText(Label1, look::shown(vaultText(ctx.gs, *town)));
@@ -53,14 +47,8 @@ void TShtyrmForm::FormShow() {
     Button1->setFocus();
 }
 
-void TShtyrmForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, background_);
-}
-
 void TShtyrmForm::Button1Click() {
     const TownRecord* town = enteredTown();
-    hide();
     if (!town) {
         Button2Click();
         return;
@@ -68,14 +56,9 @@ void TShtyrmForm::Button1Click() {
     setUpStorm(ctx.gs, *town, ctx.session.sides);
     // The town window stays disabled behind the battle; the outcome windows
     // enable it again.
-    if (ctx.forms.battle) ctx.forms.battle->showForm();
+    runHandover(ctx, Handover::Fight, *this);
 }
 
 void TShtyrmForm::Button2Click() {
-    hide();
-    if (auto* town = ctx.forms.town) {
-        town->setEnabled(true);
-        town->activateWindow();
-        town->setFocus();
-    }
+    runHandover(ctx, Handover::BackToTown, *this);
 }
