@@ -36,11 +36,6 @@ KeyMove keyMove(MapKey k) {
     }
 }
 
-// The hero keeps a frame of three cells to the map's edge: the view needs them.
-bool insideFrame(int x, int y) {
-    return x >= 3 && x <= 68 && y >= 3 && y <= 78;
-}
-
 // The neighbours an army tries, in the order that decides ties.
 constexpr int kNeighbours[8][2] = {{1, 1},  {1, 0},  {1, -1}, {0, 1},
                                    {0, -1}, {-1, 1}, {-1, 0}, {-1, -1}};
@@ -48,6 +43,16 @@ constexpr int kNeighbours[8][2] = {{1, 1},  {1, 0},  {1, -1}, {0, 1},
 constexpr int kMovedMark = 10000;
 
 }  // namespace
+
+void keyOffset(MapKey key, int& dx, int& dy) {
+    const KeyMove km = keyMove(key);
+    dx = km.dx;
+    dy = km.dy;
+}
+
+bool insideStepFrame(int x, int y) {
+    return x >= 3 && x <= 68 && y >= 3 && y <= 78;
+}
 
 MapKey keypadDigitKey(int digit) {
     static constexpr MapKey keys[10] = {
@@ -157,7 +162,7 @@ bool HeroMovement::keyDown(MapKey key) {
     const KeyMove km = keyMove(key);
     const int tx = gs_.heroX + km.dx, ty = gs_.heroY + km.dy;
     if (km.facing >= 0) gs_.heroFacing = static_cast<uint8_t>(km.facing);
-    if (!insideFrame(tx, ty)) return false;
+    if (!insideStepFrame(tx, ty)) return false;
 
     if (key != MapKey::Space) dispatchCellEvent(tx, ty);
 
