@@ -1,6 +1,7 @@
 #include "adventure/PathFind.h"
 
 #include <cstdint>
+#include <cstdlib>
 
 #include "data/GameState.h"
 
@@ -164,6 +165,19 @@ bool armyNextToHero(const GameState& gs) {
             if ((dx != 0 || dy != 0) && GameState::onMap(x, y) && cell::isArmy(gs.here(x, y)))
                 return true;
         }
+    return false;
+}
+
+bool armyMayStepOnto(const GameState& gs, int x, int y) {
+    // Armies step only onto open ground; those within two cells of the hero move,
+    // each onto the free neighbour nearest the target, which is the target itself
+    // when they stand next to it.
+    if (!GameState::onMap(x, y) || gs.here(x, y) > 10) return false;
+    for (int ax = gs.heroX - 2; ax <= gs.heroX + 2; ++ax)
+        for (int ay = gs.heroY - 2; ay <= gs.heroY + 2; ++ay)
+            if (GameState::onMap(ax, ay) && cell::isArmy(gs.here(ax, ay)) &&
+                std::abs(ax - x) <= 1 && std::abs(ay - y) <= 1)
+                return true;
     return false;
 }
 

@@ -42,6 +42,9 @@ MapPath findPath(const GameState& gs, int tx, int ty);
 
 // Whether a roaming army stands on one of the eight cells around the hero.
 bool armyNextToHero(const GameState& gs);
+// Whether a press aiming at open ground (x, y) would meet an army: one of those
+// that close in on the hero's target stands next to it and steps onto it.
+bool armyMayStepOnto(const GameState& gs, int x, int y);
 
 // "Путь: 14 шагов, прибытие ≈ Неделя 2 День 3": the presses and the day the
 // calendar shows on arrival.

@@ -109,6 +109,16 @@ TEST_F(Paths, WaterRocksTownsAndArmiesAreGoneRound) {
     EXPECT_TRUE(walk(town));
     EXPECT_EQ(gs->heroX, 23);
     EXPECT_EQ(view.windows, 1);
+
+    // Bandits within two cells close in: the walk sees the ones that would step
+    // onto the cell it is going to, and those standing next to the hero.
+    gs->here(21, 32) = 502;
+    EXPECT_FALSE(armyNextToHero(*gs));
+    EXPECT_TRUE(armyMayStepOnto(*gs, 22, 31));
+    EXPECT_FALSE(armyMayStepOnto(*gs, 24, 29));
+    gs->here(21, 32) = 0;
+    gs->here(22, 31) = 502;
+    EXPECT_TRUE(armyNextToHero(*gs));
 }
 
 TEST_F(Paths, ShipsAreBoardedSailedAndLeftOnTheWay) {

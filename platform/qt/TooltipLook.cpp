@@ -1,0 +1,20 @@
+#include "platform/qt/TooltipLook.h"
+
+#include <QFont>
+#include <QPalette>
+#include <QToolTip>
+
+void applyTooltipLook() {
+    QPalette p = QToolTip::palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::ToolTipBase, QColor(58, 40, 34));
+        p.setColor(group, QPalette::ToolTipText, QColor(255, 228, 150));
+        p.setColor(group, QPalette::Window, QColor(58, 40, 34));
+        p.setColor(group, QPalette::WindowText, QColor(255, 228, 150));
+    }
+    QToolTip::setPalette(p);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    QToolTip::setFont(f);
+}
