@@ -225,6 +225,7 @@ void MouseWalk::walkStep() {
                         armyMayStepOnto(gs, next.presses[0].x, next.presses[0].y);
     if (!meetsTarget && (armyNextToHero(gs) || ambush)) {
         stop();
+        say(QStringLiteral("Рядом разбойники"));
         return;
     }
     refresh();
