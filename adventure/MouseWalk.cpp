@@ -107,7 +107,7 @@ void outlinedText(QPainter& p, const QRect& box, const QString& text, const QCol
 }  // namespace
 
 MouseWalk::MouseWalk(TTrForm& map, GameContext& ctx, QRect view, QRect mini,
-                     std::function<bool(MapKey)> press)
+                     std::function<bool(GameKey)> press)
     : QObject(&map), map_(map), ctx_(ctx), view_(view), mini_(mini), press_(std::move(press)) {
     viewOverlay_ = new Overlay(&map, view, [this](QPainter& p) { paintView(p, view_.topLeft()); });
     miniOverlay_ = new Overlay(&map, mini, [this](QPainter& p) { paintMini(p, mini_.topLeft()); });
@@ -205,7 +205,7 @@ void MouseWalk::walkStep() {
         return;
     }
     const bool last = path.presses.size() == 1;
-    const MapKey key = path.presses.front().key;
+    const GameKey key = path.presses.front().key;
     path_ = std::move(path);
     pathFor_ = stamp();
     line_ = QString::fromStdString(pathSummary(gs, path_));

@@ -27,7 +27,7 @@ public:
     // mini-map; `press` makes one step for a key exactly as the keyboard does
     // and says whether the hero moved.
     MouseWalk(TTrForm& map, GameContext& ctx, QRect view, QRect mini,
-              std::function<bool(MapKey)> press);
+              std::function<bool(GameKey)> press);
 
     // The map cell at a point of the map window: in the view or on the mini-map.
     bool cellAt(QPoint at, int& x, int& y) const;
@@ -78,7 +78,7 @@ private:
     GameContext& ctx_;
     QRect view_;
     QRect mini_;
-    std::function<bool(MapKey)> press_;
+    std::function<bool(GameKey)> press_;
     QWidget* viewOverlay_ = nullptr;
     QWidget* miniOverlay_ = nullptr;
     QTimer* stepTimer_ = nullptr;

@@ -6,15 +6,10 @@
 
 #include <string>
 
+#include "platform/GameKeys.h"
+
 struct GameState;
 struct Session;
-
-// The ten keys the map understands.
-enum class MapKey { None, Right, Left, Up, Down, PageUp, PageDown, Home, End, Space };
-
-// The numeric keypad with NumLock on: 1..9 act as End, Down, PgDn, Left, Space,
-// Right, Home, Up, PgUp (the keys printed under the digits). Other digits: None.
-MapKey keypadDigitKey(int digit);
 
 // What a step asks of the screen and of the other windows.
 class StepView {
@@ -44,8 +39,6 @@ std::string calendarText(const GameState& gs);
 // "X=6 Y=18"
 std::string positionText(const GameState& gs);
 
-// The cell offset a key aims at: (0, 0) for Space and keys outside the table.
-void keyOffset(MapKey key, int& dx, int& dy);
 // The hero keeps a frame of three cells to the map's edge (the view needs
 // them): a step aiming outside 3..68 x 3..78 is refused.
 bool insideStepFrame(int x, int y);

@@ -3,21 +3,23 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "adventure/Movement.h"
 #include "data/GameState.h"
 
 const char* const kNoWayText = "Туда не пройти";
 
 namespace {
 
-// The eight direction keys; the order decides between equal choices.
-constexpr MapKey kKeys[8] = {MapKey::Right,  MapKey::Left,     MapKey::Up,   MapKey::Down,
-                             MapKey::PageUp, MapKey::PageDown, MapKey::Home, MapKey::End};
-
+// The eight direction keys (their order decides between equal choices) and
+// their steps.
 struct Offsets {
     int dx[8];
     int dy[8];
     Offsets() {
-        for (int k = 0; k < 8; ++k) keyOffset(kKeys[k], dx[k], dy[k]);
+        for (size_t k = 0; k < kDirectionKeys.size(); ++k) {
+            dx[k] = keyStep(kDirectionKeys[k]).dx;
+            dy[k] = keyStep(kDirectionKeys[k]).dy;
+        }
     }
 };
 
@@ -125,7 +127,7 @@ MapPath findPath(const GameState& gs, int tx, int ty) {
     std::vector<PathStep> reversed;
     int cur = goal, nextKey = -1;
     if (lastFrom >= 0) {
-        reversed.push_back({kKeys[lastKey], tx, ty});
+        reversed.push_back({kDirectionKeys[static_cast<size_t>(lastKey)], tx, ty});
         cur = lastFrom;
         nextKey = lastKey;
     }
@@ -149,7 +151,7 @@ MapPath findPath(const GameState& gs, int tx, int ty) {
             }
         }
         if (from < 0) return MapPath{};  // cannot happen: every state has its way back
-        reversed.push_back({kKeys[fromKey], x, y});
+        reversed.push_back({kDirectionKeys[static_cast<size_t>(fromKey)], x, y});
         cur = from;
         nextKey = fromKey;
     }

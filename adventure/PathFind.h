@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "adventure/Movement.h"
+#include "platform/GameKeys.h"
 
 struct GameState;
 
 // One press of a path and the cell it aims at.
 struct PathStep {
-    MapKey key;
+    GameKey key;
     int x;
     int y;
 };

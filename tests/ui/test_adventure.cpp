@@ -368,11 +368,11 @@ TEST_F(AdventureWindows, ClickedWalkEndsAsTheSameWalkByKeys) {
     EXPECT_EQ(walk.line().toStdString(), "Путь: 10 шагов, прибытие ≈ Неделя 1 День 1");
     std::vector<int> keys;
     for (const PathStep& s : walk.path().presses) {
-        static const std::map<MapKey, int> qt = {
-            {MapKey::Right, Qt::Key_Right},   {MapKey::Left, Qt::Key_Left},
-            {MapKey::Up, Qt::Key_Up},         {MapKey::Down, Qt::Key_Down},
-            {MapKey::PageUp, Qt::Key_PageUp}, {MapKey::PageDown, Qt::Key_PageDown},
-            {MapKey::Home, Qt::Key_Home},     {MapKey::End, Qt::Key_End}};
+        static const std::map<GameKey, int> qt = {
+            {GameKey::Right, Qt::Key_Right},   {GameKey::Left, Qt::Key_Left},
+            {GameKey::Up, Qt::Key_Up},         {GameKey::Down, Qt::Key_Down},
+            {GameKey::PageUp, Qt::Key_PageUp}, {GameKey::PageDown, Qt::Key_PageDown},
+            {GameKey::Home, Qt::Key_Home},     {GameKey::End, Qt::Key_End}};
         keys.push_back(qt.at(s.key));
     }
     click(16, 25);  // the second click walks, step by step from a timer
