@@ -14,6 +14,7 @@
 #include "battle/Battle.h"
 #include "data/GameState.h"
 #include "platform/Platform.h"
+#include "platform/qt/Look.h"
 
 namespace {
 
@@ -82,17 +83,10 @@ void targetMarker(QPainter& p, QPointF c, bool pennant) {
     p.drawPath(flag);
 }
 
-QFont lineFont() {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(14);
-    f.setBold(true);
-    return f;
-}
-
 // Lettering outlined in dark brown, readable over any ground.
 void outlinedText(QPainter& p, const QRect& box, const QString& text, const QColor& colour) {
     QPainterPath path;
-    const QFont f = lineFont();
+    const QFont f = look::sans(14);
     const QFontMetrics fm(f);
     const int w = fm.horizontalAdvance(text);
     path.addText(box.center().x() - w / 2.0, box.center().y() + fm.ascent() / 2.0 - 2, f, text);

@@ -1,8 +1,9 @@
 #include "platform/qt/TooltipLook.h"
 
-#include <QFont>
 #include <QPalette>
 #include <QToolTip>
+
+#include "platform/qt/Look.h"
 
 void applyTooltipLook() {
     QPalette p = QToolTip::palette();
@@ -13,8 +14,5 @@ void applyTooltipLook() {
         p.setColor(group, QPalette::WindowText, QColor(255, 228, 150));
     }
     QToolTip::setPalette(p);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(12);
-    f.setBold(true);
-    QToolTip::setFont(f);
+    QToolTip::setFont(look::sans(12));
 }

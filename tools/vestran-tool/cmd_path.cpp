@@ -23,14 +23,7 @@ const char* kHelp =
 
 int run(const std::vector<std::string>& args) {
     std::vector<std::string> plain;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a.size() > 1 && a[0] == '-') return toolError("path: unknown option '" + a + "'");
-        plain.push_back(a);
-    }
+    if (int status = 0; !plainArgs(args, "path", kHelp, plain, status)) return status;
     if (plain.size() != 3) return toolError("path: needs FILE X Y");
     const auto x = parseNumber(plain[1], 1000), y = parseNumber(plain[2], 1000);
     if (!x || !y)
