@@ -335,6 +335,22 @@ void MouseWalk::pointerMoved(QPoint at) {
         map_.unsetCursor();
 }
 
+bool MouseWalk::tellCell(QPoint at, QPoint global) {
+    int x = 0, y = 0;
+    if (!cellAt(at, x, y)) return false;
+    // The tip goes when the pointer leaves the cell.
+    QRect cellRect;
+    if (view_.contains(at)) {
+        const QRect src = map_.renderer().viewSource();
+        cellRect = QRect(view_.left() + (x - ctx_.gs.heroX + 3) * 100 - src.x(),
+                         view_.top() + (y - ctx_.gs.heroY + 3) * 100 - src.y(), 100, 100);
+    } else {
+        cellRect = QRect(mini_.left() + 3 * x - 2, mini_.top() + 3 * y - 2, 3, 3);
+    }
+    QToolTip::showText(global, QString::fromStdString(cellInfo(ctx_.gs, x, y)), &map_, cellRect);
+    return true;
+}
+
 bool MouseWalk::eventFilter(QObject* watched, QEvent* e) {
     if (watched != &map_) return QObject::eventFilter(watched, e);
     switch (e->type()) {
@@ -348,13 +364,14 @@ bool MouseWalk::eventFilter(QObject* watched, QEvent* e) {
             int x = 0, y = 0;
             if (!cellAt(me->position().toPoint(), x, y)) return false;
             if (busy()) return true;
-            if (me->button() == Qt::LeftButton) {
-                clickCell(x, y);
-            } else if (me->button() == Qt::RightButton) {
-                QToolTip::showText(me->globalPosition().toPoint(),
-                                   QString::fromStdString(cellInfo(ctx_.gs, x, y)), &map_);
-            }
+            if (me->button() == Qt::LeftButton) clickCell(x, y);
             return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            // Told on the release: a tip shown at the press would go with it.
+            auto* me = static_cast<QMouseEvent*>(e);
+            if (me->button() != Qt::RightButton || busy()) return false;
+            return tellCell(me->position().toPoint(), me->globalPosition().toPoint());
         }
         case QEvent::MouseMove:
             pointerMoved(static_cast<QMouseEvent*>(e)->position().toPoint());
@@ -364,20 +381,7 @@ bool MouseWalk::eventFilter(QObject* watched, QEvent* e) {
             return false;
         case QEvent::ToolTip: {
             auto* he = static_cast<QHelpEvent*>(e);
-            int x = 0, y = 0;
-            if (busy() || !cellAt(he->pos(), x, y)) return false;
-            // The tip goes when the pointer leaves the cell.
-            QRect cellRect;
-            if (view_.contains(he->pos())) {
-                const QRect src = map_.renderer().viewSource();
-                cellRect = QRect(view_.left() + (x - ctx_.gs.heroX + 3) * 100 - src.x(),
-                                 view_.top() + (y - ctx_.gs.heroY + 3) * 100 - src.y(), 100, 100);
-            } else {
-                cellRect = QRect(mini_.left() + 3 * x - 2, mini_.top() + 3 * y - 2, 3, 3);
-            }
-            QToolTip::showText(he->globalPos(), QString::fromStdString(cellInfo(ctx_.gs, x, y)),
-                               &map_, cellRect);
-            return true;
+            return !busy() && tellCell(he->pos(), he->globalPos());
         }
         case QEvent::KeyPress: {
             auto* ke = static_cast<QKeyEvent*>(e);

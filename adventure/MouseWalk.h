@@ -66,6 +66,9 @@ private:
     void refresh();
     void repaint();
     void pointerMoved(QPoint at);
+    // Shows what stands on the cell at a point of the map window, beside the
+    // pointer; false when the point is not on a cell.
+    bool tellCell(QPoint at, QPoint global);
     // The hero's state the way was found for.
     struct Stamp {
         int x = 0, y = 0, continent = 0, onShip = 0;
