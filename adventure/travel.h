@@ -43,6 +43,7 @@ public:
     const HeroMovement& movement() const { return movement_; }
     // Travel with the mouse: the way to a clicked cell and its walk.
     MouseWalk* mouseWalk() const { return walk_; }
+    const MidiPlayer& music() const { return music_; }
     QLabel* Label1 = nullptr;  // hero position
     QLabel* Label2 = nullptr;  // continent and calendar
     QLabel* Label7 = nullptr;  // gold and Authority
