@@ -73,6 +73,8 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label2->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     Label2->setMouseTracking(true);
     Label2->installEventFilter(this);
+    Label2->setToolTip(QStringLiteral(
+        "Покинуть бой: окно спросит ещё раз, и уцелевшие отряды потеряют половину воинов."));
     Label2->hide();
     Memo1 = makeLabel(this, 8, 454, 553, 65, QColor(0, 255, 0), 11, true);
     Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

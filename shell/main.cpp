@@ -16,6 +16,7 @@
 #include "platform/Random.h"
 #include "platform/qt/Audio.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/TooltipLook.h"
 #include "shell/CommandLine.h"
 #include "shell/Startup.h"
 
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setQuitOnLastWindowClosed(false);
+    applyTooltipLook();
     setProgramDir(cl.dataDir ? *cl.dataDir : QCoreApplication::applicationDirPath().toStdString());
     if (cl.seed) Random::process().useSeedSequence(*cl.seed);
     FillTemplates();

@@ -82,6 +82,14 @@ TArmyForm::TArmyForm(GameContext& c) : GameForm(c) {
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &TArmyForm::Timer1Timer);
     setEscapeAction([this] { Button1Click(); });
+
+    BitBtn1->setToolTip(QStringLiteral(
+        "Поднять выбранный отряд на место выше: в этом порядке отряды стоят в бою."));
+    BitBtn2->setToolTip(QStringLiteral("Опустить выбранный отряд на место ниже."));
+    BitBtn3->setToolTip(
+        QStringLiteral("Распустить выбранный отряд (окно спросит подтверждения).\n"
+                       "Окно армии закрывается клавишей Esc."));
+    for (QLabel* image : Image) image->setToolTip(QStringLiteral("Щелчок выбирает отряд."));
 }
 
 QImage TArmyForm::picture(const std::string& path) {

@@ -90,6 +90,19 @@ TTownForm::TTownForm(GameContext& c) : GameForm(c) {
     setEscapeAction([this] {
         if (Button1->isEnabled()) Button1Click();
     });
+
+    Button2->setToolTip(QStringLiteral(
+        "Купить корабль за 300 золотых: герой сразу выходит на нём в море у города.\n"
+        "Можно, только если город стоит у воды и вы не на корабле."));
+    Button5->setToolTip(
+        QStringLiteral("Штурмовать Хранилище Знаний города. Победа приносит золото, Авторитет\n"
+                       "и одну букву Дневника Назга; другие рассы отнесутся к этому по-разному."));
+    Button3->setToolTip(QStringLiteral(
+        "Принести жертву в храме: отношение рассы города к вам станет на ступень лучше."));
+    Button1->setToolTip(QStringLiteral("Вернуться на карту. Клавиша Esc."));
+    Button4->setToolTip(QStringLiteral("Нанять столько воинов, сколько выбрано ползунком."));
+    TrackBar1->setToolTip(
+        QStringLiteral("Сколько воинов нанять. Ползунок двигают мышь и стрелки ← →."));
 }
 
 void TTownForm::FormShow() {

@@ -335,7 +335,7 @@ TEST_F(Assets, HelpPageIsUtf8AndCoversTheKeys) {
     std::string s = slurp(kDir + assets::kReadMe);
     EXPECT_NE(s.find("charset=\"utf-8\""), std::string::npos);
     for (const char* word : {"Home", "End", "PgUp", "PgDn", "W", "Пробел", "Авторитет", "Хранилищ",
-                             "Дневник", "портал", "корабл", "Сохран"})
+                             "Дневник", "портал", "корабл", "Сохран", "F1", "мыш"})
         EXPECT_NE(s.find(word), std::string::npos) << word;
 }
 

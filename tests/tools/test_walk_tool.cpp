@@ -62,3 +62,16 @@ TEST_F(WalkTool, RefusesBadKeysAndUnwritableOutputWithoutTouchingTheSave) {
         EXPECT_EQ(runTool("walk " + a + " --keys 5 --seed '" + seed + "'").status, 1) << seed;
     EXPECT_EQ(runTool("walk --help").status, 0);
 }
+
+TEST_F(WalkTool, PathGoesRoundTheTreasureToTheTownAndNotIntoTheUnknown) {
+    const std::string a = file("a.psv"), b = file("b.psv");
+    ASSERT_EQ(runTool("new-game --seed 5 --out " + a).status, 0);
+    ASSERT_EQ(runTool("walk " + a + " --keys 5 --out " + b).status, 0);  // uncovers 5 x 5
+    // The hero at (6,18), a chest at (5,18), a town beyond it at (4,18).
+    ToolRun town = runTool("path " + b + " 4 18");
+    EXPECT_EQ(town.status, 0);
+    EXPECT_EQ(town.out, "5 17\n4 18\n");
+    ToolRun unknown = runTool("path " + b + " 9 20");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.out, "нет пути\n");
+}
