@@ -89,7 +89,7 @@ TArmyForm::TArmyForm(GameContext& c) : GameForm(c) {
     BitBtn3->setToolTip(
         QStringLiteral("Распустить выбранный отряд (окно спросит подтверждения).\n"
                        "Окно армии закрывается клавишей Esc."));
-    for (QLabel* image : Image) image->setToolTip(QStringLiteral("Щелчок выбирает отряд."));
+    for (PictureBox* image : Image) image->setToolTip(QStringLiteral("Щелчок выбирает отряд."));
 }
 
 QImage TArmyForm::picture(const std::string& path) {
