@@ -80,6 +80,6 @@ DataSearch findGameData(const std::string& exeDir) {
 std::string noDataMessage(const DataSearch& search) {
     std::string text = "Не найдены картинки, звуки и музыка игры. Искали в папках:";
     for (const std::string& dir : search.tried) text += "\n  " + dir;
-    text += "\nПереустановите игру или укажите папку с её файлами: --data-dir ПАПКА";
+    text += "\nПереустановите игру или укажите папку с её файлами:\n  --data-dir ПАПКА";
     return text;
 }

@@ -10,7 +10,8 @@ id=$2
 scratch=$(mktemp -d /tmp/vestran-install-XXXXXX)
 game=
 cleanup() {
-    if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi
+    # SIGKILL: a game may answer SIGTERM by saving first, and this one has nothing to keep.
+    if [ -n "$game" ]; then kill -9 "$game" 2>/dev/null || true; fi
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -92,10 +93,9 @@ mkdir -p "$scratch/elsewhere" "$scratch/home" "$scratch/run"
 chmod 700 "$scratch/run"
 before=$(find "$root" -printf '%p %s %T@\n' | sort)
 cd "$scratch/elsewhere"
-run() {
-    env -i PATH="$PATH" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" \
-        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VESTRAN_NONINTERACTIVE=1 "$@"
-}
+player=(PATH="$PATH" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run"
+        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VESTRAN_NONINTERACTIVE=1)
+run() { env -i "${player[@]}" "$@"; }
 run "$usr/games/vestran-tool" new-game --seed 7 --out game.psv >/dev/null ||
     fail "vestran-tool new-game"
 run "$usr/games/vestran-tool" info game.psv >/dev/null || fail "vestran-tool info"
@@ -103,14 +103,14 @@ ok
 
 # The game comes up and stays: it found its pictures, and by the time the start
 # window's buttons have fanned out it has played their chime without a word.
-run "$usr/games/vestran" --seed 1 2>"$scratch/game.err" &
+env -i "${player[@]}" "$usr/games/vestran" --seed 1 >/dev/null 2>"$scratch/game.err" &
 game=$!
 for _ in $(seq 40); do
     kill -0 "$game" 2>/dev/null || break
     sleep 0.1
 done
 kill -0 "$game" 2>/dev/null || fail "the installed game ended: $(cat "$scratch/game.err")"
-kill "$game"
+kill -9 "$game"
 wait "$game" 2>/dev/null || true
 game=
 said=$(grep -v -e '^This plugin does not support' -e '^QStandardPaths:' "$scratch/game.err" || true)
