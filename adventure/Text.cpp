@@ -1,14 +1,13 @@
 #include "adventure/Text.h"
 
 #include <QLabel>
-#include <QPainter>
 
 #include "adventure/Hero.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
-#include "shell/MyGraph.h"
+#include "platform/qt/Look.h"
 
-TTextForm::TTextForm(GameContext& c) : GameForm(c) {
+TTextForm::TTextForm(GameContext& c)
+    : PictureForm(c, assets::kWinDiary, QSize(289, 363), QColor(222, 200, 150)) {
     setWindowTitle(QStringLiteral("Дневник Назга"));
     setClientSize(289, 363);
     setAutoFillBackground(true);
@@ -20,17 +19,11 @@ TTextForm::TTextForm(GameContext& c) : GameForm(c) {
     Label1->resize(220, 22);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A monospaced bold face: the diary's 20-character lines fit the label.
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(17);
-    f.setBold(true);
-    Label1->setFont(f);
+    Label1->setFont(look::courier(17));
     setEscapeAction([this] { Button1Click(); });
 }
 
 void TTextForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinDiary), 289, 363, QColor(222, 200, 150));
     QString text = QString::fromStdString(maskedDiary(ctx.gs));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Label1->setText(text);
@@ -39,9 +32,4 @@ void TTextForm::FormShow() {
 
 void TTextForm::Button1Click() {
     hide();
-}
-
-void TTextForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
 }
