@@ -26,7 +26,8 @@ file(RELATIVE_PATH _data_from_bin "${_bin}" "${_data}")
 set_source_files_properties(${CMAKE_SOURCE_DIR}/platform/Paths.cpp TARGET_DIRECTORY vestran_core
                             PROPERTIES COMPILE_DEFINITIONS VESTRAN_DATA_FROM_BIN="${_data_from_bin}")
 
-if(VESTRAN_CORE_ONLY)
+# Only a build of the whole game installs or packages anything.
+if(NOT TARGET vestran OR NOT TARGET vestran-tool OR NOT TARGET vestran_assets_files)
   return()
 endif()
 
