@@ -1,5 +1,6 @@
 #include "shell/SaveSlots.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,21 +27,30 @@ std::string withSlash(std::string d) {
     return d;
 }
 
-// A folder we can keep saves in: it exists (or could be made) and takes files.
-bool usableDir(const std::string& dir) {
+// Makes `dir` and its parents; a failure shows when a file is written there.
+void makeDir(const std::string& dir) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-    return ::access(dir.c_str(), W_OK | X_OK) == 0;
 }
 
-std::string fallbackDir() {
+// An absolute path to a folder, or to nothing yet that could become one.
+bool folderOrNothing(const char* path) {
+    if (!path || *path != '/') return false;
+    struct stat st {};
+    if (::stat(path, &st) == 0) return S_ISDIR(st.st_mode);
+    return errno == ENOENT;
+}
+
+// The player's data folder by the XDG base directory rules.
+std::string userDataHome() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg == '/') return withSlash(xdg) + "vestran/Save/";
+    if (folderOrNothing(xdg)) return withSlash(xdg);
     const char* home = std::getenv("HOME");
-    if (home && *home) return withSlash(home) + ".local/share/vestran/Save/";
-    return {};
+    if (!home || *home != '/') {
+        const passwd* pw = ::getpwuid(::getuid());
+        home = pw && pw->pw_dir ? pw->pw_dir : "/";
+    }
+    return withSlash(home) + ".local/share/";
 }
 
 bool validSlot(int n) {
@@ -66,17 +76,17 @@ void setSaveDirOverride(std::string dir) {
     overrideRef() = dir.empty() ? std::string() : withSlash(std::move(dir));
 }
 
+std::string saveDirFor(const std::string& dataDir, bool installed) {
+    if (installed) return userDataHome() + "vestran/Save/";
+    return withSlash(dataDir) + "Save/";
+}
+
 std::string saveDir() {
     if (!overrideRef().empty()) {
-        usableDir(overrideRef());
+        makeDir(overrideRef());
         return overrideRef();
     }
-    const std::string primary = programDir() + "Save/";
-    if (usableDir(primary)) return primary;
-    const std::string fallback = fallbackDir();
-    if (!fallback.empty() && usableDir(fallback)) return fallback;
-    // Nowhere to write: saving will report the failure for the usual folder.
-    return primary;
+    return saveDirFor(programDir(), installedData());
 }
 
 std::string slotPath(int n) {
@@ -119,6 +129,8 @@ std::string deleteQuestion(const std::string& line) {
 SaveResult saveToSlot(int n, GameState& gs, std::string_view name) {
     if (!validSlot(n)) return badSlot(n);
     gs.saveName.set(name);
+    // A folder that cannot be made shows as the write's own failure.
+    makeDir(saveDir());
     return writeSaveFile(slotPath(n), gs);
 }
 

@@ -18,9 +18,12 @@ inline constexpr const char* kEmptyLine = "ПУСТО...";
 // The line of a slot whose file exists but is not one whole game image.
 inline constexpr const char* kDamagedLine = "ПОВРЕЖДЁН...";
 
-// The folder of the slots, with its trailing '/'. Normally programDir() + "Save/",
-// created when missing; when that folder cannot be created or written,
-// $XDG_DATA_HOME/vestran/Save/ (or ~/.local/share/vestran/Save/) instead.
+// The folder of the slots, with its trailing '/', by the kind of run: beside the
+// data (dataDir + "Save/") for a build tree or --data-dir; for an installed game
+// the player's own $XDG_DATA_HOME/vestran/Save/, with ~/.local/share standing in
+// when XDG_DATA_HOME is unset, relative or not a folder. Never under an install.
+std::string saveDirFor(const std::string& dataDir, bool installed);
+// saveDirFor(programDir(), installedData()). The folder is made by the first save.
 std::string saveDir();
 // Tests and tools may put the slots elsewhere; an empty path restores the default.
 void setSaveDirOverride(std::string dir);

@@ -46,6 +46,16 @@ int main(int argc, char** argv) {
                      cl.dataDir->c_str());
         return 2;
     }
+    DataSearch data;
+    if (cl.dataDir)
+        data.dir = *cl.dataDir;
+    else
+        data = findGameData(executableDir());
+    if (data.dir.empty()) {
+        std::fprintf(stderr, "%s\n", noDataMessage(data).c_str());
+        // Started from a menu nobody reads stderr: with a screen, a box says it too.
+        if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return 1;
+    }
     // The scale must be known before the application starts.
     if (cl.scale) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*cl.scale));
@@ -59,9 +69,13 @@ int main(int argc, char** argv) {
     qtArgv.push_back(nullptr);
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgv.data());
+    if (data.dir.empty()) {
+        if (QtPlatform::interactive()) QtPlatform().message(noDataMessage(data));
+        return 1;
+    }
     QApplication::setQuitOnLastWindowClosed(false);
     applyTooltipLook();
-    setProgramDir(cl.dataDir ? *cl.dataDir : QCoreApplication::applicationDirPath().toStdString());
+    setProgramDir(data.dir, data.installed);
     if (cl.seed) Random::process().useSeedSequence(*cl.seed);
     FillTemplates();
 

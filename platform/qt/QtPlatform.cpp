@@ -51,6 +51,10 @@ void QtPlatform::playSound(const std::string& path, bool async) {
     audio::playWave(path, async);
 }
 
+bool QtPlatform::interactive() {
+    return !nonInteractive();
+}
+
 void QtPlatform::message(const std::string& text) {
     if (nonInteractive()) {
         printLine(text);

@@ -22,6 +22,9 @@ public:
     // Web addresses as they are; anything else is a local file.
     void openUrl(const std::string& url) override;
 
+    // Someone can answer a box: a real screen, and VESTRAN_NONINTERACTIVE unset.
+    static bool interactive();
+
 private:
     int pauseDepth_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "platform/Paths.h"
 #include "shell/SaveSlots.h"
@@ -165,29 +166,62 @@ TEST_F(SaveSlots, QuestionsQuoteTheSlotLine) {
     EXPECT_EQ(deleteQuestion("Игра 1"), "Удалить \"Игра 1\"?");
 }
 
-TEST_F(SaveSlots, FolderBesideTheProgramOrTheUsersDataFolder) {
+namespace {
+
+// An environment variable set for one test and put back after it.
+class EnvVar {
+public:
+    explicit EnvVar(const char* name) : name_(name) {
+        if (const char* v = std::getenv(name)) old_ = v;
+    }
+    ~EnvVar() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    void set(const std::string& v) { ::setenv(name_, v.c_str(), 1); }
+    void unset() { ::unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+}  // namespace
+
+// A build tree or --data-dir keeps its saves beside the data, whatever the folder
+// allows; an installed game keeps them in the player's data folder by the XDG
+// rules, made by the first save and never under the install.
+TEST_F(SaveSlots, FolderByKindOfRun) {
     setSaveDirOverride("");
     const std::string oldDir = programDir();
-    const char* oldXdg = std::getenv("XDG_DATA_HOME");
-    const std::string keepXdg = oldXdg ? oldXdg : "";
+    const bool oldInstalled = installedData();
+    EnvVar xdg("XDG_DATA_HOME"), home("HOME");
+    home.set(dir + "/home");
+    xdg.set(dir + "/xdg");
 
-    setProgramDir(dir + "/game");
-    fs::create_directory(dir + "/game");
-    EXPECT_EQ(saveDir(), dir + "/game/Save/");
-    EXPECT_TRUE(fs::is_directory(dir + "/game/Save"));
+    std::ofstream(dir + "/file").put('x');
+    EXPECT_EQ(saveDirFor(dir + "/game", false), dir + "/game/Save/");
+    EXPECT_EQ(saveDirFor(dir + "/file", false), dir + "/file/Save/") << "no escape elsewhere";
 
-    // A program folder where nothing can be created: the user's data folder.
-    std::ofstream(dir + "/blocked").put('x');
-    setProgramDir(dir + "/blocked");
-    ::setenv("XDG_DATA_HOME", (dir + "/xdg").c_str(), 1);
-    EXPECT_EQ(saveDir(), dir + "/xdg/vestran/Save/");
-    EXPECT_TRUE(fs::is_directory(dir + "/xdg/vestran/Save"));
-    EXPECT_TRUE(saveToSlot(1, *game, "в запасной папке").ok);
-    EXPECT_EQ(slotLine(1), "в запасной папке");
+    const std::string shared = dir + "/usr/share/games/vestran/";
+    EXPECT_EQ(saveDirFor(shared, true), dir + "/xdg/vestran/Save/");
+    const std::string fallback = dir + "/home/.local/share/vestran/Save/";
+    for (const std::string& bad :
+         {std::string(), std::string("relative/xdg"), dir + "/file", dir + "/file/xdg"}) {
+        xdg.set(bad);
+        EXPECT_EQ(saveDirFor(shared, true), fallback) << "XDG_DATA_HOME=" << bad;
+    }
+    xdg.unset();
+    EXPECT_EQ(saveDirFor(shared, true), fallback);
 
-    if (oldXdg)
-        ::setenv("XDG_DATA_HOME", keepXdg.c_str(), 1);
-    else
-        ::unsetenv("XDG_DATA_HOME");
-    setProgramDir(oldDir);
+    setProgramDir(shared, true);
+    EXPECT_EQ(slotLine(1), kEmptyLine);
+    EXPECT_FALSE(fs::exists(dir + "/home")) << "listing the slots makes no folder";
+    EXPECT_TRUE(saveToSlot(1, *game, "дома").ok);
+    EXPECT_EQ(slotLine(1), "дома");
+    EXPECT_TRUE(fs::is_regular_file(fallback + "1.psv"));
+    EXPECT_FALSE(fs::exists(dir + "/usr"));
+    setProgramDir(oldDir, oldInstalled);
 }
