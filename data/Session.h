@@ -39,4 +39,7 @@ struct Session {
     uint16_t encounterCode = 0;  // map code of the army met (500 + group)
     uint8_t portalTarget = 0;
     BattleSides sides{};
+    // A game is being played: set when a new or loaded game starts, cleared when
+    // the player leaves the won game. Only then is there anything to autosave.
+    bool gameInProgress = false;
 };

@@ -1,9 +1,15 @@
-// The game: reads the command line, fills the creature tables, creates every
-// window once in the game's order, shows the start window and runs until the
-// player leaves.
+// The game: reads the command line and the player's settings, fills the
+// creature tables, creates every window once in the game's order, shows the
+// start window (or the game given by --load) and runs until the player leaves or
+// a signal ends it.
+//
+// With VESTRAN_REPORT_READY set (not "0") in the environment the game writes
+// "vestran: ready" on stderr once its event loop runs and signals are watched:
+// scripts and tests wait for that line before they talk to it.
 #include "shell/main.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,10 +19,13 @@
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/Paths.h"
+#include "platform/QuitSignals.h"
 #include "platform/Random.h"
 #include "platform/qt/Audio.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/CommandLine.h"
+#include "shell/QuitPath.h"
+#include "shell/SettingsFile.h"
 #include "shell/Startup.h"
 
 namespace {
@@ -25,6 +34,9 @@ Session theSession;
 }  // namespace
 
 int main(int argc, char** argv) {
+    // First of all, before any sound: Ctrl+C, kill and the session's end reach
+    // the event loop through a pipe.
+    installQuitSignalHandlers();
     const CommandLine cl = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
     const std::string program = argc > 0 ? argv[0] : "vestran";
     if (!cl.error.empty()) {
@@ -45,9 +57,17 @@ int main(int argc, char** argv) {
                      cl.dataDir->c_str());
         return 2;
     }
-    // The scale must be known before the application starts.
-    if (cl.scale) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(*cl.scale));
+    // The remembered settings; the scale must be known before the application
+    // starts, and the command line's wins (and is remembered).
+    const Settings stored = settingsfile::read();
+    applySettings(stored);
+    if (cl.scale && cl.scale != stored.scale) {
+        Settings keep = currentSettings();
+        keep.scale = cl.scale;
+        settingsfile::write(keep);
+    }
+    if (const std::optional<double> scale = cl.scale ? cl.scale : stored.scale) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
         QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
             Qt::HighDpiScaleFactorRoundingPolicy::Round);
     }
@@ -65,9 +85,19 @@ int main(int argc, char** argv) {
 
     QtPlatform platform;
     GameContext ctx{theGame, theSession, Random::process(), platform, {}};
+    quitpath::watchSignals(ctx);
     CreateForms(ctx);
     GameForm::setMainWindow(ctx.forms.start);
-    ctx.forms.start->showForm();
+    if (cl.load)
+        OpenSavedGame(ctx, *cl.load);
+    else
+        ctx.forms.start->showForm();
+    const QByteArray report = qgetenv("VESTRAN_REPORT_READY");
+    if (!report.isEmpty() && report != "0")
+        QTimer::singleShot(0, [] {
+            std::fputs("vestran: ready\n", stderr);
+            std::fflush(stderr);
+        });
     const int status = QApplication::exec();
     audio::shutdown();
     return status;
