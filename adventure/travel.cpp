@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
+#include "platform/qt/QtKeys.h"
 #include "towns/ArmySee.h"
 #include "towns/NewWeek.h"
 #include "towns/Relations.h"
@@ -119,35 +120,8 @@ QLabel* TTrForm::commandLabel(const QString& text, int x, int y) {
     return l;
 }
 
-MapKey TTrForm::mapKey(int qtKey, bool keypad) {
-    if (keypad && qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return keypadDigitKey(qtKey - Qt::Key_0);
-    switch (qtKey) {
-        case Qt::Key_Right:
-            return MapKey::Right;
-        case Qt::Key_Left:
-            return MapKey::Left;
-        case Qt::Key_Up:
-            return MapKey::Up;
-        case Qt::Key_Down:
-            return MapKey::Down;
-        case Qt::Key_PageUp:
-            return MapKey::PageUp;
-        case Qt::Key_PageDown:
-            return MapKey::PageDown;
-        case Qt::Key_Home:
-            return MapKey::Home;
-        case Qt::Key_End:
-            return MapKey::End;
-        case Qt::Key_Space:
-            return MapKey::Space;
-        default:
-            return MapKey::None;
-    }
-}
-
 void TTrForm::FormKeyDown(int key) {
-    movement_.keyDown(mapKey(key, false));
+    movement_.keyDown(gameKey(key, false));
 }
 
 // The map stays visible and enabled behind a battle, and a click on it reaches it
@@ -159,7 +133,7 @@ bool TTrForm::battleRunning() const {
 }
 
 void TTrForm::keyPressEvent(QKeyEvent* e) {
-    const MapKey k = mapKey(e->key(), (e->modifiers() & Qt::KeypadModifier) != 0);
+    const MapKey k = gameKey(e);
     if (battleRunning()) return;
     if (k == MapKey::None) {
         GameForm::keyPressEvent(e);

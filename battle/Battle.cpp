@@ -9,11 +9,11 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "adventure/Movement.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
+#include "platform/qt/QtKeys.h"
 #include "towns/defeat.h"
 #include "towns/surrend.h"
 #include "towns/victory.h"
@@ -364,74 +364,16 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
     if (ctx.platform.pausing() || engine_.activeHeroCode() == 0) return;
-    MapKey k = MapKey::None;
-    if ((e->modifiers() & Qt::KeypadModifier) && e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9)
-        k = keypadDigitKey(e->key() - Qt::Key_0);
-    switch (e->key()) {
-        case Qt::Key_Right:
-            k = MapKey::Right;
-            break;
-        case Qt::Key_Left:
-            k = MapKey::Left;
-            break;
-        case Qt::Key_Up:
-            k = MapKey::Up;
-            break;
-        case Qt::Key_Down:
-            k = MapKey::Down;
-            break;
-        case Qt::Key_PageUp:
-            k = MapKey::PageUp;
-            break;
-        case Qt::Key_PageDown:
-            k = MapKey::PageDown;
-            break;
-        case Qt::Key_Home:
-            k = MapKey::Home;
-            break;
-        case Qt::Key_End:
-            k = MapKey::End;
-            break;
-        case Qt::Key_Space:
-            k = MapKey::Space;
-            break;
-        case Qt::Key_W:
-        case 0x0426:  // the same key on a Russian layout
-            engine_.HeroWait();
-            return;
-        default:
-            break;
+    if (e->key() == Qt::Key_W || e->key() == 0x0426) {  // 0x0426: the same key on a Russian layout
+        engine_.HeroWait();
+        return;
     }
-    switch (k) {
-        case MapKey::Space:
-            engine_.HeroEndTurn();
-            break;
-        case MapKey::Right:
-            engine_.HeroDirection(1, 0);
-            break;
-        case MapKey::Left:
-            engine_.HeroDirection(-1, 0);
-            break;
-        case MapKey::Up:
-            engine_.HeroDirection(0, -1);
-            break;
-        case MapKey::Down:
-            engine_.HeroDirection(0, 1);
-            break;
-        case MapKey::PageUp:
-            engine_.HeroDirection(1, -1);
-            break;
-        case MapKey::PageDown:
-            engine_.HeroDirection(1, 1);
-            break;
-        case MapKey::Home:
-            engine_.HeroDirection(-1, -1);
-            break;
-        case MapKey::End:
-            engine_.HeroDirection(-1, 1);
-            break;
-        case MapKey::None:
-            break;
+    const GameKey k = gameKey(e);
+    if (k == GameKey::Space) {
+        engine_.HeroEndTurn();
+    } else if (k != GameKey::None) {
+        const KeyStep step = keyStep(k);
+        engine_.HeroDirection(step.dx, step.dy);
     }
 }
 

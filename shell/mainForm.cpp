@@ -15,6 +15,7 @@
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/MyGraph.h"
+#include "shell/Version.h"
 #include "shell/main.h"
 
 namespace {
@@ -51,7 +52,7 @@ QString siteText() {
 }  // namespace
 
 TStartForm::TStartForm(GameContext& c) : GameForm(c) {
-    setWindowTitle(QStringLiteral("ВЕСТРАН v1.4"));
+    setWindowTitle(QStringLiteral("ВЕСТРАН v") + QLatin1String(kGameVersion));
     setClientSize(kWidth, kHeight);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kSilver);
