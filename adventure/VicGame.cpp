@@ -1,6 +1,5 @@
 #include "adventure/VicGame.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPushButton>
 
@@ -8,6 +7,7 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "shell/MyGraph.h"
+#include "shell/QuitPath.h"
 
 TVicGameForm::TVicGameForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Вы нашли могилу Вахнара и выиграли эту игру!"));
@@ -41,7 +41,7 @@ void TVicGameForm::Button1Click() {
 }
 
 void TVicGameForm::Button2Click() {
-    QApplication::quit();
+    quitpath::leaveWonGame(ctx);
 }
 
 void TVicGameForm::paintEvent(QPaintEvent*) {

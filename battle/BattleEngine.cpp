@@ -280,6 +280,7 @@ bool BattleEngine::NextStack() {
         view_->repaint();
         view_->sound(std::string(assets::kArmy) + t.wavFile.str());
         view_->pause(250);
+        view_->heroTurn();
     }
     return true;
 }

@@ -131,6 +131,9 @@ public:
     virtual void shotLine(Cell from, Cell to) = 0;
     // The battle is over; the window closes itself and shows the outcome.
     virtual void battleOver(bool heroWon) = 0;
+    // A hero stack has the turn and waits for its orders (the window may hand
+    // them to the computer).
+    virtual void heroTurn() {}
 };
 
 // A stack picture sliding between two cells during a step.

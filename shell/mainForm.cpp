@@ -6,6 +6,7 @@
 #include "adventure/travel.h"
 #include "data/GameState.h"
 #include "data/NewGame.h"
+#include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -137,6 +138,7 @@ void TStartForm::Button6Click() {
 
 void TStartForm::Button8Click() {
     NewGame(ctx.gs, ctx.rnd, ctx.platform);
+    ctx.session.gameInProgress = true;
     hide();
     GameForm::setMainWindow(ctx.forms.tr);
     ctx.forms.tr->recreateMiniMaps();

@@ -32,3 +32,10 @@ GameKey gameKey(int qtKey, bool keypad) {
 GameKey gameKey(const QKeyEvent* e) {
     return gameKey(e->key(), (e->modifiers() & Qt::KeypadModifier) != 0);
 }
+
+bool isLetterKey(const QKeyEvent* e, char latin) {
+    if (latin < 'A' || latin > 'Z') return false;
+    // The Russian layout's letter on each Latin key, A to Z.
+    static const char16_t kRussian[26 + 1] = u"ФИСВУАПРШОЛДЬТЩЗЙКЫЕГМЦЧНЯ";
+    return e->key() == Qt::Key_A + (latin - 'A') || e->key() == kRussian[latin - 'A'];
+}

@@ -9,3 +9,7 @@ class QKeyEvent;
 // A Qt key code; `keypad` when it came from the numeric keypad.
 GameKey gameKey(int qtKey, bool keypad);
 GameKey gameKey(const QKeyEvent* e);
+
+// Whether `e` comes from the key of the Latin letter `latin` (A..Z) whatever the
+// layout: on a Russian layout the same key types another letter (W is Ц, A is Ф).
+bool isLetterKey(const QKeyEvent* e, char latin);
