@@ -18,6 +18,7 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
+#include "platform/qt/Look.h"
 #include "platform/qt/QtKeys.h"
 #include "towns/ArmySee.h"
 #include "towns/NewWeek.h"
@@ -31,20 +32,6 @@ namespace {
 const QRect kMapRect(6, 5, 500, 500);
 const QPoint kMiniAt(512, 5);
 constexpr int kStepPauseMs = 23;
-
-QFont panelFont() {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(11);
-    f.setBold(true);
-    return f;
-}
-
-void setColour(QLabel* l, const QColor& c) {
-    QPalette p = l->palette();
-    if (p.color(QPalette::WindowText) == c) return;
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-}
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -65,10 +52,10 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
 
     auto plain = [this](int x, int y, const QColor& colour) {
         auto* l = new QLabel(this);
-        l->setFont(panelFont());
+        l->setFont(look::sans(11));
         l->move(x, y);
         l->resize(200, 15);
-        setColour(l, colour);
+        look::setTextColour(l, colour);
         return l;
     };
     Label2 = plain(520, 255, Qt::white);
@@ -91,7 +78,7 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setFont(panelFont());
+    StringGrid1->setFont(look::sans(11));
     for (int col = 0; col < 2; ++col) StringGrid1->setColumnWidth(col, 100);
     for (int row = 0; row < 6; ++row) StringGrid1->setRowHeight(row, 16);
     for (int row = 0; row < 6; ++row)
@@ -111,13 +98,13 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
 
 QLabel* TTrForm::commandLabel(const QString& text, int x, int y) {
     auto* l = new QLabel(text, this);
-    l->setFont(panelFont());
+    l->setFont(look::sans(11));
     l->move(x, y);
     l->adjustSize();
     l->setCursor(Qt::PointingHandCursor);
     l->setMouseTracking(true);
     l->installEventFilter(this);
-    setColour(l, Qt::yellow);
+    look::setTextColour(l, Qt::yellow);
     return l;
 }
 
@@ -231,7 +218,8 @@ void TTrForm::changeEvent(QEvent* e) {
 }
 
 void TTrForm::highlight(QLabel* hovered) {
-    for (QLabel* l : commands_) setColour(l, l == hovered ? QColor(Qt::red) : QColor(Qt::yellow));
+    for (QLabel* l : commands_)
+        look::setTextColour(l, l == hovered ? QColor(Qt::red) : QColor(Qt::yellow));
 }
 
 void TTrForm::mouseMoveEvent(QMouseEvent* e) {

@@ -58,7 +58,7 @@ struct AutoBattleResult {
 // Fights the battle whose sides and reward are in `session` to its end, the
 // computer playing both sides. A battle still going after `maxRounds` rounds is a
 // draw. The army of `gs` receives the hero's survivors on a victory (and loses
-// everything on a defeat), as in the game.
+// everything on a defeat), as after a battle fought in the battle window.
 AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, RecordingView& view,
                                 int maxRounds = 200, bool reseed = true);
 // Plays on the battle `engine` holds (set up, its first round dealt) in the same

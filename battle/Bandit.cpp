@@ -1,19 +1,17 @@
 #include "battle/Bandit.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 #include "battle/BanditRules.h"
-#include "battle/Battle.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "platform/Sound.h"
-#include "shell/MyGraph.h"
+#include "shell/HandoverRunner.h"
 
-TBanditForm::TBanditForm(GameContext& c) : GameForm(c) {
+TBanditForm::TBanditForm(GameContext& c)
+    : PictureForm(c, assets::kWinBandits, QSize(439, 300), QColor(50, 40, 30)) {
     setWindowTitle(QStringLiteral("Разбойники"));
     setClientSize(439, 300);
     Label1 = new QLabel(this);
@@ -26,20 +24,21 @@ TBanditForm::TBanditForm(GameContext& c) : GameForm(c) {
     QPalette lp = Label1->palette();
     lp.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(lp);
+    // Three buttons in one row; the room between the text and the row stays free
+    // for a line of its own.
     auto button = [this](const char* caption, int x, void (TBanditForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setGeometry(x, 264, 145, 25);
+        b->setGeometry(x, 264, 129, 25);
         connect(b, &QPushButton::clicked, this, click);
         return b;
     };
-    Button1 = button("Принять бой", 32, &TBanditForm::Button1Click);
-    Button2 = button("Отступить", 264, &TBanditForm::Button2Click);
+    Button1 = button("Принять бой", 16, &TBanditForm::Button1Click);
+    Button3 = button("Быстрый бой", 155, &TBanditForm::Button3Click);
+    Button2 = button("Отступить", 294, &TBanditForm::Button2Click);
     setEscapeAction([this] { Button2Click(); });
 }
 
 void TBanditForm::FormShow() {
-    if (Image1.isNull())
-        Image1 = LoadWindowPicture(dataPath(assets::kWinBandits), 439, 300, QColor(50, 40, 30));
     PlayWave(ctx.gs, ctx.platform, assets::kWavBandit);
     const int group = banditGroup(ctx.session.encounterCode);
     Label1->setText(QString::fromStdString(banditText(group)).remove(QChar('\r')));
@@ -47,16 +46,15 @@ void TBanditForm::FormShow() {
 }
 
 void TBanditForm::Button1Click() {
-    hide();
     banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
-    if (ctx.forms.battle) ctx.forms.battle->showForm();
+    runHandover(ctx, Handover::Fight, *this);
+}
+
+void TBanditForm::Button3Click() {
+    banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
+    runHandover(ctx, Handover::QuickFight, *this);
 }
 
 void TBanditForm::Button2Click() {
     hide();
-}
-
-void TBanditForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, Image1);
 }

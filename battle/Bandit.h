@@ -1,28 +1,27 @@
-// The band of robbers met on the map: who is in it, and a fight or a retreat.
+// The band of robbers met on the map: who is in it, and a fight (in the battle
+// window or quick), or a retreat.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QLabel;
 class QPushButton;
 
-class TBanditForm : public GameForm {
+class TBanditForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TBanditForm(GameContext& ctx);
 
     void Button1Click();  // "Принять бой"
     void Button2Click();  // "Отступить"
+    void Button3Click();  // "Быстрый бой"
     QLabel* Label1;
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     QPushButton* Button1;
     QPushButton* Button2;
-    QImage Image1;
+    QPushButton* Button3;
 };

@@ -14,10 +14,10 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
+#include "platform/qt/Look.h"
 #include "platform/qt/QtKeys.h"
-#include "towns/defeat.h"
+#include "shell/HandoverRunner.h"
 #include "towns/surrend.h"
-#include "towns/victory.h"
 
 using namespace battle;
 
@@ -37,29 +37,13 @@ QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, QColor colour, in
                   bool fixedPitch = false) {
     auto* l = new QLabel(parent);
     l->setGeometry(x, y, w, h);
-    QFont f = fixedPitch ? QFont(QStringLiteral("DejaVu Sans Mono")) : l->font();
-    if (fixedPitch) f.setStyleHint(QFont::Monospace);
+    QFont f = l->font();
     f.setBold(true);
     f.setPixelSize(pixelSize);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
+    l->setFont(fixedPitch ? look::courier(pixelSize) : f);
+    look::setTextColour(l, colour);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
-}
-
-void setTextColour(QLabel* l, QColor c) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-}
-
-void setBlackBackground(QLabel* l) {
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, Qt::black);
-    l->setPalette(p);
 }
 
 }  // namespace
@@ -84,7 +68,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label1 = makeLabel(this, 258, 8, 80, 17, Qt::white, 15);
     Label1->setText(QStringLiteral("Т У Р: 0"));
     Edit1 = makeLabel(this, 8, 438, 481, 13, QColor(0, 255, 0), 11);
-    setBlackBackground(Edit1);
+    look::setBackground(Edit1, Qt::black);
     Label2 = makeLabel(this, 494, 437, 72, 16, Qt::white, 12);
     Label2->setText(QStringLiteral("Отступить"));
     Label2->setAttribute(Qt::WA_TransparentForMouseEvents, false);
@@ -93,7 +77,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label2->hide();
     Memo1 = makeLabel(this, 8, 454, 553, 65, QColor(0, 255, 0), 11, true);
     Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBlackBackground(Memo1);
+    look::setBackground(Memo1, Qt::black);
     Label3 = makeLabel(this, 8, 519, 556, 13, QColor(192, 192, 192), 11);
     Label4 = makeLabel(this, 8, 532, 556, 13, QColor(192, 192, 192), 11);
 
@@ -113,7 +97,7 @@ void TBattleForm::FormShow() {
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     overlay_.clear();
     Memo1->clear();
-    setTextColour(Label2, Qt::white);
+    look::setTextColour(Label2, Qt::white);
     autoHero_ = autoTogglePending_ = false;
     setWindowTitle(QStringLiteral("Битва"));
     if (resume_) {
@@ -292,12 +276,7 @@ void TBattleForm::shotLine(Cell from, Cell to) {
 }
 
 void TBattleForm::battleOver(bool heroWon) {
-    closeBattle();
-    if (heroWon) {
-        if (ctx.forms.victory) ctx.forms.victory->showForm();
-    } else if (ctx.forms.defeat) {
-        ctx.forms.defeat->showForm();
-    }
+    runHandover(ctx, heroWon ? Handover::BattleWon : Handover::BattleLost, *this);
 }
 
 // ---- drawing ---------------------------------------------------------------
@@ -457,25 +436,25 @@ void TBattleForm::mousePressEvent(QMouseEvent* e) {
 }
 
 void TBattleForm::mouseMoveEvent(QMouseEvent* e) {
-    setTextColour(Label2, Qt::white);
+    look::setTextColour(Label2, Qt::white);
     Memo1->clear();
     Cell c;
     const QPoint at = e->position().toPoint();
     if (!cellAt(at.x(), at.y(), c)) return;
     const int code = engine_.field.at(c);
     if (!isStackCode(code)) return;
-    setTextColour(Memo1, sideOf(code) == kHeroSide ? QColor(0, 255, 0) : Qt::yellow);
+    look::setTextColour(Memo1, sideOf(code) == kHeroSide ? QColor(0, 255, 0) : Qt::yellow);
     Memo1->setText(labelText(stackDescription(engine_.StackByCode(code))));
 }
 
 bool TBattleForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Label2) {
         if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) {
-            setTextColour(Label2, Qt::red);
+            look::setTextColour(Label2, Qt::red);
             // Not passed on: the window's own move handler would whiten it again.
             return e->type() == QEvent::MouseMove;
         } else if (e->type() == QEvent::Leave)
-            setTextColour(Label2, Qt::white);
+            look::setTextColour(Label2, Qt::white);
         else if (e->type() == QEvent::MouseButtonPress &&
                  static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
             Label2Click();

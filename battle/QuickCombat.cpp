@@ -36,8 +36,8 @@ QuickCombatResult FightQuickly(BattleEngine& engine, Session& session, int maxRo
 }
 
 std::string lossesLine(int heroLost, int enemyLost) {
-    return "Потери: ваши " + std::to_string(heroLost) + ", врага " + std::to_string(enemyLost) +
-           ".";
+    return "В бою погибло: ваших " + std::to_string(heroLost) + ", врагов " +
+           std::to_string(enemyLost) + ".";
 }
 
 }  // namespace battle

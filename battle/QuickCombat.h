@@ -23,7 +23,8 @@ struct QuickCombatResult {
 // it). The army receives the survivors as after a fought battle.
 QuickCombatResult FightQuickly(BattleEngine& engine, Session& session, int maxRounds = 200);
 
-// "Потери: ваши 12, врага 57." The line the outcome window adds after quick combat.
+// "В бою погибло: ваших 12, врагов 57." The line the outcome window adds after
+// quick combat.
 std::string lossesLine(int heroLost, int enemyLost);
 
 }  // namespace battle

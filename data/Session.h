@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "data/ArmiesTypes.h"
 
@@ -42,4 +43,7 @@ struct Session {
     // A game is being played: set when a new or loaded game starts, cleared when
     // the player leaves the won game. Only then is there anything to autosave.
     bool gameInProgress = false;
+    // One more line for the outcome window after quick combat (what each side
+    // lost); empty after a battle fought in the battle window.
+    std::string battleNote;
 };

@@ -10,8 +10,8 @@
 #include "adventure/travel.h"
 #include "battle/Bandit.h"
 #include "battle/Battle.h"
-#include "data/Session.h"
 #include "platform/Platform.h"
+#include "shell/HandoverRunner.h"
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/SAVEGAM.h"
@@ -73,11 +73,5 @@ void OpenSavedGame(GameContext& ctx, const std::string& path) {
         ctx.platform.message(r.error);
         return;
     }
-    ctx.session.gameInProgress = true;
-    TTrForm* map = ctx.forms.tr;
-    map->recreateMiniMaps();
-    GameForm::setMainWindow(map);
-    map->showForm();
-    map->redrawMiniMap();
-    map->FormKeyDown(Qt::Key_Space);
+    runHandover(ctx, Handover::OpenSaved, *ctx.forms.load);
 }

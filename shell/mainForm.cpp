@@ -3,16 +3,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "data/NewGame.h"
-#include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
 #include "platform/qt/GameTimer.h"
 #include "platform/qt/PictureBox.h"
+#include "shell/HandoverRunner.h"
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/MyGraph.h"
@@ -138,11 +137,7 @@ void TStartForm::Button6Click() {
 
 void TStartForm::Button8Click() {
     NewGame(ctx.gs, ctx.rnd, ctx.platform);
-    ctx.session.gameInProgress = true;
-    hide();
-    GameForm::setMainWindow(ctx.forms.tr);
-    ctx.forms.tr->recreateMiniMaps();
-    ctx.forms.tr->showForm();
+    runHandover(ctx, Handover::NewGame, *this);
 }
 
 void TStartForm::Button7Click() {

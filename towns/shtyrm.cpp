@@ -4,17 +4,15 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "battle/Battle.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
-#include "shell/MyGraph.h"
-#include "towns/FormLook.h"
-#include "towns/Town.h"
+#include "platform/qt/Look.h"
+#include "shell/HandoverRunner.h"
 #include "towns/TownRules.h"
 
-TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
+TShtyrmForm::TShtyrmForm(GameContext& c)
+    : PictureForm(c, assets::kWinVault, QSize(456, 472), QColor(216, 200, 168)) {
     setWindowTitle(QStringLiteral("Штурм"));
     setClientSize(456, 472);
 
@@ -22,17 +20,21 @@ TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, QColor(255, 236, 190));
 
-    Button1 = new QPushButton(QStringLiteral("Начать штурм"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(32, 440, 137, 25);
-    Button1->setFont(look::sans(12));
-    Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(280, 440, 137, 25);
-    Button2->setFont(look::sans(12));
+    // Three buttons in one row at the foot of the window.
+    auto button = [this](const char* name, const QString& caption, int x) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(x, 440, 136, 25);
+        b->setFont(look::sans(12));
+        return b;
+    };
+    Button1 = button("Button1", QStringLiteral("Начать штурм"), 16);
+    Button3 = button("Button3", QStringLiteral("Быстрый бой"), 160);
+    Button2 = button("Button2", QStringLiteral("Отмена"), 304);
 
     connect(Button1, &QPushButton::clicked, this, &TShtyrmForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TShtyrmForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TShtyrmForm::Button3Click);
     setEscapeAction([this] { Button2Click(); });
 }
 
@@ -42,9 +44,6 @@ const TownRecord* TShtyrmForm::enteredTown() const {
 }
 
 void TShtyrmForm::FormShow() {
-    if (background_.isNull())
-        background_ =
-            LoadWindowPicture(dataPath(assets::kWinVault), 456, 472, QColor(216, 200, 168));
     const TownRecord* town = enteredTown();
     if (!town) return;
     look::setAutoText(Label1, look::shown(vaultText(ctx.gs, *town)));
@@ -52,9 +51,9 @@ void TShtyrmForm::FormShow() {
     Button1->setFocus();
 }
 
-void TShtyrmForm::paintEvent(QPaintEvent*) {
+void TShtyrmForm::paintEvent(QPaintEvent* e) {
+    PictureForm::paintEvent(e);
     QPainter p(this);
-    p.drawImage(0, 0, background_);
     // A veil under the text keeps it readable on any picture.
     if (!Label1->text().isEmpty())
         p.fillRect(Label1->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));
@@ -62,7 +61,6 @@ void TShtyrmForm::paintEvent(QPaintEvent*) {
 
 void TShtyrmForm::Button1Click() {
     const TownRecord* town = enteredTown();
-    hide();
     if (!town) {
         Button2Click();
         return;
@@ -70,14 +68,19 @@ void TShtyrmForm::Button1Click() {
     setUpStorm(ctx.gs, *town, ctx.session.sides);
     // The town window stays disabled behind the battle; the outcome windows
     // enable it again.
-    if (ctx.forms.battle) ctx.forms.battle->showForm();
+    runHandover(ctx, Handover::Fight, *this);
+}
+
+void TShtyrmForm::Button3Click() {
+    const TownRecord* town = enteredTown();
+    if (!town) {
+        Button2Click();
+        return;
+    }
+    setUpStorm(ctx.gs, *town, ctx.session.sides);
+    runHandover(ctx, Handover::QuickFight, *this);
 }
 
 void TShtyrmForm::Button2Click() {
-    hide();
-    if (auto* town = ctx.forms.town) {
-        town->setEnabled(true);
-        town->activateWindow();
-        town->setFocus();
-    }
+    runHandover(ctx, Handover::BackToTown, *this);
 }

@@ -1,23 +1,23 @@
 // The vault window: who guards the town's Knowledge Vault, which races a
-// victory pleases or angers, and the start of the storm.
+// victory pleases or angers, and the start of the storm (in the battle window or
+// quick).
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 struct TownRecord;
 
 class QLabel;
 class QPushButton;
 
-class TShtyrmForm : public GameForm {
+class TShtyrmForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TShtyrmForm(GameContext& ctx);
 
     void Button1Click();  // start the storm
     void Button2Click();  // cancel
+    void Button3Click();  // "Быстрый бой"
 
 protected:
     void FormShow() override;
@@ -26,8 +26,8 @@ protected:
 private:
     const TownRecord* enteredTown() const;
 
-    QImage background_;
     QLabel* Label1;
     QPushButton* Button1;
     QPushButton* Button2;
+    QPushButton* Button3;
 };

@@ -45,12 +45,13 @@ void Player::turn() {
     if (held_ >= 40 && gs_.onShip == 0) {
         MapKey key = MapKey::None;
         double win = -1;
-        for (const KeyStep& k : kKeys) {
-            const int tx = gs_.heroX + k.dx, ty = gs_.heroY + k.dy;
+        for (const MapKey dir : kDirectionKeys) {
+            const KeyStep s = keyStep(dir);
+            const int tx = gs_.heroX + s.dx, ty = gs_.heroY + s.dy;
             if (!insideFrame(tx, ty) || !cell::isArmy(gs_.here(tx, ty))) continue;
             if (const double w = banditJudgement(gs_.here(tx, ty)).win; w > win) {
                 win = w;
-                key = k.key;
+                key = dir;
             }
         }
         if (key != MapKey::None) {

@@ -56,8 +56,9 @@ void Player::updateGoalDistance() {
         const int i = open.front();
         open.pop_front();
         const int x = i / H, y = i % H;
-        for (const KeyStep& k : kKeys) {
-            const int tx = x + k.dx, ty = y + k.dy;
+        for (const MapKey dir : kDirectionKeys) {
+            const KeyStep s = keyStep(dir);
+            const int tx = x + s.dx, ty = y + s.dy;
             if (!insideFrame(tx, ty)) continue;
             const uint16_t a = gs_.here(tx, ty);
             if (!(a <= 10 || a == cell::kTreasure || cell::isArmy(a))) continue;
@@ -86,8 +87,9 @@ int Player::escapeScore(int hx, int hy, int depth, int limit, int& nodes) {
     int best = -1000;
     GameState& g = *sim_;
     Window9 saved;
-    for (const KeyStep& k : kKeys) {
-        const int tx = hx + k.dx, ty = hy + k.dy;
+    for (const MapKey dir : kDirectionKeys) {
+        const KeyStep s = keyStep(dir);
+        const int tx = hx + s.dx, ty = hy + s.dy;
         if (!insideFrame(tx, ty)) continue;
         const uint16_t a = g.here(tx, ty);
         // Only a step onto open ground (or aboard) lets the bands move and the
@@ -134,8 +136,9 @@ bool Player::escape() {
     const int depthLimit = deep ? 8 : kEscapeDepth;
     MapKey best = MapKey::None;
     int bestScore = -1000, nodes = 0;
-    for (const KeyStep& k : kKeys) {
-        const int tx = hx + k.dx, ty = hy + k.dy;
+    for (const MapKey dir : kDirectionKeys) {
+        const KeyStep s = keyStep(dir);
+        const int tx = hx + s.dx, ty = hy + s.dy;
         if (!insideFrame(tx, ty)) continue;
         const uint16_t a = g.here(tx, ty);
         int sc = -1000;
@@ -162,19 +165,20 @@ bool Player::escape() {
         }
         if (sc > bestScore) {
             bestScore = sc;
-            best = k.key;
+            best = dir;
         }
     }
     if (best == MapKey::None) {
         // Shut in by rock, water and bands that never move while he stands:
         // only a fight gets him out (a defeat puts him elsewhere).
         double fightWin = -1;
-        for (const KeyStep& k : kKeys) {
-            const int tx = hx + k.dx, ty = hy + k.dy;
+        for (const MapKey dir : kDirectionKeys) {
+            const KeyStep s = keyStep(dir);
+            const int tx = hx + s.dx, ty = hy + s.dy;
             if (!insideFrame(tx, ty) || !cell::isArmy(gs_.here(tx, ty))) continue;
             if (const double w = banditJudgement(gs_.here(tx, ty)).win; w > fightWin) {
                 fightWin = w;
-                best = k.key;
+                best = dir;
                 mustFight_ = true;
             }
         }
@@ -204,10 +208,9 @@ bool Player::pathSafe(size_t steps) {
                 sizeof g.mapCells[0]);
     int hx = gs_.heroX, hy = gs_.heroY;
     for (size_t i = next_; i < path_.size() && i < next_ + steps; ++i) {
-        const auto k = std::find_if(kKeys.begin(), kKeys.end(),
-                                    [&](const KeyStep& ks) { return ks.key == path_[i].key; });
-        if (k == kKeys.end()) return true;
-        const int tx = hx + k->dx, ty = hy + k->dy;
+        const KeyStep s = keyStep(path_[i].key);
+        if (s.dx == 0 && s.dy == 0) return true;
+        const int tx = hx + s.dx, ty = hy + s.dy;
         const uint16_t a = g.here(tx, ty);
         if (cell::isArmy(a)) return !refused(a);
         if (a != cell::kGround && a != cell::kTreasure) return true;  // a town, a ship...

@@ -125,8 +125,9 @@ void Player::plan() {
             bestBump = -1;
         }
 
-        for (const KeyStep& k : kKeys) {
-            const int tx = x + k.dx, ty = y + k.dy;
+        for (const MapKey dir : kDirectionKeys) {
+            const KeyStep s = keyStep(dir);
+            const int tx = x + s.dx, ty = y + s.dy;
             if (!insideFrame(tx, ty)) continue;
             const uint16_t a = gs_.here(tx, ty);
             // Going nearer a band costs; moving away or along costs nothing, so a
@@ -136,7 +137,7 @@ void Player::plan() {
                                              danger[static_cast<size_t>(x * H + y)]);
             if (cell::isArmy(a) || cell::isTown(a) || a == cell::kPortal) {
                 Bump& b = bump[static_cast<size_t>(tx * H + ty)];
-                if (cost < b.dist) b = {cost, i, k.key};
+                if (cost < b.dist) b = {cost, i, dir};
                 // A town by the water sells ships to a hero on foot.
                 if (cell::isTown(a) && ship == 0 && gs_.gold >= kShipPrice) {
                     const TownRecord& town = gs_.town(a - cell::kTownBase);
@@ -147,15 +148,15 @@ void Player::plan() {
                             const int wx = tx + dx, wy = ty + dy;
                             if (GameState::onMap(wx, wy) && gs_.here(wx, wy) >= 100 &&
                                 gs_.here(wx, wy) <= 109)
-                                relax(i, id(wx, wy, 1), cost + 60, k.key, Intent::BuyShip);
+                                relax(i, id(wx, wy, 1), cost + 60, dir, Intent::BuyShip);
                         }
                 }
                 continue;
             }
             if (a <= 10 || a == cell::kTreasure || a == cell::kOrb)
-                relax(i, id(tx, ty, 0), cost, k.key, Intent::None);
+                relax(i, id(tx, ty, 0), cost, dir, Intent::None);
             else if (a == cell::kShip || (ship == 1 && cell::isWater(a)))
-                relax(i, id(tx, ty, 1), cost, k.key, Intent::None);
+                relax(i, id(tx, ty, 1), cost, dir, Intent::None);
         }
     }
 

@@ -32,6 +32,7 @@
 #include "battle/BattleEngine.h"
 #include "data/GameState.h"
 #include "data/Session.h"
+#include "platform/GameKeys.h"
 #include "platform/Random.h"
 #include "shell/Invariants.h"
 #include "tools/bot/Bot.h"
@@ -90,19 +91,6 @@ inline uint64_t stacksKey(const Troop* stacks, int n) {
 inline long long worth(const Troop& t) {
     return t.count > 0 ? static_cast<long long>(t.count) * std::max<int>(t.price, 1) : 0;
 }
-
-struct KeyStep {
-    MapKey key;
-    int dx, dy;
-};
-constexpr std::array<KeyStep, 8> kKeys{{{MapKey::Right, 1, 0},
-                                        {MapKey::Left, -1, 0},
-                                        {MapKey::Up, 0, -1},
-                                        {MapKey::Down, 0, 1},
-                                        {MapKey::PageUp, 1, -1},
-                                        {MapKey::PageDown, 1, 1},
-                                        {MapKey::Home, -1, -1},
-                                        {MapKey::End, -1, 1}}};
 
 // Where the map lets the hero step: the bot's own forecast for its plans (the
 // step itself decides).
