@@ -8,14 +8,21 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "adventure/travel.h"
+#include "battle/AutoBattle.h"
+#include "battle/Bandit.h"
+#include "battle/BanditRules.h"
 #include "battle/Battle.h"
+#include "data/SaveImage.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AnimationSpeed.h"
@@ -23,8 +30,15 @@
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/QtPlatform.h"
+#include "shell/Autosave.h"
+#include "shell/HandoverRunner.h"
+#include "shell/LoadGam.h"
+#include "shell/SAVEGAM.h"
+#include "shell/SaveSlots.h"
 #include "shell/Startup.h"
 #include "shell/main.h"
+#include "towns/NewWeek.h"
+#include "towns/Outcome.h"
 #include "towns/victory.h"
 
 using namespace battle;
@@ -138,4 +152,100 @@ TEST(AnimationSpeed, WithoutAnimationTheGameIsTheOneNormalSpeedPlays) {
     EXPECT_TRUE(none.first == normal.first) << "after the walk";
     EXPECT_TRUE(none.second == normal.second) << "after the battle";
     EXPECT_LT(noneMs * 4, normalMs) << "without animation the pauses are gone";
+}
+
+TEST(QuickCombat, IsTheAutoBattleOfTheSameSeedAndPaysAsAFoughtWin) {
+    HeadlessPlatform platform;
+    Game g(platform, 31);
+    GameState& gs = *g.gs;
+    gs.slot(1) = makeStack(kGiants, 30);
+    gs.slot(2) = makeStack(kDwarfArchers, 40);
+    gs.slot(3) = makeStack(kKnights, 20);
+    const int x = gs.heroX + 1, y = gs.heroY;
+    gs.here(x, y) = 503;
+    g.session.encounterCode = 503;
+    g.session.reward.cellX = static_cast<uint16_t>(x);
+    g.session.reward.cellY = static_cast<uint16_t>(y);
+
+    // The same battle played by the auto-battle on copies, the generator where the
+    // game's is, then paid out as the victory window pays a fought win.
+    auto expected = std::make_unique<GameState>(gs);
+    Session refSession = g.session;
+    Random refRnd = g.rnd;
+    banditReward(refSession.reward, 3);
+    banditSides(refSession.sides, *expected, 3);
+    int before = 0;
+    for (int k = 1; k <= 5; ++k) before += std::max<int>(0, refSession.sides.hero(k).count);
+    RecordingView view;
+    const AutoBattleResult r = PlayAutoBattle(*expected, refSession, refRnd, view);
+    ASSERT_EQ(r.winner, Winner::Hero);
+    applyVictory(*expected, refSession.reward);
+    int after = 0;
+    for (int16_t c : r.heroLeft) after += std::max<int>(0, c);
+
+    g.ctx.forms.bandit->showForm(g.ctx.forms.tr);
+    g.ctx.forms.bandit->Button3Click();
+    EXPECT_FALSE(g.ctx.forms.bandit->isVisible());
+    EXPECT_FALSE(g.ctx.forms.battle->isVisible()) << "no battle window";
+    ASSERT_TRUE(g.ctx.forms.victory->isVisible());
+    EXPECT_EQ(std::memcmp(&gs, expected.get(), sizeof(GameState)), 0)
+        << "the same survivors, gold, Authority and cleared cell";
+    EXPECT_EQ(gs.here(x, y), 0);
+    EXPECT_EQ(g.rnd(1000000), refRnd(1000000));
+    const std::string text = g.ctx.forms.victory->Label1->text().toStdString();
+    EXPECT_NE(text.find("Захвачено золота "), std::string::npos) << text;
+    EXPECT_NE(text.find("В бою погибло: ваших " + std::to_string(before - after) + ", врагов "),
+              std::string::npos)
+        << text;
+    g.ctx.forms.victory->Button1Click();
+
+    // Two sides that cannot hurt each other: after 200 rounds the player takes over
+    // on the very same field.
+    for (int k = 1; k <= 5; ++k) gs.slot(k).count = 0;
+    gs.slot(1) = makeStack(kPeasants, 5);
+    g.session.sides = BattleSides{};
+    g.session.sides.hero(1) = gs.slot(1);
+    g.session.sides.enemy(1) = makeStack(kPeasants, 5);
+    for (Troop* t : {&g.session.sides.hero(1), &g.session.sides.enemy(1)}) {
+        t->attack = t->defence = t->morale = t->luck = 0;
+        t->shots = -1;
+    }
+    g.session.reward = BattleReward{};
+    runHandover(g.ctx, Handover::QuickFight, *g.ctx.forms.bandit);
+    TBattleForm* battle = g.ctx.forms.battle;
+    ASSERT_TRUE(battle->isVisible());
+    EXPECT_FALSE(g.ctx.forms.victory->isVisible());
+    EXPECT_EQ(battle->engine().round(), 201) << "the field as quick combat left it";
+    EXPECT_EQ(battle->engine().activeHeroCode(), 11) << "the player's turn";
+    battle->closeBattle();
+}
+
+TEST(Autosave, ANewWeekKeepsTheGameAsItsEventLeftIt) {
+    HeadlessPlatform platform;
+    Game g(platform, 8);
+    autosave::setEnabled(true);
+    GameState& gs = *g.gs;
+    gs.saveName.set("Моя игра");
+    gs.steps = 209;
+    g.ctx.forms.tr->FormKeyDown(Qt::Key_Space);
+    ASSERT_TRUE(g.ctx.forms.newWeek->isVisible());
+    EXPECT_FALSE(saveslots::slotExists(saveslots::kAutoSlot));
+    const auto afterEvent = std::make_unique<GameState>(gs);
+    g.ctx.forms.newWeek->Button1Click();
+    EXPECT_EQ(gs.steps, 211u) << "play went on";
+
+    auto kept = std::make_unique<GameState>();
+    ASSERT_TRUE(readSaveFile(saveslots::slotPath(saveslots::kAutoSlot), *kept).ok);
+    EXPECT_EQ(std::memcmp(kept.get(), afterEvent.get(), sizeof(GameState)), 0);
+
+    // The load window offers it after slot 15 with its time; the save window never.
+    g.ctx.forms.load->showForm(g.ctx.forms.tr);
+    ASSERT_EQ(g.ctx.forms.load->ListBox1->count(), 16);
+    const QListWidgetItem* line = g.ctx.forms.load->ListBox1->item(15);
+    EXPECT_EQ(line->text().toStdString(), "АВТОСОХРАНЕНИЕ: Моя игра");
+    EXPECT_EQ(line->data(Qt::UserRole + 1).toString().size(), 16) << "its time, beside the text";
+    g.ctx.forms.load->hide();
+    g.ctx.forms.save->showForm(g.ctx.forms.tr);
+    EXPECT_EQ(g.ctx.forms.save->ListBox1->count(), 15);
+    g.ctx.forms.save->hide();
 }
