@@ -13,6 +13,7 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
+#include "platform/Report.h"
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
 #include "platform/qt/QtKeys.h"
@@ -182,6 +183,7 @@ void TBattleForm::help2(const std::string& text) {
     Label4->setText(labelText(text));
 }
 void TBattleForm::roundLabel(const std::string& text) {
+    if (engine_.round() == 1) report("round 1");
     Label1->setText(labelText(text));
     Label1->adjustSize();
 }
@@ -240,8 +242,12 @@ void TBattleForm::playHeroTurnLater() {
         autoTurnQueued_ = false;
         // Inside a pause the stack is in the middle of something; the pause's
         // end asks again.
-        if (!autoHero_ || !isVisible() || ctx.platform.pausing()) return;
-        if (engine_.activeHeroCode() != 0 && engine_.running()) engine_.SideTurn(kHeroSide);
+        if (ctx.platform.pausing()) return;
+        // Each turn ends when the next hero stack has the turn: the computer
+        // plays on until A gives the stacks back or the battle is over.
+        while (autoHero_ && isVisible() && !ctx.platform.pausing() &&
+               engine_.activeHeroCode() != 0 && engine_.running())
+            engine_.SideTurn(kHeroSide);
     });
 }
 
@@ -277,6 +283,7 @@ void TBattleForm::shotLine(Cell from, Cell to) {
 
 void TBattleForm::battleOver(bool heroWon) {
     runHandover(ctx, heroWon ? Handover::BattleWon : Handover::BattleLost, *this);
+    report("result window");
 }
 
 // ---- drawing ---------------------------------------------------------------

@@ -3,9 +3,8 @@
 // start window (or the game given by --load) and runs until the player leaves or
 // a signal ends it.
 //
-// With VESTRAN_REPORT_READY set (not "0") in the environment the game writes
-// "vestran: ready" on stderr once its event loop runs and signals are watched:
-// scripts and tests wait for that line before they talk to it.
+// With VESTRAN_REPORT set in the environment the game tells scripts and tests
+// on stderr when it is ready for them (platform/Report).
 #include "shell/main.h"
 
 #include <QApplication>
@@ -21,6 +20,7 @@
 #include "platform/Paths.h"
 #include "platform/QuitSignals.h"
 #include "platform/Random.h"
+#include "platform/Report.h"
 #include "platform/qt/Audio.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/CommandLine.h"
@@ -92,12 +92,7 @@ int main(int argc, char** argv) {
         OpenSavedGame(ctx, *cl.load);
     else
         ctx.forms.start->showForm();
-    const QByteArray report = qgetenv("VESTRAN_REPORT_READY");
-    if (!report.isEmpty() && report != "0")
-        QTimer::singleShot(0, [] {
-            std::fputs("vestran: ready\n", stderr);
-            std::fflush(stderr);
-        });
+    QTimer::singleShot(0, [] { report("ready"); });
     const int status = QApplication::exec();
     audio::shutdown();
     return status;
