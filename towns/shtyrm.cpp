@@ -60,6 +60,14 @@ void TShtyrmForm::paintEvent(QPaintEvent* e) {
 }
 
 void TShtyrmForm::Button1Click() {
+    storm(Handover::Fight);
+}
+
+void TShtyrmForm::Button3Click() {
+    storm(Handover::QuickFight);
+}
+
+void TShtyrmForm::storm(Handover how) {
     const TownRecord* town = enteredTown();
     if (!town) {
         Button2Click();
@@ -68,17 +76,7 @@ void TShtyrmForm::Button1Click() {
     setUpStorm(ctx.gs, *town, ctx.session.sides);
     // The town window stays disabled behind the battle; the outcome windows
     // enable it again.
-    runHandover(ctx, Handover::Fight, *this);
-}
-
-void TShtyrmForm::Button3Click() {
-    const TownRecord* town = enteredTown();
-    if (!town) {
-        Button2Click();
-        return;
-    }
-    setUpStorm(ctx.gs, *town, ctx.session.sides);
-    runHandover(ctx, Handover::QuickFight, *this);
+    runHandover(ctx, how, *this);
 }
 
 void TShtyrmForm::Button2Click() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/qt/PictureForm.h"
+#include "shell/Handover.h"
 
 struct TownRecord;
 
@@ -25,6 +26,7 @@ protected:
 
 private:
     const TownRecord* enteredTown() const;
+    void storm(Handover how);  // in the battle window or quick
 
     QLabel* Label1;
     QPushButton* Button1;
