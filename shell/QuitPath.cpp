@@ -28,6 +28,9 @@ void endWhenIdle() {
     }
     autosave::write(watched->gs, watched->session);
     QCoreApplication::exit(0);
+    // A signal that came while a message box ran before the game's own loop
+    // started: that loop ends too, as soon as it runs.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
 }
 
 void onSignal() {
