@@ -14,6 +14,7 @@
 #include "battle/Bandit.h"
 #include "battle/Battle.h"
 #include "data/GameState.h"
+#include "platform/AnimationSpeed.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -302,6 +303,8 @@ void TTrForm::labelClicked(QLabel* label) {
 // ---- what a step does --------------------------------------------------------
 
 void TTrForm::paint() {
+    // Without animation the frames of a step's slide are not drawn.
+    if (!animationShown() && (ctx.gs.stepShiftX != 0 || ctx.gs.stepShiftY != 0)) return;
     FormPaint();
 }
 

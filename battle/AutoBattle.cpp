@@ -38,9 +38,16 @@ AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, Re
     view.shown = true;
     BattleEngine engine(gs, session, rnd, view);
     engine.Setup(reseed);
-    // The clock's first tick deals the first round; the computer's side plays
-    // until a hero stack gets the turn, which the loop then plays in its place.
+    // The clock's first tick deals the first round.
     engine.Tick();
+    AutoBattleResult r = RunAutoBattle(engine, session, maxRounds);
+    view.shown = false;
+    return r;
+}
+
+AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRounds) {
+    // The computer's side plays until a hero stack gets the turn, which the loop
+    // then plays in its place.
     int idle = 0;
     while (engine.outcome == Outcome::Running && engine.round() <= maxRounds) {
         if (engine.activeHeroCode() != 0) {
@@ -66,7 +73,6 @@ AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, Re
         r.heroLeft[k - 1] = session.sides.hero(k).count;
         r.enemyLeft[k - 1] = session.sides.enemy(k).count;
     }
-    view.shown = false;
     return r;
 }
 

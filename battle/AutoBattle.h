@@ -61,5 +61,9 @@ struct AutoBattleResult {
 // everything on a defeat), as after a battle fought in the battle window.
 AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, RecordingView& view,
                                 int maxRounds = 200, bool reseed = true);
+// Plays on the battle `engine` holds (set up, its first round dealt) in the same
+// way, on whatever view the engine has. A battle still going after `maxRounds`
+// rounds stops where it stands, normally with a hero stack holding the turn.
+AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRounds = 200);
 
 }  // namespace battle

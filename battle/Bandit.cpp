@@ -25,14 +25,17 @@ TBanditForm::TBanditForm(GameContext& c)
     QPalette lp = Label1->palette();
     lp.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(lp);
+    // Three buttons in one row; the room between the text and the row stays free
+    // for a line of its own.
     auto button = [this](const char* caption, int x, void (TBanditForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setGeometry(x, 264, 145, 25);
+        b->setGeometry(x, 264, 129, 25);
         connect(b, &QPushButton::clicked, this, click);
         return b;
     };
-    Button1 = button("Принять бой", 32, &TBanditForm::Button1Click);
-    Button2 = button("Отступить", 264, &TBanditForm::Button2Click);
+    Button1 = button("Принять бой", 16, &TBanditForm::Button1Click);
+    Button3 = button("Быстрый бой", 155, &TBanditForm::Button3Click);
+    Button2 = button("Отступить", 294, &TBanditForm::Button2Click);
     setEscapeAction([this] { Button2Click(); });
 }
 
@@ -46,6 +49,11 @@ void TBanditForm::FormShow() {
 void TBanditForm::Button1Click() {
     banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
     runHandover(ctx, Handover::Fight, *this);
+}
+
+void TBanditForm::Button3Click() {
+    banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
+    runHandover(ctx, Handover::QuickFight, *this);
 }
 
 void TBanditForm::Button2Click() {

@@ -9,9 +9,11 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "platform/AnimationSpeed.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
+#include "platform/Report.h"
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
 #include "platform/qt/QtKeys.h"
@@ -99,9 +101,24 @@ void TBattleForm::FormShow() {
     overlay_.clear();
     Memo1->clear();
     look::setTextColour(Label2, Qt::white);
-    engine_.Setup(true);
+    autoHero_ = autoTogglePending_ = false;
+    setWindowTitle(QStringLiteral("Битва"));
+    if (resume_) {
+        // The field quick combat left: no new set-up, the clock goes on.
+        resume_ = false;
+        engine_.ShowTurn();
+        clockRunning(true);
+    } else {
+        engine_.Setup(true);
+    }
     loadPictures();
+    canvasStale_ = true;
     setFocus();
+}
+
+void TBattleForm::resumeBattle() {
+    resume_ = true;
+    showForm();
 }
 
 void TBattleForm::loadPictures() {
@@ -158,7 +175,7 @@ bool TBattleForm::battleVisible() const {
 
 void TBattleForm::status(const std::string& text) {
     Edit1->setText(labelText(text));
-    Edit1->repaint();
+    if (animationShown()) Edit1->repaint();
 }
 
 void TBattleForm::help(const std::string& text) {
@@ -168,6 +185,7 @@ void TBattleForm::help2(const std::string& text) {
     Label4->setText(labelText(text));
 }
 void TBattleForm::roundLabel(const std::string& text) {
+    if (engine_.round() == 1) report("round 1");
     Label1->setText(labelText(text));
     Label1->adjustSize();
 }
@@ -184,12 +202,55 @@ void TBattleForm::cursor(Cursor c) {
 
 void TBattleForm::repaint() {
     overlay_.clear();
+    if (!animationShown()) {
+        // No frames in between: the field is drawn when the window next paints.
+        canvasStale_ = true;
+        update();
+        return;
+    }
     drawCanvas();
     QWidget::repaint();
 }
 
 void TBattleForm::pause(int ms) {
+    ++pauseDepth_;
     ctx.platform.pause(ms);
+    if (--pauseDepth_ > 0) return;
+    if (autoTogglePending_) {
+        autoTogglePending_ = false;
+        toggleAutoHero();
+    } else if (autoHero_) {
+        playHeroTurnLater();  // a turn that came during the pause waits for none
+    }
+}
+
+// ---- the computer plays the hero's side (A) --------------------------------
+
+void TBattleForm::toggleAutoHero() {
+    autoHero_ = !autoHero_;
+    setWindowTitle(autoHero_ ? QStringLiteral("Битва - ваши войска ведёт компьютер (A)")
+                             : QStringLiteral("Битва"));
+    if (autoHero_) playHeroTurnLater();
+}
+
+void TBattleForm::heroTurn() {
+    if (autoHero_) playHeroTurnLater();
+}
+
+void TBattleForm::playHeroTurnLater() {
+    if (autoTurnQueued_) return;
+    autoTurnQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        autoTurnQueued_ = false;
+        // Inside a pause the stack is in the middle of something; the pause's
+        // end asks again.
+        if (ctx.platform.pausing()) return;
+        // Each turn ends when the next hero stack has the turn: the computer
+        // plays on until A gives the stacks back or the battle is over.
+        while (autoHero_ && isVisible() && !ctx.platform.pausing() &&
+               engine_.activeHeroCode() != 0 && engine_.running())
+            engine_.SideTurn(kHeroSide);
+    });
 }
 
 void TBattleForm::sound(const std::string& relativePath) {
@@ -204,7 +265,7 @@ void TBattleForm::clockRunning(bool on) {
 }
 
 void TBattleForm::frame(FrameKind kind, int n, Cell cell) {
-    if (n < 1 || n > 4) return;
+    if (n < 1 || n > 4 || !animationShown()) return;
     Overlay o;
     o.from = cell;
     o.picture = kind == FrameKind::Missile ? &shot_[n - 1] : &boom_[n - 1];
@@ -213,6 +274,7 @@ void TBattleForm::frame(FrameKind kind, int n, Cell cell) {
 }
 
 void TBattleForm::shotLine(Cell from, Cell to) {
+    if (!animationShown()) return;
     Overlay o;
     o.line = true;
     o.from = from;
@@ -223,6 +285,7 @@ void TBattleForm::shotLine(Cell from, Cell to) {
 
 void TBattleForm::battleOver(bool heroWon) {
     runHandover(ctx, heroWon ? Handover::BattleWon : Handover::BattleLost, *this);
+    report("result window");
 }
 
 // ---- drawing ---------------------------------------------------------------
@@ -234,6 +297,7 @@ const Picture* TBattleForm::stackPicture(int code) const {
 }
 
 void TBattleForm::drawCanvas() {
+    canvasStale_ = false;
     if (engine_.animPhase < 0) return;
     const int phase = engine_.animPhase;
     QPainter p(&canvas_);
@@ -313,6 +377,7 @@ void TBattleForm::drawCanvas() {
 
 void TBattleForm::paintEvent(QPaintEvent*) {
     if (engine_.animPhase < 0) return;
+    if (canvasStale_) drawCanvas();
     QPainter p(this);
     static constexpr int kSkullFrame[4] = {0, 1, 2, 1};
     const Picture& skull = skull_[kSkullFrame[(engine_.animPhase - 1) & 3]];
@@ -347,8 +412,16 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 }
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
-    if (ctx.platform.pausing() || engine_.activeHeroCode() == 0) return;
-    if (e->key() == Qt::Key_W || e->key() == 0x0426) {  // 0x0426: the same key on a Russian layout
+    if (isLetterKey(e, 'A')) {
+        // Kept through a pause: it counts when the pause is over.
+        if (ctx.platform.pausing())
+            autoTogglePending_ = !autoTogglePending_;
+        else
+            toggleAutoHero();
+        return;
+    }
+    if (ctx.platform.pausing() || engine_.activeHeroCode() == 0 || autoHero_) return;
+    if (isLetterKey(e, 'W')) {
         engine_.HeroWait();
         return;
     }
@@ -367,7 +440,7 @@ void TBattleForm::mousePressEvent(QMouseEvent* e) {
         engine_.ToggleGrid();
         return;
     }
-    if (e->button() != Qt::LeftButton) return;
+    if (e->button() != Qt::LeftButton || autoHero_) return;
     Cell c;
     const QPoint at = e->position().toPoint();
     if (!cellAt(at.x(), at.y(), c)) return;

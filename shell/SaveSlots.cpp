@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 
@@ -57,6 +58,11 @@ bool validSlot(int n) {
     return n >= 1 && n <= kSlots;
 }
 
+// Slots that can be read: the fifteen and the autosave.
+bool readableSlot(int n) {
+    return validSlot(n) || n == kAutoSlot;
+}
+
 SaveResult badSlot(int n) {
     SaveResult r;
     r.error = "Нет ячейки сохранения " + std::to_string(n) + ".";
@@ -90,20 +96,37 @@ std::string saveDir() {
 }
 
 std::string slotPath(int n) {
+    if (n == kAutoSlot) return saveDir() + "auto.psv";
     return saveDir() + std::to_string(n) + ".psv";
 }
 
 bool slotExists(int n) {
-    if (!validSlot(n)) return false;
+    if (!readableSlot(n)) return false;
     std::error_code ec;
     return std::filesystem::exists(slotPath(n), ec);
 }
 
 std::string slotLine(int n) {
-    if (!slotExists(n)) return kEmptyLine;
+    const std::string prefix = n == kAutoSlot ? kAutoPrefix : "";
+    if (!slotExists(n)) return prefix + kEmptyLine;
     auto image = std::make_unique<GameState>();
-    if (!readSaveFile(slotPath(n), *image).ok) return kDamagedLine;
-    return printable(image->saveName.str());
+    if (!readSaveFile(slotPath(n), *image).ok) return prefix + kDamagedLine;
+    return prefix + printable(image->saveName.str());
+}
+
+std::string fileTimeText(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    std::tm local{};
+    if (!::localtime_r(&st.st_mtime, &local)) return {};
+    char text[32];
+    if (std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &local) == 0) return {};
+    return text;
+}
+
+std::string slotTime(int n) {
+    if (!slotExists(n)) return {};
+    return fileTimeText(slotPath(n));
 }
 
 std::vector<std::string> slotLines() {
@@ -135,11 +158,15 @@ SaveResult saveToSlot(int n, GameState& gs, std::string_view name) {
 }
 
 SaveResult loadFromSlot(int n, GameState& gs) {
-    if (!validSlot(n)) return badSlot(n);
+    if (!readableSlot(n)) return badSlot(n);
+    return loadFromFile(slotPath(n), gs);
+}
+
+SaveResult loadFromFile(const std::string& path, GameState& gs) {
     // The image is read and checked aside; the running game changes only when
     // both succeed.
     auto image = std::make_unique<GameState>();
-    SaveResult r = readSaveFile(slotPath(n), *image);
+    SaveResult r = readSaveFile(path, *image);
     if (!r.ok) return r;
     if (std::string why = validateSave(*image); !why.empty()) {
         r.ok = false;
@@ -148,6 +175,10 @@ SaveResult loadFromSlot(int n, GameState& gs) {
     }
     gs = *image;
     return r;
+}
+
+SaveResult writeAutosave(const GameState& gs) {
+    return writeSaveFile(slotPath(kAutoSlot), gs);
 }
 
 SaveResult deleteSlot(int n) {

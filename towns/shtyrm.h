@@ -1,8 +1,10 @@
 // The vault window: who guards the town's Knowledge Vault, which races a
-// victory pleases or angers, and the start of the storm.
+// victory pleases or angers, and the start of the storm (in the battle window or
+// quick).
 #pragma once
 
 #include "platform/qt/PictureForm.h"
+#include "shell/Handover.h"
 
 struct TownRecord;
 
@@ -16,14 +18,17 @@ public:
 
     void Button1Click();  // start the storm
     void Button2Click();  // cancel
+    void Button3Click();  // "Быстрый бой"
 
 protected:
     void FormShow() override;
 
 private:
     const TownRecord* enteredTown() const;
+    void storm(Handover how);  // in the battle window or quick
 
     QLabel* Label1;
     QPushButton* Button1;
     QPushButton* Button2;
+    QPushButton* Button3;
 };

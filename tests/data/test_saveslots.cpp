@@ -2,6 +2,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -9,8 +10,12 @@
 #include <fstream>
 #include <optional>
 
+#include "data/Session.h"
+#include "platform/AnimationSpeed.h"
 #include "platform/Paths.h"
+#include "shell/Autosave.h"
 #include "shell/SaveSlots.h"
+#include "shell/Settings.h"
 #include "tests/data/SampleGame.h"
 
 namespace fs = std::filesystem;
@@ -224,4 +229,96 @@ TEST_F(SaveSlots, FolderByKindOfRun) {
     EXPECT_TRUE(fs::is_regular_file(fallback + "1.psv"));
     EXPECT_FALSE(fs::exists(dir + "/usr"));
     setProgramDir(oldDir, oldInstalled);
+}
+
+TEST_F(SaveSlots, AutosaveIsACopyBesideTheSlotsAndAFailureKeepsTheOlderOne) {
+    Session session;
+    game->saveName.set("Поход");
+    game->gold = 77;
+    EXPECT_FALSE(autosave::write(*game, session)) << "no game in progress";
+    EXPECT_FALSE(slotExists(kAutoSlot));
+    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ: ПУСТО...");
+    EXPECT_EQ(slotTime(kAutoSlot), "");
+
+    session.gameInProgress = true;
+    ASSERT_TRUE(autosave::write(*game, session));
+    EXPECT_EQ(slotPath(kAutoSlot), dir + "/Save/auto.psv");
+    EXPECT_EQ(game->saveName.str(), "Поход") << "the running game is not renamed";
+    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ: Поход");
+    EXPECT_EQ(slotLines().size(), 15u) << "the save window's list stays fifteen slots";
+    // "08.12.2026 14:05"
+    const std::string when = slotTime(kAutoSlot);
+    ASSERT_EQ(when.size(), 16u) << when;
+    EXPECT_EQ(when[2], '.');
+    EXPECT_EQ(when[5], '.');
+    EXPECT_EQ(when[10], ' ');
+    EXPECT_EQ(when[13], ':');
+
+    // Never saved into or deleted through the slots.
+    EXPECT_FALSE(saveToSlot(kAutoSlot, *game, "x").ok);
+    EXPECT_FALSE(deleteSlot(kAutoSlot).ok);
+
+    // A failed write: one line on stderr, the older autosave stays.
+    game->gold = 99;
+    fs::create_directory(slotPath(kAutoSlot) + ".tmp");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(autosave::write(*game, session));
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(err.rfind("vestran: autosave failed: ", 0), 0u) << err;
+    fs::remove(slotPath(kAutoSlot) + ".tmp");
+    auto loaded = std::make_unique<GameState>();
+    ASSERT_TRUE(loadFromSlot(kAutoSlot, *loaded).ok);
+    EXPECT_EQ(loaded->gold, 77u);
+
+    // Switched off by the player: nothing is written.
+    autosave::setEnabled(false);
+    EXPECT_FALSE(autosave::write(*game, session));
+    autosave::setEnabled(true);
+    ASSERT_TRUE(loadFromFile(slotPath(kAutoSlot), *loaded).ok);
+    EXPECT_EQ(loaded->gold, 77u);
+
+    // A damaged autosave is refused like a damaged slot.
+    writeBytes(kAutoSlot, std::vector<unsigned char>(10));
+    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ: ПОВРЕЖДЁН...");
+    EXPECT_FALSE(loadFromSlot(kAutoSlot, *loaded).ok);
+}
+
+TEST(Settings, StoredTextsAreClampedAndJunkKeepsTheDefaults) {
+    StoredSettings stored;
+    EXPECT_EQ(parseSettings(stored).speed, AnimSpeed::Normal);
+    EXPECT_TRUE(parseSettings(stored).autosave);
+    EXPECT_FALSE(parseSettings(stored).scale.has_value());
+
+    stored = {"3", "2", "false"};
+    Settings s = parseSettings(stored);
+    EXPECT_EQ(s.speed, AnimSpeed::None);
+    EXPECT_EQ(s.scale, 2.0);
+    EXPECT_FALSE(s.autosave);
+    const StoredSettings back = storeSettings(s);
+    EXPECT_EQ(back.speed, "3");
+    EXPECT_EQ(back.scale, "2");
+    EXPECT_EQ(back.autosave, "false");
+    EXPECT_EQ(storeSettings(parseSettings({"1", "1.5", "true"})).scale, "1.5");
+
+    s = parseSettings({"99", "40", "1"});
+    EXPECT_EQ(s.speed, AnimSpeed::None);
+    EXPECT_EQ(s.scale, 4.0);
+    EXPECT_TRUE(s.autosave);
+    s = parseSettings({"-5", "0.1", "maybe"});
+    EXPECT_EQ(s.speed, AnimSpeed::Normal);
+    EXPECT_EQ(s.scale, 0.5);
+    EXPECT_TRUE(s.autosave);
+    s = parseSettings({"fast", "big", ""});
+    EXPECT_EQ(s.speed, AnimSpeed::Normal);
+    EXPECT_FALSE(s.scale.has_value());
+
+    // The speed's waits.
+    setAnimationSpeed(AnimSpeed::VeryFast);
+    EXPECT_EQ(animationWait(150), 37);
+    setAnimationSpeed(AnimSpeed::None);
+    EXPECT_EQ(animationWait(3500), 0);
+    EXPECT_FALSE(animationShown());
+    setAnimationSpeed(AnimSpeed::Normal);
+    EXPECT_EQ(animationWait(150), 150);
 }

@@ -61,6 +61,7 @@ TEST(Startup, CommandLine) {
     EXPECT_EQ(cl.scale, 1.5);
     EXPECT_EQ(cl.rest, (std::vector<std::string>{"vestran", "-platform", "offscreen"}));
 
+    EXPECT_EQ(ParseCommandLine({"vestran", "--load", "Save/auto.psv"}).load, "Save/auto.psv");
     EXPECT_TRUE(ParseCommandLine({"vestran", "--help"}).help);
     EXPECT_TRUE(ParseCommandLine({"vestran", "--version"}).version);
     for (auto bad : std::vector<std::vector<std::string>>{{"v", "--seed"},
@@ -69,6 +70,7 @@ TEST(Startup, CommandLine) {
                                                           {"v", "--scale", "abc"},
                                                           {"v", "--scale", "0"},
                                                           {"v", "--data-dir", ""},
+                                                          {"v", "--load"},
                                                           {"v", "--sead", "1"}})
         EXPECT_FALSE(ParseCommandLine(bad).error.empty()) << bad[1];
 
