@@ -178,6 +178,8 @@ SaveResult loadFromFile(const std::string& path, GameState& gs) {
 }
 
 SaveResult writeAutosave(const GameState& gs) {
+    // An installed game's save folder is made by its first save, which may be this one.
+    makeDir(saveDir());
     return writeSaveFile(slotPath(kAutoSlot), gs);
 }
 

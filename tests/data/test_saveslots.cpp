@@ -224,6 +224,10 @@ TEST_F(SaveSlots, FolderByKindOfRun) {
     setProgramDir(shared, true);
     EXPECT_EQ(slotLine(1), kEmptyLine);
     EXPECT_FALSE(fs::exists(dir + "/home")) << "listing the slots makes no folder";
+    Session playing;
+    playing.gameInProgress = true;
+    EXPECT_TRUE(autosave::write(*game, playing))
+        << "an installed game's first save may be its autosave";
     EXPECT_TRUE(saveToSlot(1, *game, "дома").ok);
     EXPECT_EQ(slotLine(1), "дома");
     EXPECT_TRUE(fs::is_regular_file(fallback + "1.psv"));
