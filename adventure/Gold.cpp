@@ -1,16 +1,14 @@
 #include "adventure/Gold.h"
 
 #include <QLabel>
-#include <QPainter>
 
 #include "adventure/Encounters.h"
-#include "adventure/travel.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "platform/Sound.h"
-#include "shell/MyGraph.h"
+#include "shell/HandoverRunner.h"
 
-TGoldForm::TGoldForm(GameContext& c) : GameForm(c) {
+TGoldForm::TGoldForm(GameContext& c)
+    : PictureForm(c, assets::kWinTreasure, QSize(411, 207), QColor(40, 28, 10)) {
     setWindowTitle(QStringLiteral("Сокровище"));
     setDialogStyle(true);  // it has a close box, which counts as the button
     setRefuseClose(false);
@@ -32,23 +30,15 @@ TGoldForm::TGoldForm(GameContext& c) : GameForm(c) {
 }
 
 void TGoldForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinTreasure), 411, 207, QColor(40, 28, 10));
     PlayWave(ctx.gs, ctx.platform, assets::kWavGold);
     const int amount = takeTreasure(ctx.gs, ctx.rnd);
     Label1->setText(QString::fromStdString(treasureText(amount)));
 }
 
 void TGoldForm::Button1Click() {
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
-    hide();
+    runHandover(ctx, Handover::Treasure, *this);
 }
 
 void TGoldForm::FormClose() {
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
-}
-
-void TGoldForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
+    runHandover(ctx, Handover::Treasure, *this, Closing::Yes);
 }

@@ -1,13 +1,11 @@
 // The treasure window: a chest found on the map, its gold added at once.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QLabel;
 
-class TGoldForm : public GameForm {
+class TGoldForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TGoldForm(GameContext& ctx);
@@ -19,8 +17,4 @@ public:
 protected:
     void FormShow() override;
     void FormClose() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QImage picture_;
 };

@@ -8,34 +8,6 @@
 
 namespace {
 
-struct KeyMove {
-    int dx, dy;
-    int facing;  // -1: unchanged
-};
-
-KeyMove keyMove(MapKey k) {
-    switch (k) {
-        case MapKey::Right:
-            return {1, 0, 1};
-        case MapKey::Left:
-            return {-1, 0, 0};
-        case MapKey::Up:
-            return {0, -1, -1};
-        case MapKey::Down:
-            return {0, 1, -1};
-        case MapKey::PageUp:
-            return {1, -1, 1};
-        case MapKey::PageDown:
-            return {1, 1, 1};
-        case MapKey::Home:
-            return {-1, -1, 0};
-        case MapKey::End:
-            return {-1, 1, 0};
-        default:
-            return {0, 0, -1};
-    }
-}
-
 // The hero keeps a frame of three cells to the map's edge: the view needs them.
 bool insideFrame(int x, int y) {
     return x >= 3 && x <= 68 && y >= 3 && y <= 78;
@@ -48,13 +20,6 @@ constexpr int kNeighbours[8][2] = {{1, 1},  {1, 0},  {1, -1}, {0, 1},
 constexpr int kMovedMark = 10000;
 
 }  // namespace
-
-MapKey keypadDigitKey(int digit) {
-    static constexpr MapKey keys[10] = {
-        MapKey::None,  MapKey::End,   MapKey::Down, MapKey::PageDown, MapKey::Left,
-        MapKey::Space, MapKey::Right, MapKey::Home, MapKey::Up,       MapKey::PageUp};
-    return (digit >= 0 && digit <= 9) ? keys[digit] : MapKey::None;
-}
 
 std::string calendarText(const GameState& gs) {
     return gs.continentName(gs.continent).str() + "  Неделя " + std::to_string(gs.week()) +
@@ -154,9 +119,10 @@ bool HeroMovement::keyDown(MapKey key) {
     gs_.heroSprite = 91;
     if (key == MapKey::None) return false;
 
-    const KeyMove km = keyMove(key);
-    const int tx = gs_.heroX + km.dx, ty = gs_.heroY + km.dy;
-    if (km.facing >= 0) gs_.heroFacing = static_cast<uint8_t>(km.facing);
+    // The hero faces the way he steps; straight up or down keeps his facing.
+    const KeyStep step = keyStep(key);
+    const int tx = gs_.heroX + step.dx, ty = gs_.heroY + step.dy;
+    if (step.dx != 0) gs_.heroFacing = step.dx > 0 ? 1 : 0;
     if (!insideFrame(tx, ty)) return false;
 
     if (key != MapKey::Space) dispatchCellEvent(tx, ty);

@@ -6,15 +6,10 @@
 
 #include <string>
 
+#include "platform/GameKeys.h"
+
 struct GameState;
 struct Session;
-
-// The ten keys the map understands.
-enum class MapKey { None, Right, Left, Up, Down, PageUp, PageDown, Home, End, Space };
-
-// The numeric keypad with NumLock on: 1..9 act as End, Down, PgDn, Left, Space,
-// Right, Home, Up, PgUp (the keys printed under the digits). Other digits: None.
-MapKey keypadDigitKey(int digit);
 
 // What a step asks of the screen and of the other windows.
 class StepView {

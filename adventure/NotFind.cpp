@@ -1,13 +1,10 @@
 #include "adventure/NotFind.h"
 
-#include <QPainter>
-
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "platform/Sound.h"
-#include "shell/MyGraph.h"
 
-TNotFindForm::TNotFindForm(GameContext& c) : GameForm(c) {
+TNotFindForm::TNotFindForm(GameContext& c)
+    : PictureForm(c, assets::kWinSpellFailed, QSize(409, 448), QColor(20, 20, 30)) {
     setWindowTitle(QStringLiteral("    ВЫ ПРОЧИТАЛИ ЗАКЛЯТЬЕ, НО НИЧЕГО НЕ ПРОИЗОШЛО"));
     setDialogStyle(true);
     setRefuseClose(false);
@@ -16,17 +13,9 @@ TNotFindForm::TNotFindForm(GameContext& c) : GameForm(c) {
 }
 
 void TNotFindForm::FormShow() {
-    if (picture_.isNull())
-        picture_ =
-            LoadWindowPicture(dataPath(assets::kWinSpellFailed), 409, 448, QColor(20, 20, 30));
     PlayWave(ctx.gs, ctx.platform, assets::kWavNF);
 }
 
 void TNotFindForm::Button1Click() {
     hide();
-}
-
-void TNotFindForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
 }

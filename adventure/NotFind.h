@@ -1,11 +1,9 @@
 // The spell was read away from the grave: nothing happens.
 #pragma once
 
-#include <QImage>
+#include "platform/qt/PictureForm.h"
 
-#include "platform/qt/GameForm.h"
-
-class TNotFindForm : public GameForm {
+class TNotFindForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TNotFindForm(GameContext& ctx);
@@ -14,8 +12,4 @@ public:
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QImage picture_;
 };

@@ -1,14 +1,12 @@
 #include "adventure/Text.h"
 
 #include <QLabel>
-#include <QPainter>
 
 #include "adventure/Hero.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
-#include "shell/MyGraph.h"
 
-TTextForm::TTextForm(GameContext& c) : GameForm(c) {
+TTextForm::TTextForm(GameContext& c)
+    : PictureForm(c, assets::kWinDiary, QSize(289, 363), QColor(222, 200, 150)) {
     setWindowTitle(QStringLiteral("Дневник Назга"));
     setClientSize(289, 363);
     setAutoFillBackground(true);
@@ -29,8 +27,6 @@ TTextForm::TTextForm(GameContext& c) : GameForm(c) {
 }
 
 void TTextForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinDiary), 289, 363, QColor(222, 200, 150));
     QString text = QString::fromStdString(maskedDiary(ctx.gs));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Label1->setText(text);
@@ -39,9 +35,4 @@ void TTextForm::FormShow() {
 
 void TTextForm::Button1Click() {
     hide();
-}
-
-void TTextForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
 }

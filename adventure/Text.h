@@ -2,13 +2,11 @@
 // as "?".
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QLabel;
 
-class TTextForm : public GameForm {
+class TTextForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TTextForm(GameContext& ctx);
@@ -18,8 +16,4 @@ public:
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QImage picture_;
 };

@@ -1,15 +1,14 @@
 #include "adventure/VicGame.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QPushButton>
 
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
-#include "shell/MyGraph.h"
 
-TVicGameForm::TVicGameForm(GameContext& c) : GameForm(c) {
+TVicGameForm::TVicGameForm(GameContext& c)
+    : PictureForm(c, assets::kWinGameWon, QSize(578, 500), QColor(60, 40, 10)) {
     setWindowTitle(QStringLiteral("Вы нашли могилу Вахнара и выиграли эту игру!"));
     setClientSize(578, 500);
     QFont bold = font();
@@ -26,8 +25,6 @@ TVicGameForm::TVicGameForm(GameContext& c) : GameForm(c) {
 }
 
 void TVicGameForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinGameWon), 578, 500, QColor(60, 40, 10));
     if (ctx.gs.musicOn == 1) {
         music_.setFile(dataPath(assets::kMusicWin));
         music_.open();
@@ -42,9 +39,4 @@ void TVicGameForm::Button1Click() {
 
 void TVicGameForm::Button2Click() {
     QApplication::quit();
-}
-
-void TVicGameForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
 }

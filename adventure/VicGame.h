@@ -1,14 +1,12 @@
 // The game is won: the grave of Vakhnar found. The player may play on or leave.
 #pragma once
 
-#include <QImage>
-
 #include "platform/qt/Audio.h"
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QPushButton;
 
-class TVicGameForm : public GameForm {
+class TVicGameForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TVicGameForm(GameContext& ctx);
@@ -21,9 +19,7 @@ public:
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
-    QImage picture_;
     MidiPlayer music_;
 };

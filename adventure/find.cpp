@@ -1,6 +1,5 @@
 #include "adventure/find.h"
 
-#include <QPainter>
 #include <QPushButton>
 
 #include "adventure/Encounters.h"
@@ -9,11 +8,10 @@
 #include "adventure/travel.h"
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "platform/Sound.h"
-#include "shell/MyGraph.h"
 
-TFindForm::TFindForm(GameContext& c) : GameForm(c) {
+TFindForm::TFindForm(GameContext& c)
+    : PictureForm(c, assets::kWinSpell, QSize(314, 261), QColor(30, 24, 60)) {
     setWindowTitle(QString::fromStdString(spellCaption(c.gs)));
     setClientSize(314, 261);
     QFont bold = font();
@@ -30,8 +28,6 @@ TFindForm::TFindForm(GameContext& c) : GameForm(c) {
 }
 
 void TFindForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinSpell), 314, 261, QColor(30, 24, 60));
     PlayWave(ctx.gs, ctx.platform, assets::kWavSpell);
     setWindowTitle(QString::fromStdString(spellCaption(ctx.gs)));
     Button1->setEnabled(ctx.gs.spellTries != 0);
@@ -47,9 +43,4 @@ void TFindForm::Button1Click() {
 
 void TFindForm::Button2Click() {
     hide();
-}
-
-void TFindForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
 }

@@ -1,13 +1,11 @@
 // Reading the Spell of Power: three tries a game, the win only on the grave.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QPushButton;
 
-class TFindForm : public GameForm {
+class TFindForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TFindForm(GameContext& ctx);
@@ -19,8 +17,4 @@ public:
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QImage picture_;
 };

@@ -1,18 +1,16 @@
 #include "adventure/portal.h"
 
-#include <QPainter>
 #include <QPushButton>
 
 #include "adventure/Encounters.h"
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "platform/Sound.h"
-#include "shell/MyGraph.h"
+#include "shell/HandoverRunner.h"
 
-TPortalForm::TPortalForm(GameContext& c) : GameForm(c) {
+TPortalForm::TPortalForm(GameContext& c)
+    : PictureForm(c, assets::kWinPortal, QSize(400, 165), QColor(40, 20, 70)) {
     setWindowTitle(QStringLiteral("Портал"));
     setClientSize(400, 200);
     setAutoFillBackground(true);
@@ -29,8 +27,6 @@ TPortalForm::TPortalForm(GameContext& c) : GameForm(c) {
 }
 
 void TPortalForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinPortal), 400, 165, QColor(40, 20, 70));
     PlayWave(ctx.gs, ctx.platform, assets::kWavPortal);
     ctx.session.portalTarget = portalTargetOf(ctx.gs);
     Button1->setText(QString::fromStdString(portalButtonText(ctx.gs, ctx.session.portalTarget)));
@@ -38,19 +34,9 @@ void TPortalForm::FormShow() {
 
 void TPortalForm::Button1Click() {
     portalJump(ctx.gs, ctx.rnd, ctx.session.portalTarget);
-    hide();
-    PlayWave(ctx.gs, ctx.platform, assets::kWavPortal);
-    if (ctx.forms.tr) {
-        ctx.forms.tr->FormKeyDown(Qt::Key_Space);
-        ctx.forms.tr->redrawMiniMap();
-    }
+    runHandover(ctx, Handover::Portal, *this);
 }
 
 void TPortalForm::Button2Click() {
     hide();
-}
-
-void TPortalForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
 }

@@ -1,13 +1,11 @@
 // The portal window: the standing stones offer a journey to the next continent.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QPushButton;
 
-class TPortalForm : public GameForm {
+class TPortalForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TPortalForm(GameContext& ctx);
@@ -19,8 +17,4 @@ public:
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QImage picture_;
 };

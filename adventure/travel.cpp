@@ -17,6 +17,8 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
+#include "platform/qt/Look.h"
+#include "platform/qt/QtKeys.h"
 #include "towns/ArmySee.h"
 #include "towns/NewWeek.h"
 #include "towns/Relations.h"
@@ -29,20 +31,6 @@ namespace {
 const QRect kMapRect(6, 5, 500, 500);
 const QPoint kMiniAt(512, 5);
 constexpr int kStepPauseMs = 23;
-
-QFont panelFont() {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(11);
-    f.setBold(true);
-    return f;
-}
-
-void setColour(QLabel* l, const QColor& c) {
-    QPalette p = l->palette();
-    if (p.color(QPalette::WindowText) == c) return;
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-}
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -63,10 +51,10 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
 
     auto plain = [this](int x, int y, const QColor& colour) {
         auto* l = new QLabel(this);
-        l->setFont(panelFont());
+        l->setFont(look::sans(11));
         l->move(x, y);
         l->resize(200, 15);
-        setColour(l, colour);
+        look::setTextColour(l, colour);
         return l;
     };
     Label2 = plain(520, 255, Qt::white);
@@ -89,7 +77,7 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setFont(panelFont());
+    StringGrid1->setFont(look::sans(11));
     for (int col = 0; col < 2; ++col) StringGrid1->setColumnWidth(col, 100);
     for (int row = 0; row < 6; ++row) StringGrid1->setRowHeight(row, 16);
     for (int row = 0; row < 6; ++row)
@@ -109,45 +97,18 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
 
 QLabel* TTrForm::commandLabel(const QString& text, int x, int y) {
     auto* l = new QLabel(text, this);
-    l->setFont(panelFont());
+    l->setFont(look::sans(11));
     l->move(x, y);
     l->adjustSize();
     l->setCursor(Qt::PointingHandCursor);
     l->setMouseTracking(true);
     l->installEventFilter(this);
-    setColour(l, Qt::yellow);
+    look::setTextColour(l, Qt::yellow);
     return l;
 }
 
-MapKey TTrForm::mapKey(int qtKey, bool keypad) {
-    if (keypad && qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return keypadDigitKey(qtKey - Qt::Key_0);
-    switch (qtKey) {
-        case Qt::Key_Right:
-            return MapKey::Right;
-        case Qt::Key_Left:
-            return MapKey::Left;
-        case Qt::Key_Up:
-            return MapKey::Up;
-        case Qt::Key_Down:
-            return MapKey::Down;
-        case Qt::Key_PageUp:
-            return MapKey::PageUp;
-        case Qt::Key_PageDown:
-            return MapKey::PageDown;
-        case Qt::Key_Home:
-            return MapKey::Home;
-        case Qt::Key_End:
-            return MapKey::End;
-        case Qt::Key_Space:
-            return MapKey::Space;
-        default:
-            return MapKey::None;
-    }
-}
-
 void TTrForm::FormKeyDown(int key) {
-    movement_.keyDown(mapKey(key, false));
+    movement_.keyDown(gameKey(key, false));
 }
 
 // The map stays visible and enabled behind a battle, and a click on it reaches it
@@ -159,7 +120,7 @@ bool TTrForm::battleRunning() const {
 }
 
 void TTrForm::keyPressEvent(QKeyEvent* e) {
-    const MapKey k = mapKey(e->key(), (e->modifiers() & Qt::KeypadModifier) != 0);
+    const MapKey k = gameKey(e);
     if (battleRunning()) return;
     if (k == MapKey::None) {
         GameForm::keyPressEvent(e);
@@ -256,7 +217,8 @@ void TTrForm::changeEvent(QEvent* e) {
 }
 
 void TTrForm::highlight(QLabel* hovered) {
-    for (QLabel* l : commands_) setColour(l, l == hovered ? QColor(Qt::red) : QColor(Qt::yellow));
+    for (QLabel* l : commands_)
+        look::setTextColour(l, l == hovered ? QColor(Qt::red) : QColor(Qt::yellow));
 }
 
 void TTrForm::mouseMoveEvent(QMouseEvent* e) {

@@ -36,9 +36,6 @@ public:
     // The 200 ms tick: music upkeep, then the next animation phase.
     void Timer1Timer();
 
-    // The Qt key of the map's keyboard, the keypad's digits included.
-    static MapKey mapKey(int qtKey, bool keypad);
-
     // For tests and benchmarks.
     MapRenderer& renderer() { return renderer_; }
     int animPhase() const { return animPhase_; }

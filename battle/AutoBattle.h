@@ -66,8 +66,8 @@ using HeroTurn = std::function<bool(BattleEngine&)>;
 // Fights the battle whose sides and reward are in `session` to its end, the
 // computer playing both sides. A battle still going after `maxRounds` rounds is a
 // draw. The army of `gs` receives the hero's survivors on a victory (and loses
-// everything on a defeat), as in the game. With `heroTurn` a player plays the
-// hero's stacks.
+// everything on a defeat), as after a battle fought in the battle window. With
+// `heroTurn` a player plays the hero's stacks.
 AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, RecordingView& view,
                                 int maxRounds = 200, bool reseed = true,
                                 const HeroTurn& heroTurn = {});

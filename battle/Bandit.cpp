@@ -1,19 +1,17 @@
 #include "battle/Bandit.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 #include "battle/BanditRules.h"
-#include "battle/Battle.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "platform/Sound.h"
-#include "shell/MyGraph.h"
+#include "shell/HandoverRunner.h"
 
-TBanditForm::TBanditForm(GameContext& c) : GameForm(c) {
+TBanditForm::TBanditForm(GameContext& c)
+    : PictureForm(c, assets::kWinBandits, QSize(439, 300), QColor(50, 40, 30)) {
     setWindowTitle(QStringLiteral("Разбойники"));
     setClientSize(439, 300);
     Label1 = new QLabel(this);
@@ -38,8 +36,6 @@ TBanditForm::TBanditForm(GameContext& c) : GameForm(c) {
 }
 
 void TBanditForm::FormShow() {
-    if (Image1.isNull())
-        Image1 = LoadWindowPicture(dataPath(assets::kWinBandits), 439, 300, QColor(50, 40, 30));
     PlayWave(ctx.gs, ctx.platform, assets::kWavBandit);
     const int group = banditGroup(ctx.session.encounterCode);
     Label1->setText(QString::fromStdString(banditText(group)).remove(QChar('\r')));
@@ -47,16 +43,10 @@ void TBanditForm::FormShow() {
 }
 
 void TBanditForm::Button1Click() {
-    hide();
     banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
-    if (ctx.forms.battle) ctx.forms.battle->showForm();
+    runHandover(ctx, Handover::Fight, *this);
 }
 
 void TBanditForm::Button2Click() {
     hide();
-}
-
-void TBanditForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, Image1);
 }

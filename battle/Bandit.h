@@ -1,14 +1,12 @@
 // The band of robbers met on the map: who is in it, and a fight or a retreat.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QLabel;
 class QPushButton;
 
-class TBanditForm : public GameForm {
+class TBanditForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TBanditForm(GameContext& ctx);
@@ -19,10 +17,8 @@ public:
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     QPushButton* Button1;
     QPushButton* Button2;
-    QImage Image1;
 };

@@ -9,14 +9,14 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "adventure/Movement.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
-#include "towns/defeat.h"
+#include "platform/qt/Look.h"
+#include "platform/qt/QtKeys.h"
+#include "shell/HandoverRunner.h"
 #include "towns/surrend.h"
-#include "towns/victory.h"
 
 using namespace battle;
 
@@ -36,29 +36,13 @@ QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, QColor colour, in
                   bool fixedPitch = false) {
     auto* l = new QLabel(parent);
     l->setGeometry(x, y, w, h);
-    QFont f = fixedPitch ? QFont(QStringLiteral("DejaVu Sans Mono")) : l->font();
-    if (fixedPitch) f.setStyleHint(QFont::Monospace);
+    QFont f = l->font();
     f.setBold(true);
     f.setPixelSize(pixelSize);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
+    l->setFont(fixedPitch ? look::courier(pixelSize) : f);
+    look::setTextColour(l, colour);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
-}
-
-void setTextColour(QLabel* l, QColor c) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-}
-
-void setBlackBackground(QLabel* l) {
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, Qt::black);
-    l->setPalette(p);
 }
 
 }  // namespace
@@ -83,7 +67,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label1 = makeLabel(this, 258, 8, 80, 17, Qt::white, 15);
     Label1->setText(QStringLiteral("Т У Р: 0"));
     Edit1 = makeLabel(this, 8, 438, 481, 13, QColor(0, 255, 0), 11);
-    setBlackBackground(Edit1);
+    look::setBackground(Edit1, Qt::black);
     Label2 = makeLabel(this, 494, 437, 72, 16, Qt::white, 12);
     Label2->setText(QStringLiteral("Отступить"));
     Label2->setAttribute(Qt::WA_TransparentForMouseEvents, false);
@@ -92,7 +76,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label2->hide();
     Memo1 = makeLabel(this, 8, 454, 553, 65, QColor(0, 255, 0), 11, true);
     Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBlackBackground(Memo1);
+    look::setBackground(Memo1, Qt::black);
     Label3 = makeLabel(this, 8, 519, 556, 13, QColor(192, 192, 192), 11);
     Label4 = makeLabel(this, 8, 532, 556, 13, QColor(192, 192, 192), 11);
 
@@ -112,7 +96,7 @@ void TBattleForm::FormShow() {
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     overlay_.clear();
     Memo1->clear();
-    setTextColour(Label2, Qt::white);
+    look::setTextColour(Label2, Qt::white);
     engine_.Setup(true);
     loadPictures();
     setFocus();
@@ -236,12 +220,7 @@ void TBattleForm::shotLine(Cell from, Cell to) {
 }
 
 void TBattleForm::battleOver(bool heroWon) {
-    closeBattle();
-    if (heroWon) {
-        if (ctx.forms.victory) ctx.forms.victory->showForm();
-    } else if (ctx.forms.defeat) {
-        ctx.forms.defeat->showForm();
-    }
+    runHandover(ctx, heroWon ? Handover::BattleWon : Handover::BattleLost, *this);
 }
 
 // ---- drawing ---------------------------------------------------------------
@@ -364,74 +343,16 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
     if (ctx.platform.pausing() || engine_.activeHeroCode() == 0) return;
-    MapKey k = MapKey::None;
-    if ((e->modifiers() & Qt::KeypadModifier) && e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9)
-        k = keypadDigitKey(e->key() - Qt::Key_0);
-    switch (e->key()) {
-        case Qt::Key_Right:
-            k = MapKey::Right;
-            break;
-        case Qt::Key_Left:
-            k = MapKey::Left;
-            break;
-        case Qt::Key_Up:
-            k = MapKey::Up;
-            break;
-        case Qt::Key_Down:
-            k = MapKey::Down;
-            break;
-        case Qt::Key_PageUp:
-            k = MapKey::PageUp;
-            break;
-        case Qt::Key_PageDown:
-            k = MapKey::PageDown;
-            break;
-        case Qt::Key_Home:
-            k = MapKey::Home;
-            break;
-        case Qt::Key_End:
-            k = MapKey::End;
-            break;
-        case Qt::Key_Space:
-            k = MapKey::Space;
-            break;
-        case Qt::Key_W:
-        case 0x0426:  // the same key on a Russian layout
-            engine_.HeroWait();
-            return;
-        default:
-            break;
+    if (e->key() == Qt::Key_W || e->key() == 0x0426) {  // 0x0426: the same key on a Russian layout
+        engine_.HeroWait();
+        return;
     }
-    switch (k) {
-        case MapKey::Space:
-            engine_.HeroEndTurn();
-            break;
-        case MapKey::Right:
-            engine_.HeroDirection(1, 0);
-            break;
-        case MapKey::Left:
-            engine_.HeroDirection(-1, 0);
-            break;
-        case MapKey::Up:
-            engine_.HeroDirection(0, -1);
-            break;
-        case MapKey::Down:
-            engine_.HeroDirection(0, 1);
-            break;
-        case MapKey::PageUp:
-            engine_.HeroDirection(1, -1);
-            break;
-        case MapKey::PageDown:
-            engine_.HeroDirection(1, 1);
-            break;
-        case MapKey::Home:
-            engine_.HeroDirection(-1, -1);
-            break;
-        case MapKey::End:
-            engine_.HeroDirection(-1, 1);
-            break;
-        case MapKey::None:
-            break;
+    const GameKey k = gameKey(e);
+    if (k == GameKey::Space) {
+        engine_.HeroEndTurn();
+    } else if (k != GameKey::None) {
+        const KeyStep step = keyStep(k);
+        engine_.HeroDirection(step.dx, step.dy);
     }
 }
 
@@ -449,25 +370,25 @@ void TBattleForm::mousePressEvent(QMouseEvent* e) {
 }
 
 void TBattleForm::mouseMoveEvent(QMouseEvent* e) {
-    setTextColour(Label2, Qt::white);
+    look::setTextColour(Label2, Qt::white);
     Memo1->clear();
     Cell c;
     const QPoint at = e->position().toPoint();
     if (!cellAt(at.x(), at.y(), c)) return;
     const int code = engine_.field.at(c);
     if (!isStackCode(code)) return;
-    setTextColour(Memo1, sideOf(code) == kHeroSide ? QColor(0, 255, 0) : Qt::yellow);
+    look::setTextColour(Memo1, sideOf(code) == kHeroSide ? QColor(0, 255, 0) : Qt::yellow);
     Memo1->setText(labelText(stackDescription(engine_.StackByCode(code))));
 }
 
 bool TBattleForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Label2) {
         if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) {
-            setTextColour(Label2, Qt::red);
+            look::setTextColour(Label2, Qt::red);
             // Not passed on: the window's own move handler would whiten it again.
             return e->type() == QEvent::MouseMove;
         } else if (e->type() == QEvent::Leave)
-            setTextColour(Label2, Qt::white);
+            look::setTextColour(Label2, Qt::white);
         else if (e->type() == QEvent::MouseButtonPress &&
                  static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
             Label2Click();

@@ -54,8 +54,9 @@ int clampContinent(int c) {
     return c < 1 ? 1 : (c > kContinents ? kContinents : c);
 }
 
-// Draws random cells of the whole grid until one is open ground, as the game always
-// has; stops early only when the continent has no open ground left at all.
+// Draws random cells of the whole grid until one is open ground (every draw counts:
+// the same seed gives the same game); stops early only when the continent has no
+// open ground left at all.
 bool randomOpenCell(GameState& gs, Random& rnd, int c, int& x, int& y, int& openLeft) {
     if (openLeft <= 0) return false;
     do {

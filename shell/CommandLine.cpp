@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "shell/Version.h"
+
 std::optional<double> RoundScale(const std::string& text) {
     if (text.empty()) return std::nullopt;
     char* end = nullptr;
@@ -103,5 +105,5 @@ std::string UsageText(const std::string& program) {
 }
 
 std::string VersionText() {
-    return "Vestran 1.4\n";
+    return std::string("Vestran ") + kGameVersion + "\n";
 }

@@ -3,25 +3,18 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "platform/Platform.h"
+#include "platform/qt/Look.h"
+#include "shell/HandoverRunner.h"
 #include "shell/SaveSlots.h"
-#include "shell/main.h"
-
-namespace {
-// Window colours as the game stores them: 0x00BBGGRR.
-QColor fromTColor(int v) {
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-}  // namespace
 
 TLoadForm::TLoadForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Восстановление игры"));
     setClientSize(329, 306);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, fromTColor(16744448));
+    pal.setColor(QPalette::Window, look::fromBgr(16744448));
     setPalette(pal);
 
     ListBox1 = new QListWidget(this);
@@ -70,19 +63,7 @@ void TLoadForm::Button1Click() {
         ctx.platform.message(r.error);
         return;
     }
-    TTrForm* map = ctx.forms.tr;
-    if (map) map->recreateMiniMaps();
-    hide();
-    QWidget* start = ctx.forms.start;
-    if (start && start->isVisible() && map) {
-        start->hide();
-        GameForm::setMainWindow(map);
-        map->showForm();
-    }
-    if (map) {
-        map->redrawMiniMap();
-        map->FormKeyDown(Qt::Key_Space);
-    }
+    runHandover(ctx, Handover::Load, *this);
 }
 
 void TLoadForm::Button2Click() {

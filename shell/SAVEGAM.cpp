@@ -7,21 +7,15 @@
 
 #include "data/GameState.h"
 #include "platform/Platform.h"
+#include "platform/qt/Look.h"
 #include "shell/SaveSlots.h"
-
-namespace {
-// Window colours as the game stores them: 0x00BBGGRR.
-QColor fromTColor(int v) {
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-}  // namespace
 
 TSaveForm::TSaveForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Сохранить игру"));
     setClientSize(329, 306);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, fromTColor(8421631));
+    pal.setColor(QPalette::Window, look::fromBgr(8421631));
     setPalette(pal);
 
     Label1 = new QLabel(QStringLiteral("Имя:"), this);

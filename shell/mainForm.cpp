@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "data/NewGame.h"
 #include "platform/AssetNames.h"
@@ -12,9 +11,11 @@
 #include "platform/Sound.h"
 #include "platform/qt/GameTimer.h"
 #include "platform/qt/PictureBox.h"
+#include "shell/HandoverRunner.h"
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/MyGraph.h"
+#include "shell/Version.h"
 #include "shell/main.h"
 
 namespace {
@@ -51,7 +52,7 @@ QString siteText() {
 }  // namespace
 
 TStartForm::TStartForm(GameContext& c) : GameForm(c) {
-    setWindowTitle(QStringLiteral("ВЕСТРАН v1.4"));
+    setWindowTitle(QStringLiteral("ВЕСТРАН v") + QLatin1String(kGameVersion));
     setClientSize(kWidth, kHeight);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kSilver);
@@ -136,10 +137,7 @@ void TStartForm::Button6Click() {
 
 void TStartForm::Button8Click() {
     NewGame(ctx.gs, ctx.rnd, ctx.platform);
-    hide();
-    GameForm::setMainWindow(ctx.forms.tr);
-    ctx.forms.tr->recreateMiniMaps();
-    ctx.forms.tr->showForm();
+    runHandover(ctx, Handover::NewGame, *this);
 }
 
 void TStartForm::Button7Click() {

@@ -5,13 +5,12 @@
 
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
-#include "shell/MyGraph.h"
+#include "platform/qt/Look.h"
 #include "towns/ArmySee.h"
-#include "towns/FormLook.h"
 #include "towns/TownRules.h"
 
-TArmyFreeForm::TArmyFreeForm(GameContext& c) : GameForm(c) {
+TArmyFreeForm::TArmyFreeForm(GameContext& c)
+    : PictureForm(c, assets::kWinDismiss, QSize(290, 134), QColor(120, 90, 60)) {
     setClientSize(290, 134);
     Button1 = new QPushButton(QStringLiteral("ДА"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -27,17 +26,14 @@ TArmyFreeForm::TArmyFreeForm(GameContext& c) : GameForm(c) {
 }
 
 void TArmyFreeForm::FormShow() {
-    if (background_.isNull())
-        background_ =
-            LoadWindowPicture(dataPath(assets::kWinDismiss), 290, 134, QColor(120, 90, 60));
     const int slot = ctx.forms.army ? ctx.forms.army->selectedSlot() : 0;
     setWindowTitle(QString::fromStdString(dismissQuestion(ctx.gs, slot)));
     Button2->setFocus();
 }
 
-void TArmyFreeForm::paintEvent(QPaintEvent*) {
+void TArmyFreeForm::paintEvent(QPaintEvent* e) {
+    PictureForm::paintEvent(e);
     QPainter p(this);
-    p.drawImage(0, 0, background_);
     // The question is the window's caption; it is repeated on the picture for
     // desktops that draw no title bars.
     const QRect band(0, 6, width(), 24);

@@ -1,13 +1,11 @@
 // The question before a troop is dismissed from the army.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QPushButton;
 
-class TArmyFreeForm : public GameForm {
+class TArmyFreeForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TArmyFreeForm(GameContext& ctx);
@@ -20,7 +18,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QImage background_;
     QPushButton* Button1;
     QPushButton* Button2;
 };

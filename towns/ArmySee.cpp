@@ -10,9 +10,9 @@
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "platform/qt/Look.h"
 #include "shell/MyGraph.h"
 #include "towns/ArmyFree.h"
-#include "towns/FormLook.h"
 #include "towns/TownRules.h"
 
 namespace {

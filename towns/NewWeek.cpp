@@ -1,18 +1,16 @@
 #include "towns/NewWeek.h"
 
 #include <QLabel>
-#include <QPainter>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
 #include "platform/Random.h"
-#include "shell/MyGraph.h"
-#include "towns/FormLook.h"
+#include "platform/qt/Look.h"
+#include "shell/HandoverRunner.h"
 #include "towns/TownRules.h"
 
-TNewWeekForm::TNewWeekForm(GameContext& c) : GameForm(c) {
+TNewWeekForm::TNewWeekForm(GameContext& c)
+    : PictureForm(c, assets::kWinNewWeek, QSize(354, 433), QColor(216, 200, 168)) {
     setWindowTitle(QStringLiteral("Новая неделя"));
     setClientSize(354, 433);
     setDialogStyle(true);
@@ -24,9 +22,6 @@ TNewWeekForm::TNewWeekForm(GameContext& c) : GameForm(c) {
 }
 
 void TNewWeekForm::FormShow() {
-    if (background_.isNull())
-        background_ =
-            LoadWindowPicture(dataPath(assets::kWinNewWeek), 354, 433, QColor(216, 200, 168));
     ctx.rnd.reseedFromClock();
     look::setAutoText(Label1, look::shown(newWeekEvent(ctx.gs, ctx.rnd)));
 }
@@ -35,14 +30,8 @@ QString TNewWeekForm::report() const {
     return Label1->text();
 }
 
-void TNewWeekForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, background_);
-}
-
 void TNewWeekForm::Button1Click() {
-    hide();
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
+    runHandover(ctx, Handover::NewWeek, *this);
 }
 
 void TNewWeekForm::FormClose() {

@@ -1,13 +1,11 @@
 // The end of a week: at most one event in the world, applied and reported.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QLabel;
 
-class TNewWeekForm : public GameForm {
+class TNewWeekForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TNewWeekForm(GameContext& ctx);
@@ -18,9 +16,7 @@ public:
 protected:
     void FormShow() override;
     void FormClose() override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
-    QImage background_;
     QLabel* Label1;
 };

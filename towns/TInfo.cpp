@@ -4,7 +4,7 @@
 #include <QScrollBar>
 
 #include "data/GameState.h"
-#include "towns/FormLook.h"
+#include "platform/qt/Look.h"
 #include "towns/TownRules.h"
 
 TTInfoForm::TTInfoForm(GameContext& c) : GameForm(c) {

@@ -5,19 +5,19 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "adventure/travel.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
+#include "platform/qt/Look.h"
+#include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
-#include "towns/FormLook.h"
 #include "towns/shtyrm.h"
 
 namespace {
-// The long captions of this window were made for a narrower font: shrink the
-// font until the caption fits its button.
+// Some captions of this window are longer than their buttons are wide: shrink
+// the font until the caption fits its button.
 void fitCaption(QPushButton* b) {
     QFont f = look::sans(12, false);
     while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(b->text()) > b->width() - 10)
@@ -166,8 +166,7 @@ void TTownForm::Button1Click() {
 
 void TTownForm::Button2Click() {
     if (screen_.town == 0 || !buyShip(ctx.gs, ctx.gs.town(screen_.town))) return;
-    Button1Click();
-    if (ctx.forms.tr) ctx.forms.tr->FormKeyDown(Qt::Key_Space);
+    runHandover(ctx, Handover::ShipBought, *this);
 }
 
 void TTownForm::Button3Click() {

@@ -1,13 +1,11 @@
 // The defeat window: takes the hero's losses and throws him to a random place.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QLabel;
 
-class TDefeatForm : public GameForm {
+class TDefeatForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TDefeatForm(GameContext& ctx);
@@ -19,9 +17,4 @@ public:
 protected:
     void FormShow() override;
     void FormClose() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    void backToPlay(bool hideSelf);
-    QImage picture_;
 };

@@ -4,17 +4,15 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "battle/Battle.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
-#include "shell/MyGraph.h"
-#include "towns/FormLook.h"
-#include "towns/Town.h"
+#include "platform/qt/Look.h"
+#include "shell/HandoverRunner.h"
 #include "towns/TownRules.h"
 
-TShtyrmForm::TShtyrmForm(GameContext& c) : GameForm(c) {
+TShtyrmForm::TShtyrmForm(GameContext& c)
+    : PictureForm(c, assets::kWinVault, QSize(456, 472), QColor(216, 200, 168)) {
     setWindowTitle(QStringLiteral("Штурм"));
     setClientSize(456, 472);
 
@@ -42,9 +40,6 @@ const TownRecord* TShtyrmForm::enteredTown() const {
 }
 
 void TShtyrmForm::FormShow() {
-    if (background_.isNull())
-        background_ =
-            LoadWindowPicture(dataPath(assets::kWinVault), 456, 472, QColor(216, 200, 168));
     const TownRecord* town = enteredTown();
     if (!town) return;
     look::setAutoText(Label1, look::shown(vaultText(ctx.gs, *town)));
@@ -52,9 +47,9 @@ void TShtyrmForm::FormShow() {
     Button1->setFocus();
 }
 
-void TShtyrmForm::paintEvent(QPaintEvent*) {
+void TShtyrmForm::paintEvent(QPaintEvent* e) {
+    PictureForm::paintEvent(e);
     QPainter p(this);
-    p.drawImage(0, 0, background_);
     // A veil under the text keeps it readable on any picture.
     if (!Label1->text().isEmpty())
         p.fillRect(Label1->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));
@@ -62,7 +57,6 @@ void TShtyrmForm::paintEvent(QPaintEvent*) {
 
 void TShtyrmForm::Button1Click() {
     const TownRecord* town = enteredTown();
-    hide();
     if (!town) {
         Button2Click();
         return;
@@ -70,14 +64,9 @@ void TShtyrmForm::Button1Click() {
     setUpStorm(ctx.gs, *town, ctx.session.sides);
     // The town window stays disabled behind the battle; the outcome windows
     // enable it again.
-    if (ctx.forms.battle) ctx.forms.battle->showForm();
+    runHandover(ctx, Handover::Fight, *this);
 }
 
 void TShtyrmForm::Button2Click() {
-    hide();
-    if (auto* town = ctx.forms.town) {
-        town->setEnabled(true);
-        town->activateWindow();
-        town->setFocus();
-    }
+    runHandover(ctx, Handover::BackToTown, *this);
 }

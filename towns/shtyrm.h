@@ -2,16 +2,14 @@
 // victory pleases or angers, and the start of the storm.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 struct TownRecord;
 
 class QLabel;
 class QPushButton;
 
-class TShtyrmForm : public GameForm {
+class TShtyrmForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TShtyrmForm(GameContext& ctx);
@@ -26,7 +24,6 @@ protected:
 private:
     const TownRecord* enteredTown() const;
 
-    QImage background_;
     QLabel* Label1;
     QPushButton* Button1;
     QPushButton* Button2;

@@ -1,17 +1,14 @@
 #include "towns/surrend.h"
 
-#include <QPainter>
 #include <QPushButton>
 
-#include "battle/Battle.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
-#include "platform/Paths.h"
-#include "shell/MyGraph.h"
+#include "shell/HandoverRunner.h"
 #include "towns/Outcome.h"
-#include "towns/defeat.h"
 
-TSurrendForm::TSurrendForm(GameContext& c) : GameForm(c) {
+TSurrendForm::TSurrendForm(GameContext& c)
+    : PictureForm(c, assets::kWinRetreat, QSize(313, 192), QColor(60, 40, 30)) {
     setWindowTitle(QStringLiteral("Вы действительно хотите отступить?"));
     setClientSize(313, 192);
     auto button = [this](const char* caption, int x, void (TSurrendForm::*click)()) {
@@ -29,28 +26,11 @@ TSurrendForm::TSurrendForm(GameContext& c) : GameForm(c) {
     setEscapeAction([this] { Button2Click(); });
 }
 
-void TSurrendForm::FormShow() {
-    if (picture_.isNull())
-        picture_ = LoadWindowPicture(dataPath(assets::kWinRetreat), 313, 192, QColor(60, 40, 30));
-}
-
 void TSurrendForm::Button1Click() {
     applyRetreat(ctx.gs, ctx.session.sides);
-    hide();
-    if (ctx.forms.battle) ctx.forms.battle->closeBattle();
-    if (ctx.forms.defeat) ctx.forms.defeat->showForm();
+    runHandover(ctx, Handover::Retreat, *this);
 }
 
 void TSurrendForm::Button2Click() {
-    hide();
-    if (TBattleForm* b = ctx.forms.battle) {
-        b->setEnabled(true);
-        b->activateWindow();
-        b->setFocus();
-    }
-}
-
-void TSurrendForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, picture_);
+    runHandover(ctx, Handover::ResumeBattle, *this);
 }

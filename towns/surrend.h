@@ -1,13 +1,11 @@
 // The retreat question: leave the battle with half the survivors, or fight on.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QPushButton;
 
-class TSurrendForm : public GameForm {
+class TSurrendForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TSurrendForm(GameContext& ctx);
@@ -15,12 +13,7 @@ public:
     void Button1Click();  // "Отступить"
     void Button2Click();  // "Продолжить бой"
 
-protected:
-    void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
-
 private:
     QPushButton* Button1;
     QPushButton* Button2;
-    QImage picture_;
 };

@@ -1,13 +1,11 @@
 // The victory window: pays out what the battle was worth and returns to the map.
 #pragma once
 
-#include <QImage>
-
-#include "platform/qt/GameForm.h"
+#include "platform/qt/PictureForm.h"
 
 class QLabel;
 
-class TVictoryForm : public GameForm {
+class TVictoryForm : public PictureForm {
     Q_OBJECT
 public:
     explicit TVictoryForm(GameContext& ctx);
@@ -19,9 +17,4 @@ public:
 protected:
     void FormShow() override;
     void FormClose() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    void backToPlay();
-    QImage picture_;
 };

@@ -15,7 +15,7 @@ void setSilent(bool silent);
 // True once the device is open; opens it on the first call.
 bool ready();
 // Plays a .wav file; async returns at once, otherwise when the sound has ended.
-// A new sound cuts the one still playing, as the game's sounds always did.
+// A new sound cuts the one still playing: the game plays one sound at a time.
 void playWave(const std::string& path, bool async);
 // Closes the device (at exit).
 void shutdown();

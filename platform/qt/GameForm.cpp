@@ -21,9 +21,9 @@ quint64 nextShowOrder() {
 // An opener stays disabled while any window it opened is shown. The count lives
 // on the opener, with whether it was enabled before the first hold.
 //
-// A disabled window keeps its looks, as on the game's first platform, where
-// disabling a window only stopped its input: while held, the opener's disabled
-// colours are its normal ones.
+// A held window keeps its looks: holding it only stops its input, so while held,
+// the opener's disabled colours are its normal ones (the map does not turn grey
+// behind a dialog).
 constexpr const char* kHolds = "vestranHolds";
 constexpr const char* kWasEnabled = "vestranWasEnabled";
 constexpr const char* kPalette = "vestranPalette";

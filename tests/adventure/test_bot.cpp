@@ -13,9 +13,9 @@
 #include "data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shell/Bot.h"
-#include "shell/BotChecks.h"
-#include "shell/GraveReader.h"
+#include "tools/bot/Bot.h"
+#include "tools/bot/GraveReader.h"
+#include "shell/Invariants.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST(GraveReader, FewLettersLeaveManyPlacesButAlwaysTheTrueOne) {
 
 TEST(Invariants, AFreshGameHoldsThemAll) {
     auto gs = newGame(3);
-    bot::Invariants inv(*gs);
+    Invariants inv(*gs);
     EXPECT_EQ(inv.check(*gs), "");
 }
 
@@ -109,7 +109,7 @@ TEST(Invariants, EachBrokenRuleIsNamed) {
     };
     for (const Case& c : cases) {
         auto gs = newGame(5);
-        bot::Invariants inv(*gs);
+        Invariants inv(*gs);
         c.spoil(*gs);
         const std::string e = inv.check(*gs);
         EXPECT_NE(e.find(c.what), std::string::npos) << c.what << ": " << e;
@@ -120,7 +120,7 @@ TEST(Invariants, WhatOnlyGrowsMayNotShrink) {
     auto gs = newGame(6);
     gs->letter(3) = 1;
     gs->explored(1, 20, 20) = 1;
-    bot::Invariants inv(*gs);
+    Invariants inv(*gs);
     ASSERT_EQ(inv.check(*gs), "");
 
     gs->letter(3) = 0;
@@ -144,7 +144,7 @@ TEST(Invariants, AClearedCellExcusesTheArmyStepThatEndedThere) {
     gs->here(x, y) = 501;
     gs->move(x, y) = ArmyMove{static_cast<uint16_t>(x + 1), static_cast<uint16_t>(y),
                               static_cast<uint16_t>(x), static_cast<uint16_t>(y)};
-    bot::Invariants inv(*gs);
+    Invariants inv(*gs);
     ASSERT_EQ(inv.check(*gs), "");
     gs->here(x, y) = cell::kGround;  // the band was beaten
     EXPECT_NE(inv.check(*gs), "");
@@ -162,28 +162,26 @@ TEST(Invariants, BattleFieldAndStacks) {
     battle::RecordingView view;
     battle::BattleEngine e(*gs, s, rnd, view);
     e.Setup(false);
-    EXPECT_EQ(bot::Invariants::checkBattle(e, s.sides, true), "");
+    EXPECT_EQ(Invariants::checkBattle(e, s.sides, true), "");
 
     battle::Cell at;
     ASSERT_TRUE(e.FindStack(11, at));
     e.field.at(4, 3) = 11;
-    EXPECT_NE(bot::Invariants::checkBattle(e, s.sides, true).find("two battle cells"),
+    EXPECT_NE(Invariants::checkBattle(e, s.sides, true).find("two battle cells"),
               std::string::npos);
     e.field.at(4, 3) = battle::kFree;
 
     e.field.at(at) = battle::kFree;  // a living stack lifted off the field
-    EXPECT_EQ(bot::Invariants::checkBattle(e, s.sides, false), "");
-    EXPECT_NE(bot::Invariants::checkBattle(e, s.sides, true).find("stands nowhere"),
-              std::string::npos);
+    EXPECT_EQ(Invariants::checkBattle(e, s.sides, false), "");
+    EXPECT_NE(Invariants::checkBattle(e, s.sides, true).find("stands nowhere"), std::string::npos);
     e.field.at(at) = 11;
 
     s.sides.enemy(2).count = -1;
-    EXPECT_NE(bot::Invariants::checkBattle(e, s.sides, true).find("negative"), std::string::npos);
+    EXPECT_NE(Invariants::checkBattle(e, s.sides, true).find("negative"), std::string::npos);
     s.sides.enemy(2).count = 10;
     s.sides.hero(1).active = 1;
     s.sides.enemy(1).active = 1;
-    EXPECT_NE(bot::Invariants::checkBattle(e, s.sides, true).find("hold the turn"),
-              std::string::npos);
+    EXPECT_NE(Invariants::checkBattle(e, s.sides, true).find("hold the turn"), std::string::npos);
 }
 
 TEST(Bot, PlaysAShortGameCleanlyAndRepeatably) {

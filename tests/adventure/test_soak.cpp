@@ -13,7 +13,7 @@
 #include "data/SaveCheck.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shell/Bot.h"
+#include "tools/bot/Bot.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shell/Bot.h"
+#include "tools/bot/Bot.h"
 
 namespace {
 

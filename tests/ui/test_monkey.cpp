@@ -32,8 +32,8 @@
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/GameForm.h"
-#include "shell/BotChecks.h"
 #include "shell/Forms.h"
+#include "shell/Invariants.h"
 #include "shell/Startup.h"
 #include "shell/main.h"
 #include "towns/ArmySee.h"
@@ -159,7 +159,7 @@ TEST_F(GameWindows, MonkeyInputKeepsTheGameWhole) {
     bool inBattle = false;
     long battleInputs = 0;
     std::map<std::string, long> perWindow;
-    std::unique_ptr<bot::Invariants> inv;
+    std::unique_ptr<Invariants> inv;
     uint32_t lastSteps = 0;
     std::string broken;
     for (long i = 0; i < inputs && broken.empty(); ++i) {
@@ -239,11 +239,11 @@ TEST_F(GameWindows, MonkeyInputKeepsTheGameWhole) {
         if (!broken.empty()) {
             // The stalled battle above is the fault to report.
         } else if (battleShown) {
-            broken = bot::Invariants::checkBattle(ctx.forms.battle->engine(), session.sides, false);
+            broken = Invariants::checkBattle(ctx.forms.battle->engine(), session.sides, false);
         } else if (ctx.forms.tr->isVisible()) {
             broken = validateSave(*gs);
             // A load (or a new game) may go back in time; the watch starts again.
-            if (!inv || gs->steps < lastSteps) inv = std::make_unique<bot::Invariants>(*gs);
+            if (!inv || gs->steps < lastSteps) inv = std::make_unique<Invariants>(*gs);
             lastSteps = gs->steps;
             if (broken.empty()) broken = inv->check(*gs);
         }

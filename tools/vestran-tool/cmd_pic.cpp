@@ -1,5 +1,5 @@
 // vestran-tool pic: turns ordinary 8-bit bitmaps into the game's .pic pictures and
-// back, as the game's own authoring tools did.
+// back, so that pictures can be drawn and checked with any paint program.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -13,7 +13,7 @@
 #include "data/SaveImage.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shell/Bot.h"
+#include "tools/bot/Bot.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
 #include "tools/vestran-tool/StackArgs.h"

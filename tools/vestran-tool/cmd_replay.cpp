@@ -15,7 +15,9 @@
 #include "data/GameState.h"
 #include "data/SaveImage.h"
 #include "data/Session.h"
+#include "platform/GameKeys.h"
 #include "platform/Random.h"
+#include "shell/Handover.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
 #include "tools/vestran-tool/StackArgs.h"
@@ -59,30 +61,6 @@ const char* windowName(Window w) {
     }
 }
 
-// The direction a battle key steps, blows or shoots in.
-bool battleDirection(MapKey k, int& dx, int& dy) {
-    switch (k) {
-        case MapKey::Right:
-            return dx = 1, dy = 0, true;
-        case MapKey::Left:
-            return dx = -1, dy = 0, true;
-        case MapKey::Up:
-            return dx = 0, dy = -1, true;
-        case MapKey::Down:
-            return dx = 0, dy = 1, true;
-        case MapKey::PageUp:
-            return dx = 1, dy = -1, true;
-        case MapKey::PageDown:
-            return dx = 1, dy = 1, true;
-        case MapKey::Home:
-            return dx = -1, dy = -1, true;
-        case MapKey::End:
-            return dx = -1, dy = 1, true;
-        default:
-            return false;
-    }
-}
-
 // The words after the first, run together: keys may be written in groups.
 std::string joined(const std::vector<std::string>& words) {
     std::string all;
@@ -114,7 +92,8 @@ private:
     void keys(const std::string& keys);
     void answer(const std::string& word, const std::vector<std::string>& args);
     void townAnswer(const std::string& word, const std::vector<std::string>& args);
-    void press(MapKey k);
+    void handOver(Handover h);
+    bool townOpen() const { return !windows_.empty() && windows_.front() == Window::Town; }
     void closeReadWindows();
     void fight(const std::string& answer, const std::string& battleKeys);
     void print(const std::string& what);
@@ -170,19 +149,45 @@ void Replay::print(const std::string& what) {
     notes_.clear();
 }
 
-void Replay::press(MapKey k) {
-    move_.keyDown(k);
-    closeReadWindows();
+// A hand-over between windows as the game's runner carries it out, without the
+// drawing: the map's Space step, the hero's landing, the outcome windows' shows,
+// the town's rebuild or close. The battle itself is the caller's.
+void Replay::handOver(Handover h) {
+    for (HandoverStep step : handoverSteps(h)) {
+        switch (step) {
+            case HandoverStep::MapStep:
+                move_.keyDown(MapKey::Space);
+                break;
+            case HandoverStep::LandHeroRandomly:
+                placeHeroRandomly(gs_, rnd_);
+                break;
+            case HandoverStep::ShowVictory:
+                applyVictory(gs_, session_.reward);
+                break;
+            case HandoverStep::ShowDefeat:
+                applyDefeat(gs_);
+                break;
+            case HandoverStep::ReviveTown:
+                if (townOpen()) town_ = showTown(gs_, session_);
+                break;
+            case HandoverStep::HideTown:
+                if (townOpen()) windows_.pop_front();
+                break;
+            default:  // windows shown, hidden, focused and drawn: nothing without a screen
+                break;
+        }
+    }
 }
 
 // The windows that only tell something are closed, in turn, as soon as they are
-// at the front: a treasure and a new week hand the map its Space step.
+// at the front.
 void Replay::closeReadWindows() {
     while (!windows_.empty() && windows_.front() != Window::Bandit &&
            windows_.front() != Window::Town && windows_.front() != Window::Portal) {
         const Window w = windows_.front();
         windows_.pop_front();
-        if (w != Window::TownList) move_.keyDown(MapKey::Space);
+        if (w == Window::Treasure) handOver(Handover::Treasure);
+        if (w == Window::NewWeek) handOver(Handover::NewWeek);
     }
 }
 
@@ -241,7 +246,7 @@ void Replay::answer(const std::string& word, const std::vector<std::string>& arg
             if (word == "jump" && args.empty()) {
                 windows_.pop_front();
                 portalJump(gs_, rnd_, session_.portalTarget);
-                press(MapKey::Space);
+                handOver(Handover::Portal);
             } else if (word == "stay" && args.empty()) {
                 windows_.pop_front();  // "Остаться"
             } else {
@@ -276,7 +281,7 @@ void Replay::townAnswer(const std::string& word, const std::vector<std::string>&
     } else if (word == "ship" && args.empty()) {
         if (!town_.shipEnabled || !buyShip(gs_, town)) throw Failure{"the town sells no ship now"};
         windows_.pop_front();
-        press(MapKey::Space);
+        handOver(Handover::ShipBought);
     } else if (word == "storm") {
         if (!town_.vaultEnabled) throw Failure{"the town has no vault to storm"};
         vaultText(gs_, town);  // the vault window's show
@@ -308,34 +313,33 @@ void Replay::fight(const std::string& answer, const std::string& battleKeys) {
             return true;
         }
         const char c = battleKeys[next++];
-        const MapKey k = toolMapKey(c);
-        int dx = 0, dy = 0;
+        const GameKey k = toolMapKey(c);
         if (c == 'x') return false;  // the retreat label, then "Отступить"
-        if (c == 'w')
+        if (c == 'w') {
             e.HeroWait();
-        else if (k == MapKey::Space)
+        } else if (k == GameKey::Space) {
             e.HeroEndTurn();
-        else if (battleDirection(k, dx, dy))
-            e.HeroDirection(dx, dy);
+        } else {
+            const KeyStep step = keyStep(k);
+            e.HeroDirection(step.dx, step.dy);
+        }
         return true;
     };
+    handOver(Handover::Fight);
     battle::RecordingView view;
     view.keepLog = false;
     const battle::AutoBattleResult r =
         battle::PlayAutoBattle(gs_, session_, rnd_, view, 10000, true, player);
     const std::string rounds = " in round " + std::to_string(r.rounds);
     if (r.winner == battle::Winner::Hero) {
-        applyVictory(gs_, session_.reward);  // the victory window's show
+        handOver(Handover::BattleWon);
         notes_.push_back("won" + rounds);
-        press(MapKey::Space);  // ... and its close
-        if (!windows_.empty() && windows_.front() == Window::Town) town_ = showTown(gs_, session_);
+        handOver(Handover::Victory);
     } else if (r.left || r.winner == battle::Winner::Enemy) {
         if (r.left) applyRetreat(gs_, session_.sides);  // "Отступить"
-        applyDefeat(gs_);                               // the defeat window's show
+        handOver(r.left ? Handover::Retreat : Handover::BattleLost);
         notes_.push_back((r.left ? "retreated" : "lost") + rounds);
-        if (!windows_.empty() && windows_.front() == Window::Town) windows_.pop_front();
-        placeHeroRandomly(gs_, rnd_);  // ... and its close
-        press(MapKey::Space);
+        handOver(Handover::Defeat);
     } else {
         throw Failure{"the battle went on past round 10000"};
     }

@@ -1,4 +1,4 @@
-#include "shell/BotChecks.h"
+#include "shell/Invariants.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -8,8 +8,6 @@
 #include "battle/BattleEngine.h"
 #include "data/SaveCheck.h"
 #include "data/Session.h"
-
-namespace bot {
 
 namespace {
 
@@ -203,5 +201,3 @@ std::string Invariants::checkBattle(const battle::BattleEngine& engine, const Ba
     if (active > 1) return num(active) + " battle stacks hold the turn at once";
     return {};
 }
-
-}  // namespace bot

@@ -1,7 +1,7 @@
 // What must hold in a game at rest after every step of the hero and at every
-// moment of a battle. The play bot checks these as it goes and stops at the
-// first one that breaks, so a long unattended game finds the faults that no
-// single test thinks of.
+// moment of a battle. The play bot and the monkey test check these as they go
+// and stop at the first one that breaks, so a long unattended game finds the
+// faults that no single test thinks of; the game itself may call them too.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +14,6 @@ struct BattleSides;
 namespace battle {
 class BattleEngine;
 }
-
-namespace bot {
 
 class Invariants {
 public:
@@ -58,5 +56,3 @@ private:
     };
     std::vector<Cleared> cleared_;
 };
-
-}  // namespace bot

@@ -1,4 +1,4 @@
-#include "shell/GraveReader.h"
+#include "tools/bot/GraveReader.h"
 
 #include <array>
 #include <string>

@@ -1,5 +1,5 @@
-// Small helpers shared by the town and army windows: fonts, colours and the
-// game's texts made ready for Qt labels.
+// The look the game's windows share: their faces, text and background colours,
+// the labels they place, and the game's texts made ready for Qt labels.
 #pragma once
 
 #include <QColor>
@@ -21,7 +21,7 @@ inline QString shown(const std::string& text) {
     return s;
 }
 
-// "Courier" of the original windows.
+// The fixed-pitch face of the lists and tables (bold unless asked otherwise).
 inline QFont courier(int pixels, bool bold = true) {
     QFont f(QStringLiteral("DejaVu Sans Mono"));
     f.setStyleHint(QFont::Monospace);
@@ -30,6 +30,7 @@ inline QFont courier(int pixels, bool bold = true) {
     return f;
 }
 
+// The plain face of labels and buttons (bold unless asked otherwise).
 inline QFont sans(int pixels, bool bold = true) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setStyleHint(QFont::SansSerif);
@@ -38,11 +39,19 @@ inline QFont sans(int pixels, bool bold = true) {
     return f;
 }
 
+// A widget's text colour. Setting the colour it already has changes nothing (Qt
+// ignores an equal palette): the map's command labels are set on every mouse move.
 inline void setTextColour(QWidget* w, QColor c) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, c);
     p.setColor(QPalette::Text, c);
     w->setPalette(p);
+}
+
+// A colour written as a 0x00BBGGRR number (red in the low byte), as the save
+// and load windows give theirs.
+inline QColor fromBgr(int v) {
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
 inline void setBackground(QWidget* w, QColor c) {
@@ -68,6 +77,25 @@ inline QLabel* label(QWidget* parent, const char* name, int x, int y, int w = 0,
 inline void setAutoText(QLabel* l, const QString& text) {
     l->setText(text);
     l->adjustSize();
+}
+
+// The white text over the outcome windows' pictures: bold 16 px, from the top
+// left, wrapped at the label's width. `condensed` narrows the face for the longer
+// lines of the defeat window.
+inline QLabel* whiteLabel(QWidget* parent, int x, int y, int w, int h, bool condensed = false) {
+    auto* l = new QLabel(parent);
+    l->setGeometry(x, y, w, h);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPixelSize(16);
+    if (condensed) f.setStretch(QFont::Condensed);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    l->setPalette(p);
+    return l;
 }
 
 }  // namespace look
