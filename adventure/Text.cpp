@@ -4,6 +4,7 @@
 
 #include "adventure/Hero.h"
 #include "platform/AssetNames.h"
+#include "platform/qt/Look.h"
 
 TTextForm::TTextForm(GameContext& c)
     : PictureForm(c, assets::kWinDiary, QSize(289, 363), QColor(222, 200, 150)) {
@@ -18,11 +19,7 @@ TTextForm::TTextForm(GameContext& c)
     Label1->resize(220, 22);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A monospaced bold face: the diary's 20-character lines fit the label.
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(17);
-    f.setBold(true);
-    Label1->setFont(f);
+    Label1->setFont(look::courier(17));
     setEscapeAction([this] { Button1Click(); });
 }
 

@@ -40,6 +40,7 @@ public:
     MapRenderer& renderer() { return renderer_; }
     int animPhase() const { return animPhase_; }
     const HeroMovement& movement() const { return movement_; }
+    const MidiPlayer& music() const { return music_; }
     QLabel* Label1 = nullptr;  // hero position
     QLabel* Label2 = nullptr;  // continent and calendar
     QLabel* Label7 = nullptr;  // gold and Authority

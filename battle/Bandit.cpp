@@ -8,13 +8,14 @@
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/HandoverRunner.h"
 
 TBanditForm::TBanditForm(GameContext& c)
     : PictureForm(c, assets::kWinBandits, QSize(439, 300), QColor(50, 40, 30)) {
     setWindowTitle(QStringLiteral("Разбойники"));
     setClientSize(439, 300);
-    Label1 = new QLabel(this);
+    Label1 = new OutlinedLabel(this);
     Label1->setGeometry(16, 16, 400, 120);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont f = Label1->font();

@@ -286,13 +286,16 @@ void TBattleForm::drawCanvas() {
                         p.drawPolygon(outline, 6);
                     }
                     if (const Picture* pic = stackPicture(code)) pic->drawTransparent(p, cx, cy);
+                    // The count on a black box, with a margin around the digits so
+                    // that the counts of two neighbouring stacks never read as one.
+                    constexpr int kPad = 3;
                     const QString n = QString::number(t.count);
-                    const int w = fm.horizontalAdvance(n);
+                    const int w = fm.horizontalAdvance(n) + 2 * kPad;
                     const int left = sideOf(code) == kHeroSide ? cx + 80 - 4 - w : cx + 4;
-                    const QRect box(left, cy + 65, w, fm.height());
+                    const QRect box(left, cy + 64, w, qMin(fm.height() + 2, 16));
                     p.fillRect(box, Qt::black);
                     p.setPen(Qt::white);
-                    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, n);
+                    p.drawText(box, Qt::AlignCenter, n);
                 }
             }
         }

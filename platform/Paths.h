@@ -9,6 +9,3 @@
 const std::string& programDir();
 void setProgramDir(std::string dir);  // adds the trailing '/' when missing
 std::string dataPath(std::string_view relative);
-
-// The maker's home page, opened by the start window's link.
-inline constexpr const char* kHomePage = "https://vestran.example.org/";

@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 #include "towns/shtyrm.h"
@@ -41,7 +42,7 @@ TTownForm::TTownForm(GameContext& c) : GameForm(c) {
     look::setBackground(this, QColor(192, 192, 192));
 
     Image1 = look::label(this, "Image1", 0, 0, 500, 200);
-    Label2 = look::label(this, "Label2", 8, 178);
+    Label2 = outlinedLabel(this, "Label2", 8, 178);
     Label2->setFont(look::sans(16));
 
     Button2 = button(this, "Button2", QStringLiteral("Нанять корабль"), 8, 208, 233, 25);

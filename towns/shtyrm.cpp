@@ -1,13 +1,13 @@
 #include "towns/shtyrm.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/HandoverRunner.h"
 #include "towns/TownRules.h"
 
@@ -16,7 +16,7 @@ TShtyrmForm::TShtyrmForm(GameContext& c)
     setWindowTitle(QStringLiteral("Штурм"));
     setClientSize(456, 472);
 
-    Label1 = look::label(this, "Label1", 8, 8);
+    Label1 = outlinedLabel(this, "Label1", 8, 8);
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, QColor(255, 236, 190));
 
@@ -45,14 +45,6 @@ void TShtyrmForm::FormShow() {
     look::setAutoText(Label1, look::shown(vaultText(ctx.gs, *town)));
     fillVaultReward(ctx.session.reward, *town);
     Button1->setFocus();
-}
-
-void TShtyrmForm::paintEvent(QPaintEvent* e) {
-    PictureForm::paintEvent(e);
-    QPainter p(this);
-    // A veil under the text keeps it readable on any picture.
-    if (!Label1->text().isEmpty())
-        p.fillRect(Label1->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));
 }
 
 void TShtyrmForm::Button1Click() {

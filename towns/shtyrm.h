@@ -19,7 +19,6 @@ public:
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     const TownRecord* enteredTown() const;

@@ -127,6 +127,7 @@ bool MidiPlayer::open() {
     if (audio::ready()) music_ = Mix_LoadMUS(file_.c_str());
     open_ = true;
     ended_ = false;
+    pushedAside_ = false;
     positionMs_ = 0;
     return true;
 }
@@ -139,6 +140,7 @@ void MidiPlayer::close() {
     lengthMs_ = 0;
     positionMs_ = 0;
     ended_ = false;
+    pushedAside_ = false;
 }
 
 int MidiPlayer::elapsedMs() const {
@@ -147,12 +149,23 @@ int MidiPlayer::elapsedMs() const {
 }
 
 void MidiPlayer::settle() const {
+    if (pushedAside_) {
+        // Ended for good once the piece that pushed this one aside is over.
+        if (musicOwner) musicOwner->settle();
+        if (musicOwner) return;
+        pushedAside_ = false;
+        ended_ = true;
+        if (lengthMs_ > 0) positionMs_ = lengthMs_;
+        return;
+    }
     if (!running_) return;
     if (musicOwner != this) {
         // Another window's piece took the mixer: this one stopped where it was.
         positionMs_ = startPositionMs_ + elapsedMs();
         if (lengthMs_ > 0 && positionMs_ >= lengthMs_) positionMs_ = lengthMs_ - 1;
         running_ = false;
+        pushedAside_ = true;
+        settle();
         return;
     }
     const int at = startPositionMs_ + elapsedMs();
@@ -174,7 +187,8 @@ void MidiPlayer::play() {
         ended_ = false;
         positionMs_ = 0;
     }
-    if (musicOwner && musicOwner != this) musicOwner->stop();  // one piece at a time
+    pushedAside_ = false;
+    if (musicOwner && musicOwner != this) musicOwner->pushAside();  // one piece at a time
     musicOwner = this;
     if (music_ && device == Device::Open) {
         if (Mix_PlayMusic(music_, 0) == 0) {
@@ -202,12 +216,18 @@ void MidiPlayer::stop() {
     }
 }
 
+void MidiPlayer::pushAside() {
+    stop();
+    pushedAside_ = true;
+}
+
 void MidiPlayer::seek(int ms) {
     if (!open_) return;
     settle();
     if (ms < 0) ms = 0;
     if (lengthMs_ > 0 && ms > lengthMs_) ms = lengthMs_;
     ended_ = false;
+    pushedAside_ = false;
     if (running_) {
         if (music_ && device == Device::Open) Mix_SetMusicPosition(ms / 1000.0);
         startPositionMs_ = ms;

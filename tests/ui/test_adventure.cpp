@@ -284,6 +284,35 @@ TEST_F(AdventureWindows, SpellIsReadThreeTimesAndWinsOnlyOnTheGrave) {
     vicGame->hide();
 }
 
+TEST_F(AdventureWindows, MapMusicComesBackAfterTheWonGameFanfare) {
+    // Every piece a minute long: 96 ticks a beat at 120 bpm, the track ends
+    // after 11,520 ticks.
+    QDir().mkpath(dir.filePath("Music"));
+    const char minute[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0,      0, 0,      1,    0, 96,
+                           'M', 'T', 'r', 'k', 0, 0, 0, 5, '\xda', 0, '\xff', 0x2f, 0};
+    for (int n = 1; n <= 7; ++n) {
+        QFile f(QString::fromStdString(dataPath(n <= 6 ? assets::mapMusic(n) : assets::kMusicWin)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(minute, sizeof minute);
+    }
+    gs.musicOn = 1;
+    tr->showForm();
+    tr->Timer1Timer();
+    ASSERT_TRUE(tr->music().playing());
+    vicGame->showForm(tr.get());
+    EXPECT_TRUE(vicGame->music().playing());
+    tr->Timer1Timer();  // the map waits while the fanfare sounds
+    EXPECT_FALSE(tr->music().playing());
+    EXPECT_TRUE(vicGame->music().playing());
+    vicGame->Button1->click();  // "Продолжить игру"
+    tr->Timer1Timer();
+    EXPECT_TRUE(tr->music().playing());
+    gs.musicOn = 0;
+    tr->Timer1Timer();
+    EXPECT_FALSE(tr->music().playing());
+    tr->hide();
+}
+
 TEST_F(AdventureWindows, DiaryShowsOnlyDecipheredLetters) {
     gs.diaryText.set("...НА РАССВЕТЕ ВАХНА\r\nР УМЕР");
     gs.letter(30) = 1;  // А

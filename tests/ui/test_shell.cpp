@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
 
@@ -19,6 +21,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/Audio.h"
 #include "platform/qt/GameTimer.h"
+#include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
 #include "shell/History.h"
 #include "shell/MyGraph.h"
@@ -193,13 +196,45 @@ TEST(StartWindow, ButtonsAppearFanOutAndWakeUpOnlyAfterTheSixteenthMove) {
     EXPECT_EQ(t->gs.soundOn, 1);
     ASSERT_EQ(t->platform.sounds.size(), 1u);
     EXPECT_EQ(t->platform.sounds[0], dataPath("Wav/Gold.Wav"));
-
-    start.Button9->click();
-    ASSERT_EQ(t->platform.urls.size(), 1u);
-    EXPECT_EQ(t->platform.urls[0], dir.filePath("ReadMe.htm").toStdString());
-    start.Label1Click();
-    EXPECT_EQ(t->platform.urls.back(), kHomePage);
     delete t;
+    setProgramDir(oldDir);
+}
+
+TEST(StartWindow, HowToPlayOpensTheHelpWindowAndTheLinkItsPageAboutTheGame) {
+    QTemporaryDir dir;
+    const std::string oldDir = programDir();
+    setProgramDir(dir.path().toStdString());
+    StartFixture t;
+    TStartForm start(t.ctx);
+    t.ctx.forms.start = &start;
+    // Without the page the window says so and offers nothing to a browser.
+    start.Button9Click();
+    HelpWindow* help = helpWindow();
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_FALSE(help->systemButton()->isEnabled());
+    EXPECT_TRUE(help->browser()->toPlainText().contains(dir.filePath("ReadMe.htm")));
+
+    QFile page(dir.filePath("ReadMe.htm"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><meta charset=\"utf-8\"></head><body><h1>Как играть</h1>");
+    for (int i = 0; i < 200; ++i) page.write("<p>Шаг за шагом.</p>");
+    page.write("<h2 id=\"about\"><a name=\"about\"></a>О программе</h2><p>Версия.</p>");
+    page.write("</body></html>");
+    page.close();
+    start.Button9Click();  // "КАК ИГРАТЬ": the page from its top, no browser asked
+    EXPECT_EQ(help, helpWindow());
+    EXPECT_EQ(help->browser()->source().toLocalFile(), dir.filePath("ReadMe.htm"));
+    EXPECT_TRUE(help->browser()->toPlainText().startsWith("Как играть"));
+    EXPECT_EQ(help->browser()->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(t.platform.urls.empty());
+    start.Label1Click();  // "О программе": the same page at its section
+    EXPECT_EQ(help->browser()->source().fragment(), "about");
+    EXPECT_GT(help->browser()->verticalScrollBar()->value(), 0);
+    help->systemButton()->click();  // offered to the system's browser too
+    ASSERT_EQ(t.platform.urls.size(), 1u);
+    EXPECT_EQ(t.platform.urls[0], dir.filePath("ReadMe.htm").toStdString());
+    help->closeButton()->click();
+    EXPECT_FALSE(help->isVisible());
     setProgramDir(oldDir);
 }
 

@@ -1,9 +1,11 @@
 #include "tools/assets/HelpText.h"
 
+#include "shell/Version.h"
+
 namespace gen {
 
 std::string helpPageHtml() {
-    return R"HTML(<!DOCTYPE html>
+    std::string page = R"HTML(<!DOCTYPE html>
 <html lang="ru">
 <head>
 <meta http-equiv="Content-Type" content="text/html; charset=utf-8">
@@ -132,9 +134,34 @@ kbd { background: #fff8e6; border: 1px solid #8c7450; border-radius: 3px; paddin
 
 <p class="note">Совет: держите отношения с рассами хотя бы нейтральными — иначе у них не
 нанять ни войска, ни корабля.</p>
+
+<h2 id="about"><a name="about"></a>О программе</h2>
+<p><b>Вестран</b>, версия {VERSION}. Все картинки, звуки и мелодии игры созданы для неё самой.</p>
+<p><b>Лицензия.</b> Вестран — свободная программа: её можно распространять и изменять на
+условиях GNU General Public License версии 3 или (по вашему выбору) любой более поздней
+версии. Программа распространяется без каких-либо гарантий. Полный текст лицензии — в
+файле <code>LICENSE</code> рядом с исходными текстами игры.</p>
+<p><b>Где лежат сохранения.</b> Пятнадцать ячеек — файлы <code>1.psv</code> …
+<code>15.psv</code> в папке <code>Save</code> рядом с этой страницей. Если туда писать
+нельзя (например, игра установлена в систему), они лежат в
+<code>~/.local/share/vestran/Save/</code> (или в <code>$XDG_DATA_HOME/vestran/Save/</code>,
+если эта переменная задана).</p>
+<p><b>Спутник для командной строки.</b> Рядом с игрой стоит программа
+<code>vestran-tool</code>. Она работает по тем же правилам, что и игра: <code>info</code>
+кратко описывает сохранённую игру, <code>diary</code> показывает дневник, <code>map</code> —
+карту континента, <code>new-game</code> создаёт новую игру, <code>battle</code>,
+<code>melee</code> и <code>shot</code> разыгрывают пробные бои. Подробности —
+<code>vestran-tool --help</code> и <code>vestran-tool КОМАНДА --help</code>.</p>
+<p><b>Запуск игры.</b> <code>vestran --help</code> перечисляет параметры:
+<code>--seed N</code> — повторяемая игра, <code>--data-dir ПАПКА</code> — картинки, звуки и
+сохранения из другой папки, <code>--scale F</code> — масштаб окон, <code>--version</code> —
+версия.</p>
 </body>
 </html>
 )HTML";
+    const std::string mark = "{VERSION}";
+    page.replace(page.find(mark), mark.size(), kGameVersion);
+    return page;
 }
 
 }  // namespace gen
