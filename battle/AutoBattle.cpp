@@ -34,7 +34,7 @@ void RecordingView::battleOver(bool won) {
 }
 
 AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, RecordingView& view,
-                                int maxRounds, bool reseed) {
+                                int maxRounds, bool reseed, const HeroTurn& heroTurn) {
     view.shown = true;
     BattleEngine engine(gs, session, rnd, view);
     engine.Setup(reseed);
@@ -49,10 +49,16 @@ AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRo
     // The computer's side plays until a hero stack gets the turn, which the loop
     // then plays in its place.
     int idle = 0;
+    bool left = false;
     while (engine.outcome == Outcome::Running && engine.round() <= maxRounds) {
         if (engine.activeHeroCode() != 0) {
             idle = 0;
-            engine.SideTurn(kHeroSide);
+            if (!heroTurn) {
+                engine.SideTurn(kHeroSide);
+            } else if (!heroTurn(engine)) {
+                left = true;
+                break;
+            }
             continue;
         }
         // Nobody holds the turn: let the clock run (it ends an emptied battle).
@@ -65,6 +71,7 @@ AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRo
         }
     }
     AutoBattleResult r;
+    r.left = left;
     r.rounds = engine.round();
     r.winner = engine.outcome == Outcome::Victory  ? Winner::Hero
                : engine.outcome == Outcome::Defeat ? Winner::Enemy

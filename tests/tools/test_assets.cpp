@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kDir = std::string(VESTRAN_BUILD_DIR) + "/";
+const std::string kDir = std::string(VESTRAN_DATA_DIR) + "/";
 
 std::string slurp(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
@@ -342,7 +342,7 @@ TEST_F(Assets, HelpPageIsUtf8AndCoversTheKeys) {
 TEST_F(Assets, GeneratorWritesTheSameBytesTwice) {
     const fs::path base =
         fs::temp_directory_path() / ("vestran-assets-" + std::to_string(::getpid()));
-    const std::string gen = std::string(VESTRAN_BUILD_DIR) + "/vestran-assets";
+    const std::string gen = kDir + "vestran-assets";
     const std::string only =
         " --only Resourse/Travel/Water/u2 --only Resourse/Army/Dragon"
         " --only Resourse/Battle/boom --only Wav/Gold --only Music/Mel2";

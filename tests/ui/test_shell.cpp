@@ -255,59 +255,6 @@ TEST(StartWindow, MissingGoldSoundIsReportedAndTheMenuStillWakesUp) {
 
 // ---- the intro story ----
 
-TEST(IntroStory, PhasesFollowTheTagArithmetic) {
-    IntroAnimation a;
-    a.start();
-    // Phase 1: the picture moves up two pixels a tick until 441 + tag >= 510.
-    IntroFrame f = a.tick(441, 399, 500);
-    EXPECT_EQ(f.kind, IntroFrame::Kind::Scroll);
-    EXPECT_EQ(f.source, (IntroRect{0, 2, 399, 500}));
-    EXPECT_EQ(f.target, (IntroRect{0, 0, 399, 498}));
-    int scrolls = 1;
-    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Scroll) {
-        EXPECT_FALSE(f.takeCanvas);
-        ++scrolls;
-    }
-    EXPECT_EQ(scrolls, 35);  // tags 2..70
-    // Phase 2 starts in the same tick that ends phase 1: tag 1, then + 3.
-    EXPECT_TRUE(f.takeCanvas);
-    EXPECT_EQ(a.phase, 2);
-    EXPECT_EQ(f.source, (IntroRect{0, 0, 399, 500}));
-    EXPECT_EQ(f.target, (IntroRect{0, 0, 403, 504}));
-    int zooms = 1;
-    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Zoom) ++zooms;
-    EXPECT_EQ(zooms, 60);
-    EXPECT_EQ(a.zoom, 181);
-    // Phase 3: tag 1, then + 2; the canvas slides left, stretched by the zoom.
-    EXPECT_EQ(f.kind, IntroFrame::Kind::Slide);
-    EXPECT_EQ(f.source, (IntroRect{3, 0, 399, 500}));
-    EXPECT_EQ(f.target, (IntroRect{0, 0, 399 + 181 - 3, 500 + 181}));
-    int slides = 1;
-    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Slide) ++slides;
-    EXPECT_EQ(slides, 40);
-    EXPECT_EQ(a.tag, 81);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(a.tick(441, 399, 500).kind, IntroFrame::Kind::Finished);
-
-    a.start();
-    EXPECT_EQ(a.tick(441, 399, 500).kind, IntroFrame::Kind::Scroll);
-    EXPECT_EQ(a.tag, 2);
-}
-
-TEST(IntroStory, TextFitsTheWindowLines) {
-    const auto& lines = IntroStory();
-    EXPECT_GE(lines.size(), 35u);
-    EXPECT_LE(lines.size(), 45u);
-    std::string all;
-    for (const auto& line : lines) {
-        EXPECT_LE(QString::fromStdString(line).size(), 34) << line;
-        all += line;
-    }
-    for (const char* word : {"Вахнар", "Назг", "ЗаклятьеМогущества", "Хранилищ", "трех раз"})
-        EXPECT_NE(all.find(word), std::string::npos) << word;
-    EXPECT_EQ(all.find("Заклинание"), std::string::npos);  // the spell has one name
-    EXPECT_NE(IntroStoryText().find("\r\n"), std::string::npos);
-}
-
 TEST(IntroStory, WindowAnimatesAndStopsWhenClosed) {
     auto* t = new StartFixture;
     THistoryForm history(t->ctx);
