@@ -74,6 +74,7 @@ AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, Re
 // Plays on the battle `engine` holds (set up, its first round dealt) in the same
 // way, on whatever view the engine has. A battle still going after `maxRounds`
 // rounds stops where it stands, normally with a hero stack holding the turn.
-AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRounds = 200);
+AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRounds = 200,
+                               const HeroTurn& heroTurn = {});
 
 }  // namespace battle
