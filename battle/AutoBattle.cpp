@@ -40,12 +40,13 @@ AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, Re
     engine.Setup(reseed);
     // The clock's first tick deals the first round.
     engine.Tick();
-    AutoBattleResult r = RunAutoBattle(engine, session, maxRounds);
+    AutoBattleResult r = RunAutoBattle(engine, session, maxRounds, heroTurn);
     view.shown = false;
     return r;
 }
 
-AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRounds) {
+AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRounds,
+                               const HeroTurn& heroTurn) {
     // The computer's side plays until a hero stack gets the turn, which the loop
     // then plays in its place.
     int idle = 0;
