@@ -73,7 +73,8 @@ AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, Re
                                 const HeroTurn& heroTurn = {});
 // Plays on the battle `engine` holds (set up, its first round dealt) in the same
 // way, on whatever view the engine has. A battle still going after `maxRounds`
-// rounds stops where it stands, normally with a hero stack holding the turn.
+// rounds stops where it stands, normally with a hero stack holding the turn. With
+// `heroTurn` a player plays the hero's stacks.
 AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRounds = 200,
                                const HeroTurn& heroTurn = {});
 
