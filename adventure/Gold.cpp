@@ -28,6 +28,7 @@ TGoldForm::TGoldForm(GameContext& c)
     lp.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(lp);
     setEscapeAction([this] { Button1Click(); });
+    setQuickClose();
 }
 
 void TGoldForm::FormShow() {

@@ -13,6 +13,7 @@ TNotFindForm::TNotFindForm(GameContext& c)
     // The caption again, where a narrow title bar cannot cut it off.
     echoWindowTitle(this, QRect(10, 10, 389, 50), 16);
     setEscapeAction([this] { Button1Click(); });
+    setQuickClose();
 }
 
 void TNotFindForm::FormShow() {

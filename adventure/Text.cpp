@@ -6,6 +6,11 @@
 #include "platform/AssetNames.h"
 #include "platform/qt/Look.h"
 
+namespace {
+// Where the parchment's red seal lies.
+const QRect kSeal(236, 316, 29, 29);
+}  // namespace
+
 TTextForm::TTextForm(GameContext& c)
     : PictureForm(c, assets::kWinDiary, QSize(289, 363), QColor(222, 200, 150)) {
     setWindowTitle(QStringLiteral("Дневник Назга"));
@@ -21,6 +26,16 @@ TTextForm::TTextForm(GameContext& c)
     // A monospaced bold face: the diary's 20-character lines fit the label.
     Label1->setFont(look::courier(17));
     setEscapeAction([this] { Button1Click(); });
+    // The red seal at the foot of the page closes the diary: the hint stands
+    // beside it and the hand cursor shows over it.
+    setQuickClose();
+    closeHint()->move(kSeal.left() - closeHint()->width() - 6,
+                      kSeal.center().y() - closeHint()->height() / 2);
+    auto* seal = new QWidget(this);
+    seal->setObjectName(QStringLiteral("Seal"));
+    seal->setGeometry(kSeal);
+    seal->setCursor(Qt::PointingHandCursor);
+    seal->setToolTip(QStringLiteral("Закрыть дневник"));
 }
 
 void TTextForm::FormShow() {

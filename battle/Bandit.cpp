@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "battle/BanditRules.h"
+#include "battle/FightEstimate.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
@@ -27,6 +28,12 @@ TBanditForm::TBanditForm(GameContext& c)
     Label1->setPalette(lp);
     // Three buttons in one row; the room between the text and the row stays free
     // for a line of its own.
+    // How the fight is likely to go, under the list of the band.
+    Estimate = new OutlinedLabel(this);
+    Estimate->setObjectName(QStringLiteral("Estimate"));
+    Estimate->setGeometry(16, 136, 407, 22);
+    Estimate->setFont(f);
+    Estimate->setPalette(lp);
     auto button = [this](const char* caption, int x, void (TBanditForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
         b->setGeometry(x, 264, 129, 25);
@@ -43,6 +50,10 @@ void TBanditForm::FormShow() {
     PlayWave(ctx.gs, ctx.platform, assets::kWavBandit);
     const int group = banditGroup(ctx.session.encounterCode);
     Label1->setText(QString::fromStdString(banditText(group)).remove(QChar('\r')));
+    BattleSides trial{};
+    banditSides(trial, ctx.gs, group);
+    Estimate->setText(
+        QString::fromStdString(battle::chancesText(battle::EstimateFight(trial, false).chances)));
     banditReward(ctx.session.reward, group);
 }
 

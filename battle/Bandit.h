@@ -16,6 +16,7 @@ public:
     void Button2Click();  // "Отступить"
     void Button3Click();  // "Быстрый бой"
     QLabel* Label1;
+    QLabel* Estimate;  // the chances of winning, from trial battles
 
 protected:
     void FormShow() override;

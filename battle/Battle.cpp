@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "battle/BattleLog.h"
+#include "battle/BattleLogText.h"
 #include "platform/AnimationSpeed.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
@@ -17,6 +19,7 @@
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
 #include "platform/qt/QtKeys.h"
+#include "platform/qt/QuickClose.h"
 #include "shell/HandoverRunner.h"
 #include "towns/surrend.h"
 
@@ -79,6 +82,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
         "Покинуть бой: окно спросит ещё раз, и уцелевшие отряды потеряют половину воинов."));
     Label2->hide();
     Memo1 = makeLabel(this, 8, 454, 553, 65, QColor(0, 255, 0), 11, true);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     look::setBackground(Memo1, Qt::black);
     Label3 = makeLabel(this, 8, 519, 556, 13, QColor(192, 192, 192), 11);
@@ -90,6 +94,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
 
     canvas_ = QImage(560, 400, QImage::Format_RGB32);
     canvas_.fill(Qt::black);
+    log_ = new TBattleLogForm(this);
 }
 
 // ---- show and close --------------------------------------------------------
@@ -100,8 +105,10 @@ void TBattleForm::FormShow() {
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     overlay_.clear();
     Memo1->clear();
+    memoCode_ = 0;
     look::setTextColour(Label2, Qt::white);
     autoHero_ = autoTogglePending_ = false;
+    log_->start();
     setWindowTitle(QStringLiteral("Битва"));
     if (resume_) {
         // The field quick combat left: no new set-up, the clock goes on.
@@ -164,6 +171,7 @@ void TBattleForm::closeBattle() {
     Timer1->stop();
     freePictures();
     overlay_.clear();
+    log_->stop();
     hide();
 }
 
@@ -286,6 +294,20 @@ void TBattleForm::shotLine(Cell from, Cell to) {
 void TBattleForm::battleOver(bool heroWon) {
     runHandover(ctx, heroWon ? Handover::BattleWon : Handover::BattleLost, *this);
     report("result window");
+}
+
+void TBattleForm::event(const BattleEvent& e) {
+    const int side = e.kind == BattleEvent::Kind::Round ? 0 : sideOf(e.actor);
+    log_->add(labelText(logLine(e, engine_)), side);
+    // The info box follows the stack it describes, and empties when it dies.
+    if (memoCode_ == 0 || (e.actor != memoCode_ && e.target != memoCode_)) return;
+    const Troop& t = engine_.StackByCode(memoCode_);
+    if (t.count > 0) {
+        Memo1->setText(labelText(stackDescription(t)));
+        return;
+    }
+    Memo1->clear();
+    memoCode_ = 0;
 }
 
 // ---- drawing ---------------------------------------------------------------
@@ -412,6 +434,10 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 }
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
+    if (isLetterKey(e, 'L')) {
+        if (!quickclose::isRepeat(e)) log_->toggle();
+        return;
+    }
     if (isLetterKey(e, 'A')) {
         // Kept through a pause: it counts when the pause is over.
         if (ctx.platform.pausing())
@@ -450,6 +476,7 @@ void TBattleForm::mousePressEvent(QMouseEvent* e) {
 void TBattleForm::mouseMoveEvent(QMouseEvent* e) {
     look::setTextColour(Label2, Qt::white);
     Memo1->clear();
+    memoCode_ = 0;
     Cell c;
     const QPoint at = e->position().toPoint();
     if (!cellAt(at.x(), at.y(), c)) return;
@@ -457,6 +484,7 @@ void TBattleForm::mouseMoveEvent(QMouseEvent* e) {
     if (!isStackCode(code)) return;
     look::setTextColour(Memo1, sideOf(code) == kHeroSide ? QColor(0, 255, 0) : Qt::yellow);
     Memo1->setText(labelText(stackDescription(engine_.StackByCode(code))));
+    memoCode_ = code;
 }
 
 bool TBattleForm::eventFilter(QObject* watched, QEvent* e) {

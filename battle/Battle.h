@@ -13,6 +13,7 @@
 class QFrame;
 class QLabel;
 class QTimer;
+class TBattleLogForm;
 
 class TBattleForm : public GameForm, public battle::BattleView {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
     void resumeBattle();
 
     battle::BattleEngine& engine() { return engine_; }
+    TBattleLogForm* battleLog() const { return log_; }
     // The cell under a window point; false outside the 7 x 5 field.
     static bool cellAt(int x, int y, battle::Cell& cell);
 
@@ -50,6 +52,7 @@ public:
     // the stack whose turn it is, until A gives them back.
     void toggleAutoHero();
     bool autoHero() const { return autoHero_; }
+    void event(const battle::BattleEvent& e) override;
 
 protected:
     void FormShow() override;
@@ -86,6 +89,8 @@ private:
     QLabel* Label3;  // help
     QLabel* Label4;  // second help
     QTimer* Timer1;
+    TBattleLogForm* log_;  // every action of this battle, beside the window
+    int memoCode_ = 0;     // the stack Memo1 describes
 
     QImage canvas_;
     Picture background_, rock_, pit_, bog_, wall_, dead_;

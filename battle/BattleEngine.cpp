@@ -1,5 +1,6 @@
 #include "battle/BattleEngine.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "data/GameState.h"
@@ -52,6 +53,23 @@ void applyDamage(uint32_t damage, int count, int hitsMax, int hits, uint16_t& ki
 
 int clampCount(int16_t c) {
     return c < 0 ? 0 : c;
+}
+
+BattleEvent happened(BattleEvent::Kind kind, int actor, int target = 0, Cell from = {},
+                     Cell to = {}) {
+    BattleEvent e;
+    e.kind = kind;
+    e.actor = actor;
+    e.target = target;
+    e.from = from;
+    e.to = to;
+    return e;
+}
+
+// All the hit points a stack has left: the full ones below its top creature.
+int hitPoints(const Troop& t) {
+    if (t.count <= 0) return 0;
+    return std::max(0, (t.count - 1) * t.hitsMax + t.hits);
 }
 
 }  // namespace
@@ -222,6 +240,7 @@ void BattleEngine::Setup(bool reseed) {
 void BattleEngine::NewRound() {
     roundText = "Т У Р: " + std::to_string(round() + 1);
     view_->roundLabel(roundText);
+    view_->event(happened(BattleEvent::Kind::Round, round()));
     for (int side : {kHeroSide, kEnemySide})
         for (int k = 1; k <= kSlots; ++k) {
             Troop& t = stack(side, k);
@@ -340,6 +359,7 @@ void BattleEngine::Wait(int code) {
     t.active = 0;
     if (t.waited != 0) t.movesLeft = 0;
     view_->status(t.name.str() + " ждут...");
+    view_->event(happened(BattleEvent::Kind::Wait, code));
     t.waited = 1;
     view_->pause(1500);
     Continue();
@@ -356,6 +376,7 @@ bool BattleEngine::CanShoot(int code) const {
 // ---- actions ---------------------------------------------------------------
 
 void BattleEngine::Step(Cell from, Cell to, int code) {
+    view_->event(happened(BattleEvent::Kind::Step, code, 0, from, to));
     field.at(from) = kFree;
     view_->repaint();
     view_->sound(assets::kWavStep);
@@ -381,10 +402,18 @@ void BattleEngine::Melee(int attacker, int defender, Cell target) {
     FightResult r = MeleeResult(a, d, rnd_);
     view_->status("Атака! Защитников убито " + std::to_string(r.defendersKilled) +
                   ". Атакующих погибло " + std::to_string(r.attackersKilled));
+    BattleEvent told = happened(BattleEvent::Kind::Melee, attacker, defender);
+    told.damage = hitPoints(d);
+    told.returnDamage = hitPoints(a);
     a.count = static_cast<int16_t>(a.count - r.attackersKilled);
     d.count = static_cast<int16_t>(d.count - r.defendersKilled);
     a.hits = static_cast<int16_t>(r.attackerTopHits);
     d.hits = static_cast<int16_t>(r.defenderTopHits);
+    told.damage -= hitPoints(d);
+    told.returnDamage -= hitPoints(a);
+    told.killed = r.defendersKilled;
+    told.lost = r.attackersKilled;
+    tell(told);
     view_->clockRunning(false);
     for (int n = 1; n <= 4; ++n) {
         view_->frame(FrameKind::Impact, n, target);
@@ -401,8 +430,13 @@ void BattleEngine::Shoot(int shooter, int target) {
     view_->sound(s.missileKind == 1 ? assets::kWavShotA : assets::kWavShotB);
     FightResult r = ShotResult(s, t, rnd_);
     view_->status("При обстреле погибло " + std::to_string(r.defendersKilled));
+    BattleEvent told = happened(BattleEvent::Kind::Shot, shooter, target);
+    told.damage = hitPoints(t);
     t.count = static_cast<int16_t>(t.count - r.defendersKilled);
     t.hits = static_cast<int16_t>(r.defenderTopHits);
+    told.damage -= hitPoints(t);
+    told.killed = r.defendersKilled;
+    tell(told);
     s.shots = static_cast<int8_t>(s.shots - 1);
     view_->clockRunning(false);
     Cell from, to;
@@ -423,10 +457,18 @@ void BattleEngine::Fly(int code, Cell to) {
     Cell from;
     if (FindStack(code, from)) field.at(from) = kFree;
     field.at(to) = static_cast<uint8_t>(code);
+    view_->event(happened(BattleEvent::Kind::Fly, code, 0, from, to));
     view_->repaint();
     view_->status(StackByCode(code).name.str() + " летят.");
     view_->sound(assets::kWavFly);
     view_->pause(1000);
+}
+
+// An exchange for the log, and the stacks it wiped out.
+void BattleEngine::tell(const BattleEvent& e) {
+    view_->event(e);
+    for (int code : {e.target, e.actor})
+        if (StackByCode(code).count <= 0) view_->event(happened(BattleEvent::Kind::Wiped, code));
 }
 
 // ---- the clock -------------------------------------------------------------

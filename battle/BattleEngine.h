@@ -109,6 +109,19 @@ extern const char* const kHelpFly;
 extern const char* const kHelpEnemy;
 std::string blanks();  // the 152 spaces a cleared help line holds
 
+// One action of the battle, as the battle log tells it.
+struct BattleEvent {
+    enum class Kind { Round, Step, Fly, Wait, Melee, Shot, Wiped };
+    Kind kind = Kind::Round;
+    int actor = 0;         // the stack's code; for a new round, the round's number
+    int target = 0;        // melee and shot: the stack struck
+    Cell from, to;         // step and flight
+    int damage = 0;        // hit points the target lost
+    int killed = 0;        // creatures of the target killed
+    int returnDamage = 0;  // melee: hit points the attacker lost to the return blow
+    int lost = 0;          // melee: creatures of the attacker killed
+};
+
 // What the rules do to the screen and the speakers.
 class BattleView {
 public:
@@ -134,6 +147,8 @@ public:
     // A hero stack has the turn and waits for its orders (the window may hand
     // them to the computer).
     virtual void heroTurn() {}
+    // What just happened, for the battle log (nobody keeps one by default).
+    virtual void event(const BattleEvent&) {}
 };
 
 // A stack picture sliding between two cells during a step.
@@ -225,6 +240,7 @@ private:
                        double carried);
     bool threatensShooter(const Troop& them, Cell themAt, int ourSide) const;
     void finish(bool heroWon);
+    void tell(const BattleEvent& e);
     void setCursor(Cursor c);
     void showHeroTurn(int slot);
 

@@ -1,5 +1,6 @@
 #include "shell/History.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -69,6 +70,11 @@ THistoryForm::THistoryForm(GameContext& c) : GameForm(c) {
     Button1 = new QPushButton(this);
     Button1->setGeometry(88, 472, 32, 25);
 
+    // Escape closes the story as its close box does; the keys that reach the
+    // focused button scroll the text.
+    setEscapeAction([this] { close(); });
+    Button1->installEventFilter(this);
+
     Timer1 = new GameTimer(this, 100);
     connect(Timer1, &QTimer::timeout, this, &THistoryForm::Timer1Timer);
 }
@@ -76,6 +82,33 @@ THistoryForm::THistoryForm(GameContext& c) : GameForm(c) {
 bool THistoryForm::eventFilter(QObject* watched, QEvent* e) {
     if ((watched == Memo1 || watched == Memo1->viewport()) && e->type() == QEvent::FocusIn)
         Button1->setFocus();
+    if (watched == Button1 && e->type() == QEvent::KeyPress) {
+        QScrollBar* bar = Memo1->verticalScrollBar();
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+            case Qt::Key_PageUp:
+                bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+                return true;
+            case Qt::Key_PageDown:
+                bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+                return true;
+            case Qt::Key_Up:
+            case Qt::Key_Left:
+                bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+                return true;
+            case Qt::Key_Down:
+            case Qt::Key_Right:
+                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                return true;
+            case Qt::Key_Home:
+                bar->triggerAction(QAbstractSlider::SliderToMinimum);
+                return true;
+            case Qt::Key_End:
+                bar->triggerAction(QAbstractSlider::SliderToMaximum);
+                return true;
+            default:
+                break;
+        }
+    }
     return GameForm::eventFilter(watched, e);
 }
 

@@ -34,6 +34,9 @@ TLoadForm::TLoadForm(GameContext& c) : GameForm(c) {
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     setEscapeAction([this] { Button2Click(); });
+    // A double click on a slot, or Enter, presses the window's first button.
+    setDefaultButton(Button1);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, Button1, &QPushButton::click);
 }
 
 int TLoadForm::selectedSlot() const {

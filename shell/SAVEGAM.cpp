@@ -45,6 +45,9 @@ TSaveForm::TSaveForm(GameContext& c) : GameForm(c) {
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     setEscapeAction([this] { Button2Click(); });
+    // A double click on a slot, or Enter, presses the window's first button.
+    setDefaultButton(Button1);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, Button1, &QPushButton::click);
 }
 
 void TSaveForm::rebuildList() {

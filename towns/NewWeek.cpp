@@ -20,6 +20,7 @@ TNewWeekForm::TNewWeekForm(GameContext& c)
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, Qt::black);
     setEscapeAction([this] { Button1Click(); });
+    setQuickClose();
 }
 
 void TNewWeekForm::FormShow() {

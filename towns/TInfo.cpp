@@ -7,9 +7,15 @@
 #include "platform/qt/Look.h"
 #include "towns/TownRules.h"
 
+namespace {
+constexpr int kHintStrip = 24;
+}  // namespace
+
 TTInfoForm::TTInfoForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Города"));
-    setClientSize(305, 289);
+    // The list, and under it a strip that tells how to close the window.
+    setClientSize(305, 289 + kHintStrip);
+    look::setBackground(this, Qt::black);
     setDialogStyle(true);
     setRefuseClose(false);  // the close box hides it, like Escape
 
@@ -26,6 +32,10 @@ TTInfoForm::TTInfoForm(GameContext& c) : GameForm(c) {
     look::setBackground(Memo1->viewport(), Qt::black);
     look::setTextColour(Memo1, QColor(0, 255, 0));
     setEscapeAction([this] { Button1Click(); });
+    // The list scrolls with the mouse, so only the keys close it.
+    setQuickClose(false);
+    closeHint()->move(width() - closeHint()->width() - 6,
+                      289 + (kHintStrip - closeHint()->height()) / 2);
 }
 
 void TTInfoForm::FormShow() {

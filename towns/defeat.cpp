@@ -20,6 +20,7 @@ TDefeatForm::TDefeatForm(GameContext& c)
     Label2->setText(QStringLiteral("Битва проиграна. Вы бежали с поля боя."));
     Label1 = look::whiteLabel(this, 6, 32, 360, 120, true);
     setEscapeAction([this] { Button1Click(); });
+    setQuickClose();
 }
 
 void TDefeatForm::FormShow() {

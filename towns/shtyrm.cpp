@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "battle/FightEstimate.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/AssetNames.h"
@@ -19,6 +20,10 @@ TShtyrmForm::TShtyrmForm(GameContext& c)
     Label1 = outlinedLabel(this, "Label1", 8, 8);
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, QColor(255, 236, 190));
+    // How the storm is likely to go, just above the buttons.
+    Estimate = outlinedLabel(this, "Estimate", 8, 408);
+    Estimate->setFont(look::sans(13));
+    look::setTextColour(Estimate, QColor(255, 236, 190));
 
     // Three buttons in one row at the foot of the window.
     auto button = [this](const char* name, const QString& caption, int x) {
@@ -48,6 +53,11 @@ void TShtyrmForm::FormShow() {
     if (!town) return;
     look::setAutoText(Label1, look::shown(vaultText(ctx.gs, *town)));
     fillVaultReward(ctx.session.reward, *town);
+    BattleSides trial{};
+    setUpStorm(ctx.gs, *town, trial);
+    look::setAutoText(
+        Estimate,
+        QString::fromStdString(battle::chancesText(battle::EstimateFight(trial, true).chances)));
     Button1->setFocus();
 }
 

@@ -28,6 +28,7 @@ private:
     void storm(Handover how);  // in the battle window or quick
 
     QLabel* Label1;
+    QLabel* Estimate;  // the chances of winning, from trial battles
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;

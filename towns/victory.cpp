@@ -19,6 +19,7 @@ TVictoryForm::TVictoryForm(GameContext& c)
     Label2->setText(QStringLiteral("Вы победили! Результаты:"));
     Label1 = look::whiteLabel(this, 8, 32, 375, 380);
     setEscapeAction([this] { Button1Click(); });
+    setQuickClose();
 }
 
 void TVictoryForm::FormShow() {

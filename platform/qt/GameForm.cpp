@@ -2,11 +2,25 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
+#include "platform/qt/QuickClose.h"
+
 namespace {
+
+// How long after showing a window a press is still taken as meant for the one
+// before it.
+constexpr qint64 kCloseGraceMs = 300;
+
+bool justShown(const QElapsedTimer& t) {
+    return t.isValid() && t.elapsed() < kCloseGraceMs;
+}
 
 QPointer<QWidget>& mainRef() {
     static QPointer<QWidget> w;
@@ -91,9 +105,60 @@ void GameForm::setEscapeAction(std::function<void()> f) {
         escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         escape_->setContext(Qt::WindowShortcut);
         connect(escape_, &QShortcut::activated, this, [this] {
-            if (escapeAction_ && isEnabled()) escapeAction_();
+            if (!escapeAction_ || !isEnabled()) return;
+            if (quickClose_) quickclose::swallowRepeatsOf(Qt::Key_Escape);
+            escapeAction_();
         });
     }
+    escape_->setAutoRepeat(!quickClose_);
+}
+
+void GameForm::setQuickClose(bool byClick) {
+    quickClose_ = true;
+    closeByClick_ = byClick;
+    if (escape_) escape_->setAutoRepeat(false);  // Escape too: a fresh press only
+    if (!closeHint_) closeHint_ = quickclose::makeHint(this);
+    quickclose::watchKeys();
+}
+
+void GameForm::setDefaultButton(QPushButton* b) {
+    defaultButton_ = b;
+    b->setDefault(true);
+    quickclose::watchKeys();
+}
+
+void GameForm::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (defaultButton_ && enter) {
+        e->accept();
+        if (quickclose::isRepeat(e) || !isEnabled()) return;
+        // The question a press may raise must not take the held key's repeats
+        // for its answer.
+        quickclose::swallowRepeatsOf(e->key());
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : defaultButton_.data())->click();
+        return;
+    }
+    if (!quickClose_ || !quickclose::isCloseKey(e->key())) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    // A repeat is a key held since before: it closes nothing and goes nowhere.
+    if (!quickclose::isRepeat(e) && !justShown(shownFor_) && escapeAction_ && isEnabled()) {
+        quickclose::swallowRepeatsOf(e->key());
+        escapeAction_();
+    }
+    e->accept();
+}
+
+void GameForm::mousePressEvent(QMouseEvent* e) {
+    if (quickClose_ && closeByClick_ && e->button() == Qt::LeftButton && escapeAction_ &&
+        isEnabled()) {
+        e->accept();
+        if (!justShown(shownFor_)) escapeAction_();
+        return;
+    }
+    QWidget::mousePressEvent(e);
 }
 
 void GameForm::showForm(QWidget* opener) {
@@ -131,6 +196,7 @@ void GameForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;  // restored by the window system: not a new show
     shownAt_ = nextShowOrder();
+    shownFor_.start();
     FormShow();
 }
 

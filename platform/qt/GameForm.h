@@ -9,12 +9,15 @@
 // windows never fight. Another application may take the focus freely.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
 #include "shell/Forms.h"
 
+class QLabel;
+class QPushButton;
 class QShortcut;
 
 class GameForm : public QWidget {
@@ -47,6 +50,16 @@ protected:
     void setRefuseClose(bool refuse) { refuseClose_ = refuse; }
     // What Escape does (the game's invisible cancel button).
     void setEscapeAction(std::function<void()> f);
+    // Enter and Space do what Escape does, and so does a left click on the
+    // window when `byClick`; a hint in the bottom-right corner says so. Only a
+    // fresh press counts: a held key's repeats neither close the window nor,
+    // once it has closed, reach the window below; nor does a press in the
+    // window's first moments, meant for the window it replaced (the Space that
+    // ended a battle's turn just as the battle ended).
+    void setQuickClose(bool byClick = true);
+    QLabel* closeHint() const { return closeHint_; }
+    // Enter presses `b` (or the button that has the focus), on a fresh press only.
+    void setDefaultButton(QPushButton* b);
     // Whether the window takes the focus back when it loses activation (default).
     void setKeepFocus(bool keep) { keepFocus_ = keep; }
 
@@ -61,6 +74,8 @@ protected:
     void hideEvent(QHideEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     void takeFocusBack();
@@ -72,4 +87,9 @@ private:
     QPointer<QWidget> opener_;
     QShortcut* escape_ = nullptr;
     std::function<void()> escapeAction_;
+    bool quickClose_ = false;
+    bool closeByClick_ = false;
+    QElapsedTimer shownFor_;  // since the window was last shown
+    QLabel* closeHint_ = nullptr;
+    QPointer<QPushButton> defaultButton_;
 };

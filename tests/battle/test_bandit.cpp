@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "battle/BanditRules.h"
+#include "battle/FightEstimate.h"
 #include "tests/battle/BattleWorld.h"
 
 TEST(Bandits, ListRewardAndSides) {
@@ -35,4 +36,24 @@ TEST(Bandits, ListRewardAndSides) {
     EXPECT_EQ(int(w.session.sides.enemy(5).count), 0);
     banditSides(w.session.sides, *w.gs, -1);
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(int(w.session.sides.enemy(k).count), 0);
+}
+
+TEST(Bandits, EstimateRanksTheFight) {
+    FillTemplates();
+    BattleSides sides{};
+    sides.hero(1) = makeStack(kDragons, 40);
+    for (int k = 1; k <= 3; ++k) sides.enemy(k) = EncounterGroupTable[0].members[k - 1];
+    const FightEstimate strong = EstimateFight(sides, false);
+    EXPECT_EQ(strong.chances, Chances::High);
+    EXPECT_EQ(strong.trials, kEstimateTrials);
+
+    sides.hero(1) = makeStack(kPeasants, 3);
+    for (int k = 1; k <= 3; ++k) sides.enemy(k) = EncounterGroupTable[43].members[k - 1];
+    EXPECT_EQ(EstimateFight(sides, false).chances, Chances::Low);
+    EXPECT_EQ(chancesText(Chances::Low), "Шансы на победу: низкие");
+
+    sides.hero(1).count = 0;
+    const FightEstimate none = EstimateFight(sides, true);
+    EXPECT_EQ(none.chances, Chances::None);
+    EXPECT_EQ(none.trials, 0);
 }

@@ -15,8 +15,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <chrono>
 #include <map>
 #include <memory>
+#include <thread>
 
 #include "adventure/Gold.h"
 #include "adventure/MouseWalk.h"
@@ -230,6 +232,61 @@ TEST_F(AdventureWindows, TreasureWindowAddsGoldAndHandsTheMapAStep) {
     EXPECT_FALSE(gold->isVisible());
     EXPECT_EQ(gs.steps, steps + 1);
     EXPECT_TRUE(tr->isEnabled());
+    tr->hide();
+}
+
+// Enter, Space and a click close a picture window as Escape does, on a fresh
+// press only: a held key's repeats (flagged by Qt, or stamped with the time of
+// the release just before them) neither close it nor, once it has closed,
+// reach the map as steps; a press in its first moments is not yet for it.
+TEST_F(AdventureWindows, PictureWindowClosesOnAFreshPressOnly) {
+    auto key = [](QWidget* w, QEvent::Type type, int k, bool repeat, quint64 time) {
+        QKeyEvent e(type, k, Qt::NoModifier, QString(), repeat);
+        e.setTimestamp(time);
+        QApplication::sendEvent(w, &e);
+    };
+    auto settle = [] { std::this_thread::sleep_for(std::chrono::milliseconds(320)); };
+    tr->showForm();
+    for (int x = 7; x <= 9; ++x) gs.here(x, 18) = cell::kTreasure;
+    press(tr.get(), Qt::Key_Right);
+    ASSERT_TRUE(gold->isVisible());
+    key(gold.get(), QEvent::KeyPress, Qt::Key_Return, false, 50);
+    EXPECT_TRUE(gold->isVisible()) << "a press just as the window opened";
+    settle();
+    auto* hint = gold->findChild<QLabel*>(QStringLiteral("CloseHint"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->text().toStdString(), "Esc — закрыть");
+    key(gold.get(), QEvent::KeyPress, Qt::Key_Space, true, 100);
+    key(gold.get(), QEvent::KeyRelease, Qt::Key_Space, false, 140);
+    key(gold.get(), QEvent::KeyPress, Qt::Key_Space, false, 140);
+    EXPECT_TRUE(gold->isVisible()) << "a key held since before the window opened";
+    uint32_t steps = gs.steps;
+    key(gold.get(), QEvent::KeyPress, Qt::Key_Return, false, 500);
+    EXPECT_FALSE(gold->isVisible());
+    EXPECT_EQ(gs.steps, steps + 1) << "the hand-over's one step";
+
+    press(tr.get(), Qt::Key_Right);
+    ASSERT_TRUE(gold->isVisible());
+    settle();
+    steps = gs.steps;
+    key(gold.get(), QEvent::KeyPress, Qt::Key_Space, false, 1000);
+    EXPECT_FALSE(gold->isVisible());
+    key(tr.get(), QEvent::KeyPress, Qt::Key_Space, true, 1500);
+    key(tr.get(), QEvent::KeyRelease, Qt::Key_Space, false, 1540);
+    key(tr.get(), QEvent::KeyPress, Qt::Key_Space, false, 1540);
+    EXPECT_EQ(gs.steps, steps + 1) << "the held Space's repeats are no steps";
+    key(tr.get(), QEvent::KeyRelease, Qt::Key_Space, false, 1600);
+    key(tr.get(), QEvent::KeyPress, Qt::Key_Space, false, 2000);
+    EXPECT_EQ(gs.steps, steps + 2) << "a fresh press steps again";
+
+    press(tr.get(), Qt::Key_Right);
+    ASSERT_TRUE(gold->isVisible());
+    settle();
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(100, 100),
+                      gold->mapToGlobal(QPointF(100, 100)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(gold.get(), &click);
+    EXPECT_FALSE(gold->isVisible());
     tr->hide();
 }
 

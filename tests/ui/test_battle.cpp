@@ -10,6 +10,7 @@
 
 #include "battle/Bandit.h"
 #include "battle/Battle.h"
+#include "battle/BattleLog.h"
 #include "data/GameState.h"
 #include "data/Session.h"
 #include "platform/Random.h"
@@ -137,6 +138,65 @@ TEST(BattleWindow, BanditsAreListedAndFought) {
     EXPECT_EQ(b.form.engine().field.at(7, 3), 23);
     EXPECT_EQ(b.form.engine().field.at(1, 3), kFree);  // an empty army slot stays home
     b.form.closeBattle();
+}
+
+// The log tells each action with its losses, L and Д show and hide it, the info
+// box lets go of a stack that dies, and the next battle starts a fresh log.
+TEST(BattleWindow, LogTellsTheBattleAndStartsEmpty) {
+    BattleContext b;
+    b.start(kDragons);
+    TBattleLogForm& log = *b.form.battleLog();
+    EXPECT_EQ(log.text().toStdString(), "— Т У Р: 1 —");
+    b.key(Qt::Key_L);
+    EXPECT_TRUE(log.isVisible());
+    b.key(0x0414);
+    EXPECT_FALSE(log.isVisible());
+
+    BattleEngine& e = b.form.engine();
+    b.session.sides.enemy(1) = makeStack(kPeasants, 2);
+    e.field.at(7, 1) = kFree;
+    e.field.at(2, 1) = 21;
+    QMouseEvent over(QEvent::MouseMove, QPointF(125, 70), b.form.mapToGlobal(QPointF(125, 70)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&b.form, &over);
+    auto* memo = b.form.findChild<QLabel*>(QStringLiteral("Memo1"));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->text().contains("Крестьяне"));
+    b.key(Qt::Key_Right);
+    const QString text = log.text();
+    EXPECT_TRUE(text.contains("Атака: ваши Драконы → вражеские Крестьяне. Удар: урон 24, убито 2."))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith("Уничтожены: вражеские Крестьяне!")) << text.toStdString();
+    EXPECT_TRUE(memo->text().isEmpty());
+    EXPECT_FALSE(b.form.isVisible()) << "the battle is won";
+
+    b.start(kDragons);
+    EXPECT_EQ(log.text().toStdString(), "— Т У Р: 1 —");
+    b.form.closeBattle();
+}
+
+// The estimate fights its trial battles on a generator of its own: the game's
+// generator draws the same numbers whether or not the window was opened.
+TEST(BattleWindow, BanditEstimateLeavesTheGameAloneAndKnowsAnEmptyArmy) {
+    BattleContext b;
+    TBanditForm bandit(b.ctx);
+    b.session.encounterCode = 503;
+    b.gs->slot(1) = makeStack(kDragons, 40);
+    const Random game = b.rnd, process = Random::process();
+    bandit.show();
+    EXPECT_EQ(bandit.Estimate->text().toStdString(), "Шансы на победу: высокие");
+    bandit.hide();
+    Random gameAfter = b.rnd, processAfter = Random::process(), gameBefore = game,
+           processBefore = process;
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(gameAfter(1000000), gameBefore(1000000));
+        EXPECT_EQ(processAfter(1000000), processBefore(1000000));
+    }
+    EXPECT_EQ(int(b.gs->slot(1).count), 40) << "the army itself never fights";
+
+    b.gs->slot(1).count = 0;
+    bandit.show();
+    EXPECT_EQ(bandit.Estimate->text().toStdString(), "Без армии бой не выиграть");
 }
 
 TEST(BattleWindow, VictoryWindowPaysOut) {

@@ -163,6 +163,7 @@ TEST_F(Windows, VaultCancelAndStorm) {
         << text.toStdString();
     EXPECT_EQ(session.reward.vaultTown, 4);
     EXPECT_EQ(session.reward.gold, 2500);
+    EXPECT_TRUE(in<QLabel>(vault, "Estimate")->text().startsWith("Шансы на победу: "));
 
     button(vault, "Button2")->click();
     EXPECT_FALSE(vault.isVisible());
