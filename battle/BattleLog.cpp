@@ -50,6 +50,16 @@ TBattleLogForm::TBattleLogForm(QWidget* battle)
     page.setColor(QPalette::Text, QColor(192, 192, 192));
     lines_->setPalette(page);
 
+    // The newest line stays in sight unless the player has scrolled back to
+    // read. The page grows as its wrapped lines are laid out, after the line
+    // was added, so the bar follows its range rather than the additions.
+    QScrollBar* bar = lines_->verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this, bar](int v) { following_ = v >= bar->maximum(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int max) {
+        if (following_) bar->setValue(max);
+    });
+
     hint_ = new QLabel(QStringLiteral("L — скрыть журнал"), this);
     hint_->setFont(boldSans(11));
     QPalette hp = hint_->palette();
@@ -62,10 +72,19 @@ TBattleLogForm::TBattleLogForm(QWidget* battle)
     box->addWidget(lines_);
     box->addWidget(hint_);
     resize(kWidth, battle->height());
+    // The log keeps to the battle window's side when the battle window moves
+    // (the window system places it, or the player drags it).
+    battle->installEventFilter(this);
+}
+
+bool TBattleLogForm::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == battle_ && e->type() == QEvent::Move && isVisible()) place();
+    return QWidget::eventFilter(watched, e);
 }
 
 void TBattleLogForm::start() {
     lines_->clear();
+    following_ = true;
     if (wanted_) {
         place();
         show();
@@ -84,7 +103,6 @@ void TBattleLogForm::toggle() {
     }
     place();
     show();
-    lines_->verticalScrollBar()->setValue(lines_->verticalScrollBar()->maximum());
 }
 
 void TBattleLogForm::add(const QString& line, int side) {
@@ -98,20 +116,20 @@ QString TBattleLogForm::text() const {
 }
 
 // Beside the battle window: to its right where the screen has room, else to
-// its left, else over the screen's right edge.
+// its left, else over the screen's right edge; the tops of the two windows'
+// insides level. Inside areas, not frames, are placed: the window system tells
+// a window's frame only once it has shown it.
 void TBattleLogForm::place() {
-    resize(kWidth, battle_->height());
-    const QRect b = battle_->frameGeometry();
-    const int frame = frameGeometry().width() - width();
-    const int w = kWidth + frame;
+    const QRect b = battle_->geometry();
+    const int frame = battle_->frameGeometry().width() - battle_->width();
     QRect screen(0, 0, 1 << 16, 1 << 16);
     if (QScreen* s = battle_->screen()) screen = s->availableGeometry();
-    int x = b.right() + 1 + kGap;
-    if (x + w > screen.right() + 1) {
-        x = b.left() - kGap - w;
-        if (x < screen.left()) x = screen.right() + 1 - w;
+    int x = b.right() + 1 + frame + kGap;
+    if (x + kWidth + frame > screen.right() + 1) {
+        x = b.left() - frame - kGap - kWidth;
+        if (x - frame < screen.left()) x = screen.right() + 1 - kWidth - frame / 2;
     }
-    move(x, b.top());
+    setGeometry(x, b.top(), kWidth, b.height());
 }
 
 void TBattleLogForm::keyPressEvent(QKeyEvent* e) {

@@ -30,6 +30,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void place();
@@ -38,4 +39,5 @@ private:
     QPlainTextEdit* lines_;
     QLabel* hint_;
     bool wanted_ = false;
+    bool following_ = true;  // the view keeps to the newest line
 };
