@@ -5,6 +5,7 @@
 #include "adventure/Encounters.h"
 #include "platform/AssetNames.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/HandoverRunner.h"
 
 TGoldForm::TGoldForm(GameContext& c)
@@ -17,7 +18,7 @@ TGoldForm::TGoldForm(GameContext& c)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
-    Label1 = new QLabel(this);
+    Label1 = new OutlinedLabel(this);
     Label1->move(56, 208);
     Label1->resize(350, 18);
     QFont f = Label1->font();

@@ -8,11 +8,6 @@
 
 namespace {
 
-// The hero keeps a frame of three cells to the map's edge: the view needs them.
-bool insideFrame(int x, int y) {
-    return x >= 3 && x <= 68 && y >= 3 && y <= 78;
-}
-
 // The neighbours an army tries, in the order that decides ties.
 constexpr int kNeighbours[8][2] = {{1, 1},  {1, 0},  {1, -1}, {0, 1},
                                    {0, -1}, {-1, 1}, {-1, 0}, {-1, -1}};
@@ -20,6 +15,10 @@ constexpr int kNeighbours[8][2] = {{1, 1},  {1, 0},  {1, -1}, {0, 1},
 constexpr int kMovedMark = 10000;
 
 }  // namespace
+
+bool insideStepFrame(int x, int y) {
+    return x >= 3 && x <= 68 && y >= 3 && y <= 78;
+}
 
 std::string calendarText(const GameState& gs) {
     return gs.continentName(gs.continent).str() + "  Неделя " + std::to_string(gs.week()) +
@@ -123,7 +122,7 @@ bool HeroMovement::keyDown(MapKey key) {
     const KeyStep step = keyStep(key);
     const int tx = gs_.heroX + step.dx, ty = gs_.heroY + step.dy;
     if (step.dx != 0) gs_.heroFacing = step.dx > 0 ? 1 : 0;
-    if (!insideFrame(tx, ty)) return false;
+    if (!insideStepFrame(tx, ty)) return false;
 
     if (key != MapKey::Space) dispatchCellEvent(tx, ty);
 

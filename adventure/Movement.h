@@ -39,6 +39,10 @@ std::string calendarText(const GameState& gs);
 // "X=6 Y=18"
 std::string positionText(const GameState& gs);
 
+// The hero keeps a frame of three cells to the map's edge (the view needs
+// them): a step aiming outside 3..68 x 3..78 is refused.
+bool insideStepFrame(int x, int y);
+
 // Whether the hero may stand on a cell of code `a` (on foot or by ship).
 bool canEnter(const GameState& gs, int a);
 

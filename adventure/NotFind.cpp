@@ -2,6 +2,7 @@
 
 #include "platform/AssetNames.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 
 TNotFindForm::TNotFindForm(GameContext& c)
     : PictureForm(c, assets::kWinSpellFailed, QSize(409, 448), QColor(20, 20, 30)) {
@@ -9,6 +10,8 @@ TNotFindForm::TNotFindForm(GameContext& c)
     setDialogStyle(true);
     setRefuseClose(false);
     setClientSize(409, 448);
+    // The caption again, where a narrow title bar cannot cut it off.
+    echoWindowTitle(this, QRect(10, 10, 389, 50), 16);
     setEscapeAction([this] { Button1Click(); });
     setQuickClose();
 }

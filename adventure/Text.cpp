@@ -4,6 +4,7 @@
 
 #include "adventure/Hero.h"
 #include "platform/AssetNames.h"
+#include "platform/qt/Look.h"
 
 namespace {
 // Where the parchment's red seal lies.
@@ -23,11 +24,7 @@ TTextForm::TTextForm(GameContext& c)
     Label1->resize(220, 22);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A monospaced bold face: the diary's 20-character lines fit the label.
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(17);
-    f.setBold(true);
-    Label1->setFont(f);
+    Label1->setFont(look::courier(17));
     setEscapeAction([this] { Button1Click(); });
     // The red seal at the foot of the page closes the diary: the hint stands
     // beside it and the hand cursor shows over it.

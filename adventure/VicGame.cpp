@@ -1,11 +1,11 @@
 #include "adventure/VicGame.h"
 
-#include <QApplication>
 #include <QPushButton>
 
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "shell/QuitPath.h"
 
 TVicGameForm::TVicGameForm(GameContext& c)
     : PictureForm(c, assets::kWinGameWon, QSize(578, 500), QColor(60, 40, 10)) {
@@ -38,5 +38,5 @@ void TVicGameForm::Button1Click() {
 }
 
 void TVicGameForm::Button2Click() {
-    QApplication::quit();
+    quitpath::leaveWonGame(ctx);
 }

@@ -9,11 +9,14 @@
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 
 TFindForm::TFindForm(GameContext& c)
     : PictureForm(c, assets::kWinSpell, QSize(314, 261), QColor(30, 24, 60)) {
     setWindowTitle(QString::fromStdString(spellCaption(c.gs)));
     setClientSize(314, 261);
+    // The caption with the tries left again, where a title bar cannot cut it off.
+    echoWindowTitle(this, QRect(6, 6, 302, 40));
     QFont bold = font();
     bold.setBold(true);
     Button1 = new QPushButton(QStringLiteral("Прочесть"), this);

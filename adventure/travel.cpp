@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "adventure/Gold.h"
+#include "adventure/MouseWalk.h"
 #include "adventure/Text.h"
 #include "adventure/find.h"
 #include "adventure/options.h"
@@ -13,12 +14,14 @@
 #include "battle/Bandit.h"
 #include "battle/Battle.h"
 #include "data/GameState.h"
+#include "platform/AnimationSpeed.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
 #include "platform/qt/QtKeys.h"
+#include "shell/main.h"
 #include "towns/ArmySee.h"
 #include "towns/NewWeek.h"
 #include "towns/Relations.h"
@@ -35,6 +38,20 @@ constexpr int kStepPauseMs = 23;
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// The command labels' keys (by their place: the Russian letter is the label's
+// initial, the Latin one shares its key) and what the labels do.
+struct CommandKey {
+    char latin;
+    const char* does;
+};
+constexpr CommandKey kCommandKeys[5] = {
+    {'U', "Список городов континента"},
+    {'F', "Ваша армия: отряды, их порядок в бою, роспуск"},
+    {'J', "Музыка, звуки, сохранение, загрузка и выход"},
+    {'Y', "Дневник Назга: где искать могилу Вахнара"},
+    {'P', "Прочитать Заклятье Могущества"},
+};
 
 }  // namespace
 
@@ -70,6 +87,11 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
     Label5 = commandLabel(QStringLiteral("ДНЕВНИК"), 541, 328);
     Label8 = commandLabel(QStringLiteral("ЗАКЛЯТЬЕ"), 633, 328);
     commands_ = {Label9, Label3, Label6, Label5, Label8};
+    for (size_t i = 0; i < commands_.size(); ++i)
+        commands_[i]->setToolTip(QStringLiteral("%1.\nКлавиша %2 (%3)")
+                                     .arg(QString::fromUtf8(kCommandKeys[i].does),
+                                          cyrillicOnKey(kCommandKeys[i].latin),
+                                          QChar::fromLatin1(kCommandKeys[i].latin)));
 
     StringGrid1 = new QTableWidget(6, 2, this);
     StringGrid1->setGeometry(519, 392, 201, 105);
@@ -93,6 +115,10 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &TTrForm::Timer1Timer);
+
+    walk_ = new MouseWalk(*this, ctx, kMapRect,
+                          QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)),
+                          [this](GameKey k) { return movement_.keyDown(k); });
 }
 
 QLabel* TTrForm::commandLabel(const QString& text, int x, int y) {
@@ -123,10 +149,25 @@ void TTrForm::keyPressEvent(QKeyEvent* e) {
     const MapKey k = gameKey(e);
     if (battleRunning()) return;
     if (k == MapKey::None) {
-        GameForm::keyPressEvent(e);
+        if (!commandKey(e)) GameForm::keyPressEvent(e);
         return;
     }
     movement_.keyDown(k);
+}
+
+bool TTrForm::commandKey(const QKeyEvent* e) {
+    if (e->isAutoRepeat() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    if (e->key() == Qt::Key_F1) {
+        if (ctx.forms.start) ctx.forms.start->Button9Click();
+        return true;
+    }
+    for (size_t i = 0; i < commands_.size(); ++i)
+        if (isLetterKey(e, kCommandKeys[i].latin)) {
+            labelClicked(commands_[i]);
+            return true;
+        }
+    return false;
 }
 
 // ---- show, paint, timer ------------------------------------------------------
@@ -214,6 +255,10 @@ void TTrForm::FormActivate() {
 void TTrForm::changeEvent(QEvent* e) {
     GameForm::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    // A window opened over the map: no label stays lit under a mouse gone away.
+    if ((e->type() == QEvent::ActivationChange && !isActiveWindow()) ||
+        (e->type() == QEvent::EnabledChange && !isEnabled()))
+        highlight(nullptr);
 }
 
 void TTrForm::highlight(QLabel* hovered) {
@@ -230,6 +275,7 @@ bool TTrForm::eventFilter(QObject* watched, QEvent* e) {
     auto* label = qobject_cast<QLabel*>(watched);
     if (label && std::find(commands_.begin(), commands_.end(), label) != commands_.end()) {
         if (e->type() == QEvent::Enter) highlight(label);
+        if (e->type() == QEvent::Leave) highlight(nullptr);
         if (e->type() == QEvent::MouseMove) {
             // Consumed here: passed on, the form would turn every label yellow.
             highlight(label);
@@ -250,12 +296,15 @@ void TTrForm::labelClicked(QLabel* label) {
     if (label == Label6) target = ctx.forms.options;
     if (label == Label5) target = ctx.forms.text;
     if (label == Label8) target = ctx.forms.find;
+    highlight(nullptr);
     if (target) target->showForm(this);
 }
 
 // ---- what a step does --------------------------------------------------------
 
 void TTrForm::paint() {
+    // Without animation the frames of a step's slide are not drawn.
+    if (!animationShown() && (ctx.gs.stepShiftX != 0 || ctx.gs.stepShiftY != 0)) return;
     FormPaint();
 }
 

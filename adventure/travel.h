@@ -15,6 +15,7 @@
 #include "platform/qt/GameForm.h"
 
 class QTableWidget;
+class MouseWalk;
 
 class TTrForm : public GameForm, private StepView {
     Q_OBJECT
@@ -40,6 +41,9 @@ public:
     MapRenderer& renderer() { return renderer_; }
     int animPhase() const { return animPhase_; }
     const HeroMovement& movement() const { return movement_; }
+    // Travel with the mouse: the way to a clicked cell and its walk.
+    MouseWalk* mouseWalk() const { return walk_; }
+    const MidiPlayer& music() const { return music_; }
     QLabel* Label1 = nullptr;  // hero position
     QLabel* Label2 = nullptr;  // continent and calendar
     QLabel* Label7 = nullptr;  // gold and Authority
@@ -78,6 +82,8 @@ private:
     void labelClicked(QLabel* label);
     bool battleRunning() const;
     void highlight(QLabel* hovered);
+    // F1 and the command labels' letters; true when the key was one of them.
+    bool commandKey(const QKeyEvent* e);
 
     HeroMovement movement_;
     MapRenderer renderer_;
@@ -85,4 +91,5 @@ private:
     Random musicPick_;  // its own generator: music never shifts the game's draws
     int animPhase_ = 1;
     std::array<QLabel*, 5> commands_{};
+    MouseWalk* walk_ = nullptr;
 };

@@ -34,18 +34,32 @@ void RecordingView::battleOver(bool won) {
 }
 
 AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, RecordingView& view,
-                                int maxRounds, bool reseed) {
+                                int maxRounds, bool reseed, const HeroTurn& heroTurn) {
     view.shown = true;
     BattleEngine engine(gs, session, rnd, view);
     engine.Setup(reseed);
-    // The clock's first tick deals the first round; the computer's side plays
-    // until a hero stack gets the turn, which the loop then plays in its place.
+    // The clock's first tick deals the first round.
     engine.Tick();
+    AutoBattleResult r = RunAutoBattle(engine, session, maxRounds, heroTurn);
+    view.shown = false;
+    return r;
+}
+
+AutoBattleResult RunAutoBattle(BattleEngine& engine, Session& session, int maxRounds,
+                               const HeroTurn& heroTurn) {
+    // The computer's side plays until a hero stack gets the turn, which the loop
+    // then plays in its place.
     int idle = 0;
+    bool left = false;
     while (engine.outcome == Outcome::Running && engine.round() <= maxRounds) {
         if (engine.activeHeroCode() != 0) {
             idle = 0;
-            engine.SideTurn(kHeroSide);
+            if (!heroTurn) {
+                engine.SideTurn(kHeroSide);
+            } else if (!heroTurn(engine)) {
+                left = true;
+                break;
+            }
             continue;
         }
         // Nobody holds the turn: let the clock run (it ends an emptied battle).
@@ -58,6 +72,7 @@ AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, Re
         }
     }
     AutoBattleResult r;
+    r.left = left;
     r.rounds = engine.round();
     r.winner = engine.outcome == Outcome::Victory  ? Winner::Hero
                : engine.outcome == Outcome::Defeat ? Winner::Enemy
@@ -66,7 +81,6 @@ AutoBattleResult PlayAutoBattle(GameState& gs, Session& session, Random& rnd, Re
         r.heroLeft[k - 1] = session.sides.hero(k).count;
         r.enemyLeft[k - 1] = session.sides.enemy(k).count;
     }
-    view.shown = false;
     return r;
 }
 

@@ -9,13 +9,14 @@
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Sound.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/HandoverRunner.h"
 
 TBanditForm::TBanditForm(GameContext& c)
     : PictureForm(c, assets::kWinBandits, QSize(439, 300), QColor(50, 40, 30)) {
     setWindowTitle(QStringLiteral("Разбойники"));
     setClientSize(439, 300);
-    Label1 = new QLabel(this);
+    Label1 = new OutlinedLabel(this);
     Label1->setGeometry(16, 16, 400, 120);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont f = Label1->font();
@@ -25,20 +26,23 @@ TBanditForm::TBanditForm(GameContext& c)
     QPalette lp = Label1->palette();
     lp.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(lp);
+    // Three buttons in one row; the room between the text and the row stays free
+    // for a line of its own.
     // How the fight is likely to go, under the list of the band.
-    Estimate = new QLabel(this);
+    Estimate = new OutlinedLabel(this);
     Estimate->setObjectName(QStringLiteral("Estimate"));
     Estimate->setGeometry(16, 136, 407, 22);
     Estimate->setFont(f);
     Estimate->setPalette(lp);
     auto button = [this](const char* caption, int x, void (TBanditForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setGeometry(x, 264, 145, 25);
+        b->setGeometry(x, 264, 129, 25);
         connect(b, &QPushButton::clicked, this, click);
         return b;
     };
-    Button1 = button("Принять бой", 32, &TBanditForm::Button1Click);
-    Button2 = button("Отступить", 264, &TBanditForm::Button2Click);
+    Button1 = button("Принять бой", 16, &TBanditForm::Button1Click);
+    Button3 = button("Быстрый бой", 155, &TBanditForm::Button3Click);
+    Button2 = button("Отступить", 294, &TBanditForm::Button2Click);
     setEscapeAction([this] { Button2Click(); });
 }
 
@@ -56,6 +60,11 @@ void TBanditForm::FormShow() {
 void TBanditForm::Button1Click() {
     banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
     runHandover(ctx, Handover::Fight, *this);
+}
+
+void TBanditForm::Button3Click() {
+    banditSides(ctx.session.sides, ctx.gs, banditGroup(ctx.session.encounterCode));
+    runHandover(ctx, Handover::QuickFight, *this);
 }
 
 void TBanditForm::Button2Click() {

@@ -1,4 +1,5 @@
-// The band of robbers met on the map: who is in it, and a fight or a retreat.
+// The band of robbers met on the map: who is in it, and a fight (in the battle
+// window or quick), or a retreat.
 #pragma once
 
 #include "platform/qt/PictureForm.h"
@@ -13,6 +14,7 @@ public:
 
     void Button1Click();  // "Принять бой"
     void Button2Click();  // "Отступить"
+    void Button3Click();  // "Быстрый бой"
     QLabel* Label1;
     QLabel* Estimate;  // the chances of winning, from trial battles
 
@@ -22,4 +24,5 @@ protected:
 private:
     QPushButton* Button1;
     QPushButton* Button2;
+    QPushButton* Button3;
 };

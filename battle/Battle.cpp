@@ -11,9 +11,11 @@
 
 #include "battle/BattleLog.h"
 #include "battle/BattleLogText.h"
+#include "platform/AnimationSpeed.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
+#include "platform/Report.h"
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
 #include "platform/qt/QtKeys.h"
@@ -76,6 +78,8 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label2->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     Label2->setMouseTracking(true);
     Label2->installEventFilter(this);
+    Label2->setToolTip(QStringLiteral(
+        "Покинуть бой: окно спросит ещё раз, и уцелевшие отряды потеряют половину воинов."));
     Label2->hide();
     Memo1 = makeLabel(this, 8, 454, 553, 65, QColor(0, 255, 0), 11, true);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -103,10 +107,25 @@ void TBattleForm::FormShow() {
     Memo1->clear();
     memoCode_ = 0;
     look::setTextColour(Label2, Qt::white);
+    autoHero_ = autoTogglePending_ = false;
     log_->start();
-    engine_.Setup(true);
+    setWindowTitle(QStringLiteral("Битва"));
+    if (resume_) {
+        // The field quick combat left: no new set-up, the clock goes on.
+        resume_ = false;
+        engine_.ShowTurn();
+        clockRunning(true);
+    } else {
+        engine_.Setup(true);
+    }
     loadPictures();
+    canvasStale_ = true;
     setFocus();
+}
+
+void TBattleForm::resumeBattle() {
+    resume_ = true;
+    showForm();
 }
 
 void TBattleForm::loadPictures() {
@@ -164,7 +183,7 @@ bool TBattleForm::battleVisible() const {
 
 void TBattleForm::status(const std::string& text) {
     Edit1->setText(labelText(text));
-    Edit1->repaint();
+    if (animationShown()) Edit1->repaint();
 }
 
 void TBattleForm::help(const std::string& text) {
@@ -174,6 +193,7 @@ void TBattleForm::help2(const std::string& text) {
     Label4->setText(labelText(text));
 }
 void TBattleForm::roundLabel(const std::string& text) {
+    if (engine_.round() == 1) report("round 1");
     Label1->setText(labelText(text));
     Label1->adjustSize();
 }
@@ -190,12 +210,55 @@ void TBattleForm::cursor(Cursor c) {
 
 void TBattleForm::repaint() {
     overlay_.clear();
+    if (!animationShown()) {
+        // No frames in between: the field is drawn when the window next paints.
+        canvasStale_ = true;
+        update();
+        return;
+    }
     drawCanvas();
     QWidget::repaint();
 }
 
 void TBattleForm::pause(int ms) {
+    ++pauseDepth_;
     ctx.platform.pause(ms);
+    if (--pauseDepth_ > 0) return;
+    if (autoTogglePending_) {
+        autoTogglePending_ = false;
+        toggleAutoHero();
+    } else if (autoHero_) {
+        playHeroTurnLater();  // a turn that came during the pause waits for none
+    }
+}
+
+// ---- the computer plays the hero's side (A) --------------------------------
+
+void TBattleForm::toggleAutoHero() {
+    autoHero_ = !autoHero_;
+    setWindowTitle(autoHero_ ? QStringLiteral("Битва - ваши войска ведёт компьютер (A)")
+                             : QStringLiteral("Битва"));
+    if (autoHero_) playHeroTurnLater();
+}
+
+void TBattleForm::heroTurn() {
+    if (autoHero_) playHeroTurnLater();
+}
+
+void TBattleForm::playHeroTurnLater() {
+    if (autoTurnQueued_) return;
+    autoTurnQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        autoTurnQueued_ = false;
+        // Inside a pause the stack is in the middle of something; the pause's
+        // end asks again.
+        if (ctx.platform.pausing()) return;
+        // Each turn ends when the next hero stack has the turn: the computer
+        // plays on until A gives the stacks back or the battle is over.
+        while (autoHero_ && isVisible() && !ctx.platform.pausing() &&
+               engine_.activeHeroCode() != 0 && engine_.running())
+            engine_.SideTurn(kHeroSide);
+    });
 }
 
 void TBattleForm::sound(const std::string& relativePath) {
@@ -210,7 +273,7 @@ void TBattleForm::clockRunning(bool on) {
 }
 
 void TBattleForm::frame(FrameKind kind, int n, Cell cell) {
-    if (n < 1 || n > 4) return;
+    if (n < 1 || n > 4 || !animationShown()) return;
     Overlay o;
     o.from = cell;
     o.picture = kind == FrameKind::Missile ? &shot_[n - 1] : &boom_[n - 1];
@@ -219,6 +282,7 @@ void TBattleForm::frame(FrameKind kind, int n, Cell cell) {
 }
 
 void TBattleForm::shotLine(Cell from, Cell to) {
+    if (!animationShown()) return;
     Overlay o;
     o.line = true;
     o.from = from;
@@ -229,6 +293,7 @@ void TBattleForm::shotLine(Cell from, Cell to) {
 
 void TBattleForm::battleOver(bool heroWon) {
     runHandover(ctx, heroWon ? Handover::BattleWon : Handover::BattleLost, *this);
+    report("result window");
 }
 
 void TBattleForm::event(const BattleEvent& e) {
@@ -254,6 +319,7 @@ const Picture* TBattleForm::stackPicture(int code) const {
 }
 
 void TBattleForm::drawCanvas() {
+    canvasStale_ = false;
     if (engine_.animPhase < 0) return;
     const int phase = engine_.animPhase;
     QPainter p(&canvas_);
@@ -308,13 +374,16 @@ void TBattleForm::drawCanvas() {
                         p.drawPolygon(outline, 6);
                     }
                     if (const Picture* pic = stackPicture(code)) pic->drawTransparent(p, cx, cy);
+                    // The count on a black box, with a margin around the digits so
+                    // that the counts of two neighbouring stacks never read as one.
+                    constexpr int kPad = 3;
                     const QString n = QString::number(t.count);
-                    const int w = fm.horizontalAdvance(n);
+                    const int w = fm.horizontalAdvance(n) + 2 * kPad;
                     const int left = sideOf(code) == kHeroSide ? cx + 80 - 4 - w : cx + 4;
-                    const QRect box(left, cy + 65, w, fm.height());
+                    const QRect box(left, cy + 64, w, qMin(fm.height() + 2, 16));
                     p.fillRect(box, Qt::black);
                     p.setPen(Qt::white);
-                    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, n);
+                    p.drawText(box, Qt::AlignCenter, n);
                 }
             }
         }
@@ -330,6 +399,7 @@ void TBattleForm::drawCanvas() {
 
 void TBattleForm::paintEvent(QPaintEvent*) {
     if (engine_.animPhase < 0) return;
+    if (canvasStale_) drawCanvas();
     QPainter p(this);
     static constexpr int kSkullFrame[4] = {0, 1, 2, 1};
     const Picture& skull = skull_[kSkullFrame[(engine_.animPhase - 1) & 3]];
@@ -364,12 +434,20 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 }
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_L || e->key() == 0x0414) {  // Д: the same key on a Russian layout
+    if (isLetterKey(e, 'L')) {
         if (!quickclose::isRepeat(e)) log_->toggle();
         return;
     }
-    if (ctx.platform.pausing() || engine_.activeHeroCode() == 0) return;
-    if (e->key() == Qt::Key_W || e->key() == 0x0426) {  // 0x0426: the same key on a Russian layout
+    if (isLetterKey(e, 'A')) {
+        // Kept through a pause: it counts when the pause is over.
+        if (ctx.platform.pausing())
+            autoTogglePending_ = !autoTogglePending_;
+        else
+            toggleAutoHero();
+        return;
+    }
+    if (ctx.platform.pausing() || engine_.activeHeroCode() == 0 || autoHero_) return;
+    if (isLetterKey(e, 'W')) {
         engine_.HeroWait();
         return;
     }
@@ -388,7 +466,7 @@ void TBattleForm::mousePressEvent(QMouseEvent* e) {
         engine_.ToggleGrid();
         return;
     }
-    if (e->button() != Qt::LeftButton) return;
+    if (e->button() != Qt::LeftButton || autoHero_) return;
     Cell c;
     const QPoint at = e->position().toPoint();
     if (!cellAt(at.x(), at.y(), c)) return;

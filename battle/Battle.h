@@ -22,6 +22,9 @@ public:
 
     // Stops the battle clock, frees the battle's pictures and hides the window.
     void closeBattle();
+    // Shows the window on the battle its engine holds (quick combat that found
+    // no result), without a new set-up.
+    void resumeBattle();
 
     battle::BattleEngine& engine() { return engine_; }
     TBattleLogForm* battleLog() const { return log_; }
@@ -43,6 +46,12 @@ public:
     void frame(battle::FrameKind kind, int n, battle::Cell cell) override;
     void shotLine(battle::Cell from, battle::Cell to) override;
     void battleOver(bool heroWon) override;
+    void heroTurn() override;
+
+    // A: the computer plays the hero's stacks (by the enemy's own rules) from
+    // the stack whose turn it is, until A gives them back.
+    void toggleAutoHero();
+    bool autoHero() const { return autoHero_; }
     void event(const battle::BattleEvent& e) override;
 
 protected:
@@ -61,7 +70,15 @@ private:
     void drawCanvas();
     const Picture* stackPicture(int code) const;
 
+    void playHeroTurnLater();
+
     battle::BattleEngine engine_;
+    bool autoHero_ = false;
+    bool autoTogglePending_ = false;  // A pressed during a pause
+    bool autoTurnQueued_ = false;
+    int pauseDepth_ = 0;
+    bool resume_ = false;
+    bool canvasStale_ = false;  // without animation the field is drawn when painted
 
     QLabel* Label1;  // round
     QFrame* Bevel2;

@@ -133,7 +133,7 @@ std::string turnText(const Troop& t) {
 // ---------------------------------------------------------------------------
 
 BattleEngine::BattleEngine(GameState& gs, Session& session, Random& rnd, BattleView& view)
-    : gs_(gs), session_(session), rnd_(rnd), view_(view) {}
+    : gs_(gs), session_(session), rnd_(rnd), view_(&view) {}
 
 Troop& BattleEngine::StackByCode(int code) {
     int slot = slotOf(code);
@@ -166,12 +166,12 @@ bool BattleEngine::vault() const {
 }
 
 bool BattleEngine::running() const {
-    return outcome == Outcome::Running && view_.battleVisible();
+    return outcome == Outcome::Running && view_->battleVisible();
 }
 
 void BattleEngine::setCursor(Cursor c) {
     cursor = c;
-    view_.cursor(c);
+    view_->cursor(c);
 }
 
 int BattleEngine::livingCount(int side) const {
@@ -193,11 +193,11 @@ bool BattleEngine::hasNeighbourOf(Cell c, int side) const {
 
 void BattleEngine::Setup(bool reseed) {
     outcome = Outcome::Running;
-    view_.retreatShown(false);
-    view_.help("");
-    view_.help2("");
+    view_->retreatShown(false);
+    view_->help("");
+    view_->help2("");
     roundText = "Т У Р: 0";
-    view_.roundLabel(roundText);
+    view_->roundLabel(roundText);
     setCursor(Cursor::Arrow);
     if (reseed) rnd_.reseedFromClock();
 
@@ -231,7 +231,7 @@ void BattleEngine::Setup(bool reseed) {
     background = vault() ? 3 : kOpenGround[rnd_(4)];
 
     animPhase = -1000;
-    view_.clockRunning(true);
+    view_->clockRunning(true);
     setCursor(Cursor::Arrow);
 }
 
@@ -239,8 +239,8 @@ void BattleEngine::Setup(bool reseed) {
 
 void BattleEngine::NewRound() {
     roundText = "Т У Р: " + std::to_string(round() + 1);
-    view_.roundLabel(roundText);
-    view_.event(happened(BattleEvent::Kind::Round, round()));
+    view_->roundLabel(roundText);
+    view_->event(happened(BattleEvent::Kind::Round, round()));
     for (int side : {kHeroSide, kEnemySide})
         for (int k = 1; k <= kSlots; ++k) {
             Troop& t = stack(side, k);
@@ -281,37 +281,55 @@ bool BattleEngine::NextStack() {
             ++hero;
     }
 
-    view_.help2(blanks());
+    view_->help2(blanks());
     if (enemy > hero) {
         Troop& t = stack(kEnemySide, enemySlot);
         t.active = 1;
-        view_.retreatShown(false);
+        view_->retreatShown(false);
         setCursor(Cursor::Arrow);
-        view_.help(std::string(kHelpEnemy) + blanks());
-        view_.repaint();
-        view_.sound(std::string(assets::kArmy) + t.wavFile.str());
-        view_.pause(675);
+        view_->help(std::string(kHelpEnemy) + blanks());
+        view_->repaint();
+        view_->sound(std::string(assets::kArmy) + t.wavFile.str());
+        view_->pause(675);
         SideTurn(kEnemySide);
     } else {
         Troop& t = stack(kHeroSide, heroSlot);
         t.active = 1;
-        view_.retreatShown(true);
-        view_.status(turnText(t));
-        view_.help(kHelpMove);
-        setCursor(Cursor::Arrow);
-        if (CanShoot(codeOf(kHeroSide, heroSlot))) {
-            setCursor(Cursor::Cross);
-            view_.help2(kHelpShoot);
-        }
-        if (t.flies == 1) {
-            setCursor(Cursor::Hand);
-            view_.help2(kHelpFly);
-        }
-        view_.repaint();
-        view_.sound(std::string(assets::kArmy) + t.wavFile.str());
-        view_.pause(250);
+        showHeroTurn(heroSlot);
+        view_->repaint();
+        view_->sound(std::string(assets::kArmy) + t.wavFile.str());
+        view_->pause(250);
+        view_->heroTurn();
     }
     return true;
+}
+
+void BattleEngine::showHeroTurn(int slot) {
+    const Troop& t = stack(kHeroSide, slot);
+    view_->retreatShown(true);
+    view_->status(turnText(t));
+    view_->help(kHelpMove);
+    setCursor(Cursor::Arrow);
+    if (CanShoot(codeOf(kHeroSide, slot))) {
+        setCursor(Cursor::Cross);
+        view_->help2(kHelpShoot);
+    }
+    if (t.flies == 1) {
+        setCursor(Cursor::Hand);
+        view_->help2(kHelpFly);
+    }
+}
+
+void BattleEngine::ShowTurn() {
+    view_->roundLabel(roundText);
+    view_->help2(blanks());
+    if (const int code = activeHeroCode()) {
+        showHeroTurn(slotOf(code));
+    } else {
+        view_->retreatShown(false);
+        view_->help("");
+        setCursor(Cursor::Arrow);
+    }
 }
 
 void BattleEngine::Continue() {
@@ -340,10 +358,10 @@ void BattleEngine::Wait(int code) {
     Troop& t = StackByCode(code);
     t.active = 0;
     if (t.waited != 0) t.movesLeft = 0;
-    view_.status(t.name.str() + " ждут...");
-    view_.event(happened(BattleEvent::Kind::Wait, code));
+    view_->status(t.name.str() + " ждут...");
+    view_->event(happened(BattleEvent::Kind::Wait, code));
     t.waited = 1;
-    view_.pause(1500);
+    view_->pause(1500);
     Continue();
 }
 
@@ -358,32 +376,32 @@ bool BattleEngine::CanShoot(int code) const {
 // ---- actions ---------------------------------------------------------------
 
 void BattleEngine::Step(Cell from, Cell to, int code) {
-    view_.event(happened(BattleEvent::Kind::Step, code, 0, from, to));
+    view_->event(happened(BattleEvent::Kind::Step, code, 0, from, to));
     field.at(from) = kFree;
-    view_.repaint();
-    view_.sound(assets::kWavStep);
+    view_->repaint();
+    view_->sound(assets::kWavStep);
     moving.code = code;
     moving.shown = true;
     for (int part : {20, 60}) {
         moving.x = 80 * (from.x - 1) + part * (to.x - from.x);
         moving.y = 80 * (from.y - 1) + part * (to.y - from.y);
-        view_.repaint();
-        view_.pause(150);
+        view_->repaint();
+        view_->pause(150);
     }
     moving.shown = false;
     field.at(to) = static_cast<uint8_t>(code);
-    view_.repaint();
-    view_.pause(50);
+    view_->repaint();
+    view_->pause(50);
     Tick();
 }
 
 void BattleEngine::Melee(int attacker, int defender, Cell target) {
-    view_.sound(assets::kWavFight);
+    view_->sound(assets::kWavFight);
     Troop& a = StackByCode(attacker);
     Troop& d = StackByCode(defender);
     FightResult r = MeleeResult(a, d, rnd_);
-    view_.status("Атака! Защитников убито " + std::to_string(r.defendersKilled) +
-                 ". Атакующих погибло " + std::to_string(r.attackersKilled));
+    view_->status("Атака! Защитников убито " + std::to_string(r.defendersKilled) +
+                  ". Атакующих погибло " + std::to_string(r.attackersKilled));
     BattleEvent told = happened(BattleEvent::Kind::Melee, attacker, defender);
     told.damage = hitPoints(d);
     told.returnDamage = hitPoints(a);
@@ -396,22 +414,22 @@ void BattleEngine::Melee(int attacker, int defender, Cell target) {
     told.killed = r.defendersKilled;
     told.lost = r.attackersKilled;
     tell(told);
-    view_.clockRunning(false);
+    view_->clockRunning(false);
     for (int n = 1; n <= 4; ++n) {
-        view_.frame(FrameKind::Impact, n, target);
-        view_.pause(60);
+        view_->frame(FrameKind::Impact, n, target);
+        view_->pause(60);
     }
-    view_.pause(1620);
-    view_.clockRunning(true);
+    view_->pause(1620);
+    view_->clockRunning(true);
     Tick();
 }
 
 void BattleEngine::Shoot(int shooter, int target) {
     Troop& s = StackByCode(shooter);
     Troop& t = StackByCode(target);
-    view_.sound(s.missileKind == 1 ? assets::kWavShotA : assets::kWavShotB);
+    view_->sound(s.missileKind == 1 ? assets::kWavShotA : assets::kWavShotB);
     FightResult r = ShotResult(s, t, rnd_);
-    view_.status("При обстреле погибло " + std::to_string(r.defendersKilled));
+    view_->status("При обстреле погибло " + std::to_string(r.defendersKilled));
     BattleEvent told = happened(BattleEvent::Kind::Shot, shooter, target);
     told.damage = hitPoints(t);
     t.count = static_cast<int16_t>(t.count - r.defendersKilled);
@@ -420,18 +438,18 @@ void BattleEngine::Shoot(int shooter, int target) {
     told.killed = r.defendersKilled;
     tell(told);
     s.shots = static_cast<int8_t>(s.shots - 1);
-    view_.clockRunning(false);
+    view_->clockRunning(false);
     Cell from, to;
     FindStack(shooter, from);
     FindStack(target, to);
-    view_.shotLine(from, to);
+    view_->shotLine(from, to);
     const FrameKind kind = s.missileKind == 1 ? FrameKind::Missile : FrameKind::Impact;
     for (int n = 1; n <= 4; ++n) {
-        view_.frame(kind, n, to);
-        view_.pause(70);
+        view_->frame(kind, n, to);
+        view_->pause(70);
     }
-    view_.pause(1050);
-    view_.clockRunning(true);
+    view_->pause(1050);
+    view_->clockRunning(true);
     Tick();
 }
 
@@ -439,26 +457,26 @@ void BattleEngine::Fly(int code, Cell to) {
     Cell from;
     if (FindStack(code, from)) field.at(from) = kFree;
     field.at(to) = static_cast<uint8_t>(code);
-    view_.event(happened(BattleEvent::Kind::Fly, code, 0, from, to));
-    view_.repaint();
-    view_.status(StackByCode(code).name.str() + " летят.");
-    view_.sound(assets::kWavFly);
-    view_.pause(1000);
+    view_->event(happened(BattleEvent::Kind::Fly, code, 0, from, to));
+    view_->repaint();
+    view_->status(StackByCode(code).name.str() + " летят.");
+    view_->sound(assets::kWavFly);
+    view_->pause(1000);
 }
 
 // An exchange for the log, and the stacks it wiped out.
 void BattleEngine::tell(const BattleEvent& e) {
-    view_.event(e);
+    view_->event(e);
     for (int code : {e.target, e.actor})
-        if (StackByCode(code).count <= 0) view_.event(happened(BattleEvent::Kind::Wiped, code));
+        if (StackByCode(code).count <= 0) view_->event(happened(BattleEvent::Kind::Wiped, code));
 }
 
 // ---- the clock -------------------------------------------------------------
 
 void BattleEngine::finish(bool heroWon) {
     outcome = heroWon ? Outcome::Victory : Outcome::Defeat;
-    view_.clockRunning(false);
-    view_.battleOver(heroWon);
+    view_->clockRunning(false);
+    view_->battleOver(heroWon);
 }
 
 void BattleEngine::Tick() {
@@ -485,10 +503,10 @@ void BattleEngine::Tick() {
     }
     if (animPhase == -1000) {
         animPhase = 1;
-        view_.repaint();
-        view_.repaint();
-        view_.sound(assets::kWavBattle);
-        view_.pause(3500);
+        view_->repaint();
+        view_->repaint();
+        view_->sound(assets::kWavBattle);
+        view_->pause(3500);
         NewRound();
         Continue();
         if (!running()) return;
@@ -500,7 +518,7 @@ void BattleEngine::Tick() {
                 dead.at(x, y) = 1;
             }
     animPhase = animPhase >= 4 ? 1 : animPhase + 1;
-    view_.repaint();
+    view_->repaint();
 }
 
 // ---- the player's input ----------------------------------------------------
@@ -517,7 +535,7 @@ void BattleEngine::HeroEndTurn() {
     int code = activeHeroCode();
     if (!code) return;
     EndTurn(kHeroSide, slotOf(code));
-    view_.pause(1000);
+    view_->pause(1000);
 }
 
 void BattleEngine::HeroWait() {
@@ -540,14 +558,14 @@ void BattleEngine::HeroDirection(int dx, int dy) {
         return;
     }
     if (t.movesLeft > 0) --t.movesLeft;
-    view_.status(turnText(t));
+    view_->status(turnText(t));
     Step(at, to, code);
     if (CanShoot(code)) {
         setCursor(Cursor::Cross);
-        view_.help2(kHelpShoot);
+        view_->help2(kHelpShoot);
     } else {
         setCursor(Cursor::Arrow);
-        view_.help2(blanks());
+        view_->help2(blanks());
     }
     if (t.movesLeft == 0) EndTurn(kHeroSide, slotOf(code));
 }

@@ -144,6 +144,9 @@ public:
     virtual void shotLine(Cell from, Cell to) = 0;
     // The battle is over; the window closes itself and shows the outcome.
     virtual void battleOver(bool heroWon) = 0;
+    // A hero stack has the turn and waits for its orders (the window may hand
+    // them to the computer).
+    virtual void heroTurn() {}
     // What just happened, for the battle log (nobody keeps one by default).
     virtual void event(const BattleEvent&) {}
 };
@@ -161,6 +164,14 @@ enum class Outcome { Running, Victory, Defeat };
 class BattleEngine {
 public:
     BattleEngine(GameState& gs, Session& session, Random& rnd, BattleView& view);
+    // Shows the battle on another view from now on: quick combat fights on the
+    // battle window's own engine with a view that shows nothing, and a fight the
+    // computer cannot finish goes on in the window on the same field.
+    void setView(BattleView& view) { view_ = &view; }
+    BattleView& view() { return *view_; }
+    // Tells the view what it shows of the battle as it stands: the round, and the
+    // texts and cursor of the hero stack that has the turn.
+    void ShowTurn();
 
     // The set-up run when the battle window is shown: field, obstacles, both
     // sides, vault walls, background, then the clock starts. `reseed` draws a new
@@ -231,11 +242,12 @@ private:
     void finish(bool heroWon);
     void tell(const BattleEvent& e);
     void setCursor(Cursor c);
+    void showHeroTurn(int slot);
 
     GameState& gs_;
     Session& session_;
     Random& rnd_;
-    BattleView& view_;
+    BattleView* view_;
 };
 
 }  // namespace battle

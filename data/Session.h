@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "data/ArmiesTypes.h"
 
@@ -39,4 +40,10 @@ struct Session {
     uint16_t encounterCode = 0;  // map code of the army met (500 + group)
     uint8_t portalTarget = 0;
     BattleSides sides{};
+    // A game is being played: set when a new or loaded game starts, cleared when
+    // the player leaves the won game. Only then is there anything to autosave.
+    bool gameInProgress = false;
+    // One more line for the outcome window after quick combat (what each side
+    // lost); empty after a battle fought in the battle window.
+    std::string battleNote;
 };

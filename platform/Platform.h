@@ -12,6 +12,9 @@ public:
     // pausing() is true for its duration.
     virtual void pause(int ms) = 0;
     virtual bool pausing() const = 0;
+    // The game is about to end: the pauses running now end early and later ones
+    // return at once, so that the step in progress is over quickly.
+    virtual void hurry() {}
 
     // Plays a sound file that is known to exist; async returns at once.
     virtual void playSound(const std::string& path, bool async) = 0;

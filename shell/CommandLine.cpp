@@ -73,6 +73,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                 return cl;
             }
             cl.dataDir = value;
+        } else if (a == "--load") {
+            if (!takeValue()) return cl;
+            if (value.empty()) {
+                cl.error = "--load needs a file";
+                return cl;
+            }
+            cl.load = value;
         } else if (a == "--scale") {
             if (!takeValue()) return cl;
             cl.scale = RoundScale(value);
@@ -97,9 +104,15 @@ std::string UsageText(const std::string& program) {
            "\n"
            "  --seed N        a reproducible game: every random draw follows from N\n"
            "  --data-dir DIR  read pictures, sounds and music and keep saves in DIR\n"
-           "                  (default: the program's own directory)\n"
+           "                  (default: the program's own directory when it holds\n"
+           "                  them, as a build tree does, with saves in its Save/;\n"
+           "                  else ../share/games/vestran beside it, as installed,\n"
+           "                  with saves in $XDG_DATA_HOME/vestran/Save/, by default\n"
+           "                  ~/.local/share/vestran/Save/)\n"
            "  --scale F       enlarge the windows by F (rounded to a multiple of 0.5,\n"
-           "                  0.5 to 4; whole numbers keep pictures sharp)\n"
+           "                  0.5 to 4; whole numbers keep pictures sharp); remembered\n"
+           "                  for the next runs\n"
+           "  --load FILE     start straight into the game saved in FILE\n"
            "  --version       print the version and exit\n"
            "  --help          print this help and exit\n";
 }

@@ -1,4 +1,5 @@
-// The game's command line: --help, --version, --seed N, --data-dir DIR, --scale F.
+// The game's command line: --help, --version, --seed N, --data-dir DIR, --scale F,
+// --load FILE.
 // Options the game does not know stop it with a message; arguments that do not
 // start with "--" are left to the window system (Qt's own "-platform" and such).
 #pragma once
@@ -14,6 +15,7 @@ struct CommandLine {
     std::optional<uint64_t> seed;        // a reproducible game
     std::optional<std::string> dataDir;  // where pictures, sounds and saves are
     std::optional<double> scale;         // window scale, a multiple of 0.5
+    std::optional<std::string> load;     // a saved game to start straight into
     std::string error;                   // set when the line cannot be used
     std::vector<std::string> rest;       // for the window system (argv[0] first)
 };

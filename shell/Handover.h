@@ -12,20 +12,25 @@
 #include <span>
 
 enum class Handover {
-    NewGame,       // the start window's new game: the map takes over
-    Load,          // a saved game was read: the map shows it
-    Fight,         // the bandits or a town's vault: the battle begins
-    BattleWon,     // the battle's last blow: the victory window
-    BattleLost,    // the battle's last blow: the defeat window
-    Retreat,       // the hero leaves the battle: the defeat window
-    ResumeBattle,  // the retreat window's "go on fighting"
-    BackToTown,    // the vault window's cancel
-    Victory,       // the victory window closes
-    Defeat,        // the defeat window closes
-    NewWeek,       // the new week's window closes
-    Treasure,      // the treasure window closes
-    Portal,        // the hero went through the portal
-    ShipBought,    // the town sold a ship: the town closes
+    NewGame,          // the start window's new game: the map takes over
+    Load,             // a saved game was read: the map shows it
+    Fight,            // the bandits or a town's vault: the battle begins
+    BattleWon,        // the battle's last blow: the victory window
+    BattleLost,       // the battle's last blow: the defeat window
+    Retreat,          // the hero leaves the battle: the defeat window
+    ResumeBattle,     // the retreat window's "go on fighting"
+    BackToTown,       // the vault window's cancel
+    Victory,          // the victory window closes
+    Defeat,           // the defeat window closes
+    NewWeek,          // the new week's window closes
+    Treasure,         // the treasure window closes
+    Portal,           // the hero went through the portal
+    ShipBought,       // the town sold a ship: the town closes
+    OpenSaved,        // the game given on the command line was read: the map shows it
+    QuickFight,       // the bandits or a town's vault: the computer fights at once
+    QuickWon,         // quick combat won: the victory window
+    QuickLost,        // quick combat lost: the defeat window
+    QuickUnfinished,  // quick combat found no result: the player finishes the battle
 };
 
 enum class HandoverStep {
@@ -46,6 +51,10 @@ enum class HandoverStep {
     FocusTown,         // the town takes input and the focus again
     ReviveTown,        // the town takes input again; if shown, it comes to the front rebuilt
     HideTown,          // the town takes input again and hides (the hero is carried away)
+    GameInProgress,    // a game is being played from now on: there is something to autosave
+    Autosave,          // the running game is copied into the autosave
+    FightQuickly,      // the battle set up is fought by the computer, then Quick* follows
+    ShowBattleAsItIs,  // the battle window shows the field quick combat left, as it is
 };
 
 // The steps of a hand-over, in the order they are taken.

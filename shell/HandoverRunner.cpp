@@ -3,8 +3,11 @@
 #include "adventure/Encounters.h"
 #include "adventure/travel.h"
 #include "battle/Battle.h"
+#include "battle/QuickCombat.h"
+#include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Sound.h"
+#include "shell/Autosave.h"
 #include "shell/main.h"
 #include "towns/Town.h"
 #include "towns/defeat.h"
@@ -87,6 +90,28 @@ void runStep(GameContext& ctx, HandoverStep step, GameForm& from, Closing closin
                 town->setEnabled(true);
                 town->hide();
             }
+            break;
+        case HandoverStep::GameInProgress:
+            ctx.session.gameInProgress = true;
+            break;
+        case HandoverStep::Autosave:
+            autosave::write(ctx.gs, ctx.session);
+            break;
+        case HandoverStep::FightQuickly:
+            if (TBattleForm* window = ctx.forms.battle) {
+                const battle::QuickCombatResult r =
+                    battle::FightQuickly(window->engine(), ctx.session);
+                ctx.session.battleNote = battle::lossesLine(r.heroLost, r.enemyLost);
+                const Handover next = r.outcome == battle::Outcome::Victory ? Handover::QuickWon
+                                      : r.outcome == battle::Outcome::Defeat
+                                          ? Handover::QuickLost
+                                          : Handover::QuickUnfinished;
+                runHandover(ctx, next, from, Closing::Yes);
+            }
+            break;
+        case HandoverStep::ShowBattleAsItIs:
+            ctx.session.battleNote.clear();
+            if (ctx.forms.battle) ctx.forms.battle->resumeBattle();
             break;
     }
 }

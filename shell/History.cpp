@@ -5,7 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
+#include "platform/AnimationSpeed.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/qt/GameTimer.h"
@@ -122,8 +124,16 @@ void THistoryForm::FormShow() {
     Image1->show();
     animation.start();
     Timer1->tag = animation.tag;
-    Timer1->start();
     Button1->setFocus();
+    // The animation speed scales the 100 ms step; without animation the picture
+    // is at once where the animation would leave it.
+    if (animationShown()) {
+        Timer1->setInterval(std::max(1, animationWait(100)));
+        Timer1->start();
+    } else {
+        while (animation.phase != 3 || animation.tag <= 80) Timer1Timer();
+        Timer1Timer();
+    }
     update();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/qt/Look.h"
 #include "shell/HandoverRunner.h"
 #include "shell/SaveSlots.h"
+#include "shell/SlotList.h"
 
 TLoadForm::TLoadForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Восстановление игры"));
@@ -19,10 +20,7 @@ TLoadForm::TLoadForm(GameContext& c) : GameForm(c) {
 
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(8, 8, 313, 252);
-    QPalette lp = ListBox1->palette();
-    lp.setColor(QPalette::Base, Qt::black);
-    lp.setColor(QPalette::Text, Qt::white);
-    ListBox1->setPalette(lp);
+    slotlist::setUp(ListBox1);
 
     Button1 = new QPushButton(QStringLiteral("Загрузить"), this);
     Button1->setGeometry(8, 268, 97, 30);
@@ -42,15 +40,16 @@ TLoadForm::TLoadForm(GameContext& c) : GameForm(c) {
 }
 
 int TLoadForm::selectedSlot() const {
-    return ListBox1->currentRow() < 0 ? 1 : ListBox1->currentRow() + 1;
+    return slotlist::slotOfRow(ListBox1->currentRow());
 }
 
 void TLoadForm::FormShow() {
-    QSignalBlocker block(ListBox1);
-    ListBox1->clear();
-    for (const std::string& line : saveslots::slotLines())
-        ListBox1->addItem(QString::fromStdString(line));
-    ListBox1->setCurrentRow(0);
+    // The autosave, when there is one, is the line after slot 15.
+    slotlist::fill(ListBox1, true);
+    {
+        QSignalBlocker block(ListBox1);
+        ListBox1->setCurrentRow(0);
+    }
     ListBox1Click();
 }
 

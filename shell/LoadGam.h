@@ -23,5 +23,5 @@ protected:
     void FormShow() override;
 
 private:
-    int selectedSlot() const;  // 1..15
+    int selectedSlot() const;  // 1..15, or the autosave
 };

@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/Look.h"
 #include "shell/SaveSlots.h"
+#include "shell/SlotList.h"
 
 TSaveForm::TSaveForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("Сохранить игру"));
@@ -26,10 +27,7 @@ TSaveForm::TSaveForm(GameContext& c) : GameForm(c) {
 
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(8, 34, 313, 226);
-    QPalette lp = ListBox1->palette();
-    lp.setColor(QPalette::Base, Qt::black);
-    lp.setColor(QPalette::Text, Qt::white);
-    ListBox1->setPalette(lp);
+    slotlist::setUp(ListBox1);
 
     Button1 = new QPushButton(QStringLiteral("Сохранить"), this);
     Button1->setGeometry(8, 268, 97, 30);
@@ -53,14 +51,11 @@ TSaveForm::TSaveForm(GameContext& c) : GameForm(c) {
 }
 
 void TSaveForm::rebuildList() {
-    QSignalBlocker block(ListBox1);
-    ListBox1->clear();
-    for (const std::string& line : saveslots::slotLines())
-        ListBox1->addItem(QString::fromStdString(line));
+    slotlist::fill(ListBox1, false);  // the autosave is never saved into
 }
 
 int TSaveForm::selectedSlot() const {
-    return ListBox1->currentRow() < 0 ? 1 : ListBox1->currentRow() + 1;
+    return slotlist::slotOfRow(ListBox1->currentRow());
 }
 
 void TSaveForm::FormShow() {

@@ -1,5 +1,6 @@
 #include "shell/SaveSlots.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 
@@ -26,25 +28,39 @@ std::string withSlash(std::string d) {
     return d;
 }
 
-// A folder we can keep saves in: it exists (or could be made) and takes files.
-bool usableDir(const std::string& dir) {
+// Makes `dir` and its parents; a failure shows when a file is written there.
+void makeDir(const std::string& dir) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-    return ::access(dir.c_str(), W_OK | X_OK) == 0;
 }
 
-std::string fallbackDir() {
+// An absolute path to a folder, or to nothing yet that could become one.
+bool folderOrNothing(const char* path) {
+    if (!path || *path != '/') return false;
+    struct stat st {};
+    if (::stat(path, &st) == 0) return S_ISDIR(st.st_mode);
+    return errno == ENOENT;
+}
+
+// The player's data folder by the XDG base directory rules.
+std::string userDataHome() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg == '/') return withSlash(xdg) + "vestran/Save/";
+    if (folderOrNothing(xdg)) return withSlash(xdg);
     const char* home = std::getenv("HOME");
-    if (home && *home) return withSlash(home) + ".local/share/vestran/Save/";
-    return {};
+    if (!home || *home != '/') {
+        const passwd* pw = ::getpwuid(::getuid());
+        home = pw && pw->pw_dir ? pw->pw_dir : "/";
+    }
+    return withSlash(home) + ".local/share/";
 }
 
 bool validSlot(int n) {
     return n >= 1 && n <= kSlots;
+}
+
+// Slots that can be read: the fifteen and the autosave.
+bool readableSlot(int n) {
+    return validSlot(n) || n == kAutoSlot;
 }
 
 SaveResult badSlot(int n) {
@@ -66,34 +82,51 @@ void setSaveDirOverride(std::string dir) {
     overrideRef() = dir.empty() ? std::string() : withSlash(std::move(dir));
 }
 
+std::string saveDirFor(const std::string& dataDir, bool installed) {
+    if (installed) return userDataHome() + "vestran/Save/";
+    return withSlash(dataDir) + "Save/";
+}
+
 std::string saveDir() {
     if (!overrideRef().empty()) {
-        usableDir(overrideRef());
+        makeDir(overrideRef());
         return overrideRef();
     }
-    const std::string primary = programDir() + "Save/";
-    if (usableDir(primary)) return primary;
-    const std::string fallback = fallbackDir();
-    if (!fallback.empty() && usableDir(fallback)) return fallback;
-    // Nowhere to write: saving will report the failure for the usual folder.
-    return primary;
+    return saveDirFor(programDir(), installedData());
 }
 
 std::string slotPath(int n) {
+    if (n == kAutoSlot) return saveDir() + "auto.psv";
     return saveDir() + std::to_string(n) + ".psv";
 }
 
 bool slotExists(int n) {
-    if (!validSlot(n)) return false;
+    if (!readableSlot(n)) return false;
     std::error_code ec;
     return std::filesystem::exists(slotPath(n), ec);
 }
 
 std::string slotLine(int n) {
-    if (!slotExists(n)) return kEmptyLine;
+    const std::string prefix = n == kAutoSlot ? kAutoPrefix : "";
+    if (!slotExists(n)) return prefix + kEmptyLine;
     auto image = std::make_unique<GameState>();
-    if (!readSaveFile(slotPath(n), *image).ok) return kDamagedLine;
-    return printable(image->saveName.str());
+    if (!readSaveFile(slotPath(n), *image).ok) return prefix + kDamagedLine;
+    return prefix + printable(image->saveName.str());
+}
+
+std::string fileTimeText(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    std::tm local{};
+    if (!::localtime_r(&st.st_mtime, &local)) return {};
+    char text[32];
+    if (std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &local) == 0) return {};
+    return text;
+}
+
+std::string slotTime(int n) {
+    if (!slotExists(n)) return {};
+    return fileTimeText(slotPath(n));
 }
 
 std::vector<std::string> slotLines() {
@@ -119,15 +152,21 @@ std::string deleteQuestion(const std::string& line) {
 SaveResult saveToSlot(int n, GameState& gs, std::string_view name) {
     if (!validSlot(n)) return badSlot(n);
     gs.saveName.set(name);
+    // A folder that cannot be made shows as the write's own failure.
+    makeDir(saveDir());
     return writeSaveFile(slotPath(n), gs);
 }
 
 SaveResult loadFromSlot(int n, GameState& gs) {
-    if (!validSlot(n)) return badSlot(n);
+    if (!readableSlot(n)) return badSlot(n);
+    return loadFromFile(slotPath(n), gs);
+}
+
+SaveResult loadFromFile(const std::string& path, GameState& gs) {
     // The image is read and checked aside; the running game changes only when
     // both succeed.
     auto image = std::make_unique<GameState>();
-    SaveResult r = readSaveFile(slotPath(n), *image);
+    SaveResult r = readSaveFile(path, *image);
     if (!r.ok) return r;
     if (std::string why = validateSave(*image); !why.empty()) {
         r.ok = false;
@@ -136,6 +175,12 @@ SaveResult loadFromSlot(int n, GameState& gs) {
     }
     gs = *image;
     return r;
+}
+
+SaveResult writeAutosave(const GameState& gs) {
+    // An installed game's save folder is made by its first save, which may be this one.
+    makeDir(saveDir());
+    return writeSaveFile(slotPath(kAutoSlot), gs);
 }
 
 SaveResult deleteSlot(int n) {

@@ -10,9 +10,12 @@
 #include "adventure/travel.h"
 #include "battle/Bandit.h"
 #include "battle/Battle.h"
+#include "platform/Platform.h"
+#include "shell/HandoverRunner.h"
 #include "shell/History.h"
 #include "shell/LoadGam.h"
 #include "shell/SAVEGAM.h"
+#include "shell/SaveSlots.h"
 #include "shell/main.h"
 #include "towns/ArmyFree.h"
 #include "towns/ArmySee.h"
@@ -61,4 +64,14 @@ void DestroyForms(GameContext& ctx) {
     const auto all = AllForms(ctx.forms);
     for (auto it = all.rbegin(); it != all.rend(); ++it) delete *it;
     ctx.forms = Forms{};
+}
+
+void OpenSavedGame(GameContext& ctx, const std::string& path) {
+    const SaveResult r = saveslots::loadFromFile(path, ctx.gs);
+    if (!r.ok) {
+        ctx.forms.start->showForm();
+        ctx.platform.message(r.error);
+        return;
+    }
+    runHandover(ctx, Handover::OpenSaved, *ctx.forms.load);
 }

@@ -1,6 +1,7 @@
 // Every window of the game, created once in the game's fixed order.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "shell/Forms.h"
@@ -15,3 +16,8 @@ std::vector<GameForm*> AllForms(const Forms& f);
 // Deletes them again, the last created first (tests; the game keeps its windows
 // until it ends).
 void DestroyForms(GameContext& ctx);
+
+// Starts straight into the game saved in `path`, as loading it from the start
+// window does. A file that cannot be loaded gives the load window's message and
+// the start window.
+void OpenSavedGame(GameContext& ctx, const std::string& path);

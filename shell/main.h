@@ -22,8 +22,8 @@ public:
     void Button6Click();  // "ЗАГРУЗИТЬ"
     void Button8Click();  // "НОВАЯ ИГРА"
     void Button7Click();  // "ВЫХОД"
-    void Button9Click();  // "КАК ИГРАТЬ"
-    void Label1Click();   // the web site
+    void Button9Click();  // "КАК ИГРАТЬ": the help window
+    void Label1Click();   // "О программе": the help window at the page about the game
 
     PictureBox* Image1 = nullptr;
     QLabel* Label1 = nullptr;

@@ -10,6 +10,8 @@
 #include "platform/Platform.h"
 #include "platform/Sound.h"
 #include "platform/qt/GameTimer.h"
+#include "platform/qt/HelpWindow.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "platform/qt/PictureBox.h"
 #include "shell/HandoverRunner.h"
 #include "shell/History.h"
@@ -24,30 +26,22 @@ constexpr int kWidth = 505;
 constexpr int kHeight = 500;
 const QColor kSilver(192, 192, 192);
 
-// A label that answers a click (the web-site link).
-class LinkLabel : public QLabel {
+// A label that answers a click (the link to the page about the game), lettered
+// over the title picture.
+class LinkLabel : public OutlinedLabel {
 public:
     LinkLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
-        : QLabel(text, parent), onClick_(std::move(onClick)) {}
+        : OutlinedLabel(text, parent), onClick_(std::move(onClick)) {}
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) onClick_();
-        QLabel::mouseReleaseEvent(e);
+        OutlinedLabel::mouseReleaseEvent(e);
     }
 
 private:
     std::function<void()> onClick_;
 };
-
-// The address as the link shows it: without the scheme and the closing slash.
-QString siteText() {
-    QString s = QString::fromUtf8(kHomePage);
-    s.remove(QStringLiteral("https://"));
-    s.remove(QStringLiteral("http://"));
-    while (s.endsWith('/')) s.chop(1);
-    return s;
-}
 
 }  // namespace
 
@@ -63,13 +57,15 @@ TStartForm::TStartForm(GameContext& c) : GameForm(c) {
         this, LoadWindowPicture(dataPath(assets::kWinTitle), kWidth, kHeight, kSilver));
     Image1->setGeometry(0, 0, kWidth, kHeight);
 
-    Label1 = new LinkLabel(siteText(), this, [this] { Label1Click(); });
+    Label1 = new LinkLabel(QStringLiteral("О программе"), this, [this] { Label1Click(); });
     Label1->move(8, 480);
     QFont linkFont = Label1->font();
     linkFont.setBold(true);
     linkFont.setUnderline(true);
     Label1->setFont(linkFont);
-    Label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    QPalette linkColour = Label1->palette();
+    linkColour.setColor(QPalette::WindowText, Qt::white);
+    Label1->setPalette(linkColour);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->adjustSize();
 
@@ -145,9 +141,9 @@ void TStartForm::Button7Click() {
 }
 
 void TStartForm::Button9Click() {
-    ctx.platform.openUrl(dataPath(assets::kReadMe));
+    showHelp(ctx);
 }
 
 void TStartForm::Label1Click() {
-    ctx.platform.openUrl(kHomePage);
+    showHelp(ctx, QStringLiteral("about"));
 }

@@ -1,17 +1,20 @@
 #include "towns/ArmyFree.h"
 
-#include <QPainter>
 #include <QPushButton>
 
 #include "data/GameState.h"
 #include "platform/AssetNames.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "towns/ArmySee.h"
 #include "towns/TownRules.h"
 
 TArmyFreeForm::TArmyFreeForm(GameContext& c)
     : PictureForm(c, assets::kWinDismiss, QSize(290, 134), QColor(120, 90, 60)) {
     setClientSize(290, 134);
+    // The question is the window's caption; it is repeated on the picture for
+    // title bars that cut it off or desktops that draw none.
+    echoWindowTitle(this, QRect(4, 4, 282, 40), 13);
     Button1 = new QPushButton(QStringLiteral("ДА"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(32, 104, 75, 25);
@@ -29,18 +32,6 @@ void TArmyFreeForm::FormShow() {
     const int slot = ctx.forms.army ? ctx.forms.army->selectedSlot() : 0;
     setWindowTitle(QString::fromStdString(dismissQuestion(ctx.gs, slot)));
     Button2->setFocus();
-}
-
-void TArmyFreeForm::paintEvent(QPaintEvent* e) {
-    PictureForm::paintEvent(e);
-    QPainter p(this);
-    // The question is the window's caption; it is repeated on the picture for
-    // desktops that draw no title bars.
-    const QRect band(0, 6, width(), 24);
-    p.fillRect(band, QColor(0, 0, 0, 140));
-    p.setFont(look::sans(13));
-    p.setPen(Qt::white);
-    p.drawText(band, Qt::AlignCenter, windowTitle());
 }
 
 void TArmyFreeForm::Button1Click() {

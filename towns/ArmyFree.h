@@ -15,7 +15,6 @@ public:
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     QPushButton* Button1;

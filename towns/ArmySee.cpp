@@ -11,6 +11,7 @@
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/PictureBox.h"
 #include "shell/MyGraph.h"
 #include "towns/ArmyFree.h"
 #include "towns/TownRules.h"
@@ -59,7 +60,9 @@ TArmyForm::TArmyForm(GameContext& c) : GameForm(c) {
     for (int s = 0; s < 5; ++s) {
         const std::string img = "Image" + std::to_string(s + 1);
         const std::string lab = "Label" + std::to_string(s + 1);
-        Image[s] = look::label(this, img.c_str(), 40, kRowY[s], 80, 80);
+        Image[s] = new PictureBox(this);
+        Image[s]->setObjectName(QString::fromStdString(img));
+        Image[s]->setGeometry(40, kRowY[s], 80, 80);
         Image[s]->installEventFilter(this);
         Label[s] = look::label(this, lab.c_str(), 125, kRowY[s], 396, 80);
         Label[s]->setFont(look::courier(12));
@@ -79,6 +82,14 @@ TArmyForm::TArmyForm(GameContext& c) : GameForm(c) {
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &TArmyForm::Timer1Timer);
     setEscapeAction([this] { Button1Click(); });
+
+    BitBtn1->setToolTip(QStringLiteral(
+        "Поднять выбранный отряд на место выше: в этом порядке отряды стоят в бою."));
+    BitBtn2->setToolTip(QStringLiteral("Опустить выбранный отряд на место ниже."));
+    BitBtn3->setToolTip(
+        QStringLiteral("Распустить выбранный отряд (окно спросит подтверждения).\n"
+                       "Окно армии закрывается клавишей Esc."));
+    for (PictureBox* image : Image) image->setToolTip(QStringLiteral("Щелчок выбирает отряд."));
 }
 
 QImage TArmyForm::picture(const std::string& path) {
@@ -97,7 +108,7 @@ void TArmyForm::ListBox1DblClick() {
     const QFontMetrics fm(countFont);
     for (int s = 1; s <= 5; ++s) {
         const Troop& t = ctx.gs.slot(s);
-        QPixmap shot(80, 80);
+        QImage shot(80, 80, QImage::Format_RGB32);
         shot.fill(Qt::black);
         QPainter p(&shot);
         ground.draw(p, 0, 0);
@@ -117,7 +128,7 @@ void TArmyForm::ListBox1DblClick() {
             Label[s - 1]->setText(look::shown(troopText(t)));
         }
         p.end();
-        Image[s - 1]->setPixmap(shot);
+        Image[s - 1]->setImage(shot);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QImage>
 
+class PictureBox;
+
 #include "platform/qt/GameForm.h"
 
 class QFrame;
@@ -40,7 +42,7 @@ private:
     int selectedSlot_ = 1;
     int timerTag_ = 1;
     QHash<QString, QImage> pictures_;
-    QLabel* Image[5];
+    PictureBox* Image[5];
     QLabel* Label[5];
     QFrame* Bevel1;
     QPushButton* BitBtn1;

@@ -6,6 +6,7 @@
 #include "platform/AssetNames.h"
 #include "platform/Random.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/HandoverRunner.h"
 #include "towns/TownRules.h"
 
@@ -15,7 +16,7 @@ TNewWeekForm::TNewWeekForm(GameContext& c)
     setClientSize(354, 433);
     setDialogStyle(true);
     setRefuseClose(false);  // the close box closes it like Escape
-    Label1 = look::label(this, "Label1", 8, 8);
+    Label1 = outlinedLabel(this, "Label1", 8, 8);
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, Qt::black);
     setEscapeAction([this] { Button1Click(); });

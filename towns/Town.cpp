@@ -11,6 +11,8 @@
 #include "platform/Paths.h"
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/OutlinedLabel.h"
+#include "platform/qt/PictureBox.h"
 #include "shell/HandoverRunner.h"
 #include "shell/MyGraph.h"
 #include "towns/shtyrm.h"
@@ -40,8 +42,10 @@ TTownForm::TTownForm(GameContext& c) : GameForm(c) {
     setClientSize(501, 423);
     look::setBackground(this, QColor(192, 192, 192));
 
-    Image1 = look::label(this, "Image1", 0, 0, 500, 200);
-    Label2 = look::label(this, "Label2", 8, 178);
+    Image1 = new PictureBox(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, 0, 500, 200);
+    Label2 = outlinedLabel(this, "Label2", 8, 178);
     Label2->setFont(look::sans(16));
 
     Button2 = button(this, "Button2", QStringLiteral("Нанять корабль"), 8, 208, 233, 25);
@@ -56,7 +60,9 @@ TTownForm::TTownForm(GameContext& c) : GameForm(c) {
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
 
-    Image2 = look::label(this, "Image2", 8, 274, 80, 80);
+    Image2 = new PictureBox(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(8, 274, 80, 80);
     Label3 = look::label(this, "Label3", 101, 273, 396, 80);
     Label3->setFont(look::courier(12));
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -84,6 +90,19 @@ TTownForm::TTownForm(GameContext& c) : GameForm(c) {
     setEscapeAction([this] {
         if (Button1->isEnabled()) Button1Click();
     });
+
+    Button2->setToolTip(QStringLiteral(
+        "Купить корабль за 300 золотых: герой сразу выходит на нём в море у города.\n"
+        "Можно, только если город стоит у воды и вы не на корабле."));
+    Button5->setToolTip(
+        QStringLiteral("Штурмовать Хранилище Знаний города. Победа приносит золото, Авторитет\n"
+                       "и одну букву Дневника Назга; другие рассы отнесутся к этому по-разному."));
+    Button3->setToolTip(QStringLiteral(
+        "Принести жертву в храме: отношение рассы города к вам станет на ступень лучше."));
+    Button1->setToolTip(QStringLiteral("Вернуться на карту. Клавиша Esc."));
+    Button4->setToolTip(QStringLiteral("Нанять столько воинов, сколько выбрано ползунком."));
+    TrackBar1->setToolTip(
+        QStringLiteral("Сколько воинов нанять. Ползунок двигают мышь и стрелки ← →."));
 }
 
 void TTownForm::FormShow() {
@@ -103,21 +122,21 @@ void TTownForm::loadPictures() {
     const int race = screen_.race >= 1 && screen_.race <= 5 ? screen_.race : 1;
     const QImage view =
         picture(dataPath(std::string(assets::kTravel) + assets::townView(race)), true);
-    Image1->setPixmap(QPixmap::fromImage(view));
+    Image1->setImage(view);
 
     // The recruit stands on his race's ground.
     const Picture ground(
         picture(dataPath(std::string(assets::kBattle) + assets::battleBackground(race)), false));
     const Picture creature(
         picture(dataPath(std::string(assets::kArmy) + screen_.recruitPic), false));
-    QPixmap shot(80, 80);
+    QImage shot(80, 80, QImage::Format_RGB32);
     shot.fill(Qt::black);
     {
         QPainter p(&shot);
         ground.draw(p, 0, 0);
         creature.drawTransparent(p, 0, 0);
     }
-    Image2->setPixmap(shot);
+    Image2->setImage(shot);
 }
 
 void TTownForm::rebuild() {

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QImage>
 
+class PictureBox;
+
 #include "platform/qt/GameForm.h"
 #include "towns/TownRules.h"
 
@@ -40,14 +42,14 @@ private:
     TownScreen screen_;
     QHash<QString, QImage> pictures_;  // loaded once, by full path
 
-    QLabel* Image1;
+    PictureBox* Image1;
     QLabel* Label2;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
     QPushButton* Button4;
     QPushButton* Button5;
-    QLabel* Image2;
+    PictureBox* Image2;
     QLabel* Label3;
     QSlider* TrackBar1;
     QLabel* Label1;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Sound.h"
 #include "platform/qt/Look.h"
@@ -25,7 +26,11 @@ TDefeatForm::TDefeatForm(GameContext& c)
 void TDefeatForm::FormShow() {
     PlayWave(ctx.gs, ctx.platform, assets::kWavDie);
     // The losses text breaks its lines with LF CR; a label needs only the LF.
-    Label1->setText(QString::fromStdString(applyDefeat(ctx.gs)).remove(QChar('\r')));
+    std::string text = applyDefeat(ctx.gs);
+    // After quick combat: what each side lost.
+    if (!ctx.session.battleNote.empty()) text += "\n" + ctx.session.battleNote;
+    ctx.session.battleNote.clear();
+    Label1->setText(QString::fromStdString(text).remove(QChar('\r')));
     activateWindow();
 }
 

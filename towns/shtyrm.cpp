@@ -1,7 +1,6 @@
 #include "towns/shtyrm.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 #include "battle/FightEstimate.h"
@@ -9,6 +8,7 @@
 #include "data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/HandoverRunner.h"
 #include "towns/TownRules.h"
 
@@ -17,25 +17,29 @@ TShtyrmForm::TShtyrmForm(GameContext& c)
     setWindowTitle(QStringLiteral("Штурм"));
     setClientSize(456, 472);
 
-    Label1 = look::label(this, "Label1", 8, 8);
+    Label1 = outlinedLabel(this, "Label1", 8, 8);
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, QColor(255, 236, 190));
     // How the storm is likely to go, just above the buttons.
-    Estimate = look::label(this, "Estimate", 8, 408);
+    Estimate = outlinedLabel(this, "Estimate", 8, 408);
     Estimate->setFont(look::sans(13));
     look::setTextColour(Estimate, QColor(255, 236, 190));
 
-    Button1 = new QPushButton(QStringLiteral("Начать штурм"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(32, 440, 137, 25);
-    Button1->setFont(look::sans(12));
-    Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(280, 440, 137, 25);
-    Button2->setFont(look::sans(12));
+    // Three buttons in one row at the foot of the window.
+    auto button = [this](const char* name, const QString& caption, int x) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(x, 440, 136, 25);
+        b->setFont(look::sans(12));
+        return b;
+    };
+    Button1 = button("Button1", QStringLiteral("Начать штурм"), 16);
+    Button3 = button("Button3", QStringLiteral("Быстрый бой"), 160);
+    Button2 = button("Button2", QStringLiteral("Отмена"), 304);
 
     connect(Button1, &QPushButton::clicked, this, &TShtyrmForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TShtyrmForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TShtyrmForm::Button3Click);
     setEscapeAction([this] { Button2Click(); });
 }
 
@@ -57,16 +61,15 @@ void TShtyrmForm::FormShow() {
     Button1->setFocus();
 }
 
-void TShtyrmForm::paintEvent(QPaintEvent* e) {
-    PictureForm::paintEvent(e);
-    QPainter p(this);
-    // A veil under the text keeps it readable on any picture.
-    for (const QLabel* l : {Label1, Estimate})
-        if (!l->text().isEmpty())
-            p.fillRect(l->geometry().adjusted(-4, -4, 4, 4), QColor(0, 0, 0, 150));
+void TShtyrmForm::Button1Click() {
+    storm(Handover::Fight);
 }
 
-void TShtyrmForm::Button1Click() {
+void TShtyrmForm::Button3Click() {
+    storm(Handover::QuickFight);
+}
+
+void TShtyrmForm::storm(Handover how) {
     const TownRecord* town = enteredTown();
     if (!town) {
         Button2Click();
@@ -75,7 +78,7 @@ void TShtyrmForm::Button1Click() {
     setUpStorm(ctx.gs, *town, ctx.session.sides);
     // The town window stays disabled behind the battle; the outcome windows
     // enable it again.
-    runHandover(ctx, Handover::Fight, *this);
+    runHandover(ctx, how, *this);
 }
 
 void TShtyrmForm::Button2Click() {

@@ -1,8 +1,10 @@
 // The vault window: who guards the town's Knowledge Vault, which races a
-// victory pleases or angers, and the start of the storm.
+// victory pleases or angers, and the start of the storm (in the battle window or
+// quick).
 #pragma once
 
 #include "platform/qt/PictureForm.h"
+#include "shell/Handover.h"
 
 struct TownRecord;
 
@@ -16,16 +18,18 @@ public:
 
     void Button1Click();  // start the storm
     void Button2Click();  // cancel
+    void Button3Click();  // "Быстрый бой"
 
 protected:
     void FormShow() override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     const TownRecord* enteredTown() const;
+    void storm(Handover how);  // in the battle window or quick
 
     QLabel* Label1;
     QLabel* Estimate;  // the chances of winning, from trial battles
     QPushButton* Button1;
     QPushButton* Button2;
+    QPushButton* Button3;
 };

@@ -4,6 +4,7 @@
 
 #include "data/Session.h"
 #include "platform/AssetNames.h"
+#include "platform/qt/OutlinedLabel.h"
 #include "shell/HandoverRunner.h"
 #include "towns/Outcome.h"
 
@@ -11,6 +12,8 @@ TSurrendForm::TSurrendForm(GameContext& c)
     : PictureForm(c, assets::kWinRetreat, QSize(313, 192), QColor(60, 40, 30)) {
     setWindowTitle(QStringLiteral("Вы действительно хотите отступить?"));
     setClientSize(313, 192);
+    // The question again, where a narrow title bar cannot cut it off.
+    echoWindowTitle(this, QRect(6, 6, 301, 40));
     auto button = [this](const char* caption, int x, void (TSurrendForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
         b->setGeometry(x, 160, 113, 25);

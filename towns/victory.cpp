@@ -24,7 +24,9 @@ TVictoryForm::TVictoryForm(GameContext& c)
 
 void TVictoryForm::FormShow() {
     PlayWave(ctx.gs, ctx.platform, assets::kWavVictory);
-    const std::string text = applyVictory(ctx.gs, ctx.session.reward);
+    std::string text = applyVictory(ctx.gs, ctx.session.reward);
+    text += ctx.session.battleNote;  // after quick combat: what each side lost
+    ctx.session.battleNote.clear();
     Label1->setText(QString::fromStdString(text).remove(QChar('\r')));
 }
 

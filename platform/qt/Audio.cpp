@@ -57,6 +57,9 @@ bool ready() {
         const int savedErr = ::dup(2);
         const int devNull = ::open("/dev/null", O_WRONLY);
         if (savedErr >= 0 && devNull >= 0) ::dup2(devNull, 2);
+        // SDL would otherwise catch Ctrl+C and SIGTERM for an event queue the
+        // game never reads; the game's own handlers (platform/QuitSignals) end it.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         const bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
                             Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
         std::fflush(stderr);
@@ -127,6 +130,7 @@ bool MidiPlayer::open() {
     if (audio::ready()) music_ = Mix_LoadMUS(file_.c_str());
     open_ = true;
     ended_ = false;
+    pushedAside_ = false;
     positionMs_ = 0;
     return true;
 }
@@ -139,6 +143,7 @@ void MidiPlayer::close() {
     lengthMs_ = 0;
     positionMs_ = 0;
     ended_ = false;
+    pushedAside_ = false;
 }
 
 int MidiPlayer::elapsedMs() const {
@@ -147,12 +152,23 @@ int MidiPlayer::elapsedMs() const {
 }
 
 void MidiPlayer::settle() const {
+    if (pushedAside_) {
+        // Ended for good once the piece that pushed this one aside is over.
+        if (musicOwner) musicOwner->settle();
+        if (musicOwner) return;
+        pushedAside_ = false;
+        ended_ = true;
+        if (lengthMs_ > 0) positionMs_ = lengthMs_;
+        return;
+    }
     if (!running_) return;
     if (musicOwner != this) {
         // Another window's piece took the mixer: this one stopped where it was.
         positionMs_ = startPositionMs_ + elapsedMs();
         if (lengthMs_ > 0 && positionMs_ >= lengthMs_) positionMs_ = lengthMs_ - 1;
         running_ = false;
+        pushedAside_ = true;
+        settle();
         return;
     }
     const int at = startPositionMs_ + elapsedMs();
@@ -174,7 +190,8 @@ void MidiPlayer::play() {
         ended_ = false;
         positionMs_ = 0;
     }
-    if (musicOwner && musicOwner != this) musicOwner->stop();  // one piece at a time
+    pushedAside_ = false;
+    if (musicOwner && musicOwner != this) musicOwner->pushAside();  // one piece at a time
     musicOwner = this;
     if (music_ && device == Device::Open) {
         if (Mix_PlayMusic(music_, 0) == 0) {
@@ -202,12 +219,18 @@ void MidiPlayer::stop() {
     }
 }
 
+void MidiPlayer::pushAside() {
+    stop();
+    pushedAside_ = true;
+}
+
 void MidiPlayer::seek(int ms) {
     if (!open_) return;
     settle();
     if (ms < 0) ms = 0;
     if (lengthMs_ > 0 && ms > lengthMs_) ms = lengthMs_;
     ended_ = false;
+    pushedAside_ = false;
     if (running_) {
         if (music_ && device == Device::Open) Mix_SetMusicPosition(ms / 1000.0);
         startPositionMs_ = ms;

@@ -24,8 +24,10 @@ void shutdown();
 
 // The music player a window owns (a MIDI piece at a time). Positions and lengths
 // are in milliseconds. Only one piece sounds at a time in the whole game: a player
-// that starts playing silences the one that played before, which then counts as
-// stopped where it was.
+// that starts playing pushes aside the one that played before. The piece pushed
+// aside stands where it was while the other plays, and counts as ended (position
+// equal to length) once the mixer is free again, so a window that restarts its
+// music at a piece's end picks a new one after, say, the victory fanfare.
 class MidiPlayer {
 public:
     MidiPlayer() = default;
@@ -55,14 +57,16 @@ public:
 private:
     int elapsedMs() const;
     void settle() const;  // notices a piece that has ended on its own
+    void pushAside();     // another player takes the mixer
 
     std::string file_;
     _Mix_Music* music_ = nullptr;
     bool open_ = false;
-    int lengthMs_ = 0;              // 0 when the file did not say
-    mutable bool running_ = false;  // playing, as far as this player knows
-    mutable bool ended_ = false;    // played to its end
-    mutable int positionMs_ = 0;    // where a stopped player stands
-    int startPositionMs_ = 0;       // where the current run began
+    int lengthMs_ = 0;                  // 0 when the file did not say
+    mutable bool running_ = false;      // playing, as far as this player knows
+    mutable bool ended_ = false;        // played to its end
+    mutable bool pushedAside_ = false;  // stopped by another player's piece
+    mutable int positionMs_ = 0;        // where a stopped player stands
+    int startPositionMs_ = 0;           // where the current run began
     uint64_t startTicks_ = 0;
 };

@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <string>
 
+#include "platform/qt/OutlinedLabel.h"
+
 namespace look {
 
 // The game's texts break lines with CR LF (and sometimes LF CR); a label wants LF.
@@ -21,22 +23,23 @@ inline QString shown(const std::string& text) {
     return s;
 }
 
-// The fixed-pitch face of the lists and tables (bold unless asked otherwise).
-inline QFont courier(int pixels, bool bold = true) {
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
+// One of the game's two faces at a pixel size.
+inline QFont face(const QString& family, QFont::StyleHint hint, int pixels, bool bold) {
+    QFont f(family);
+    f.setStyleHint(hint);
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
 }
 
+// The fixed-pitch face of the lists and tables (bold unless asked otherwise).
+inline QFont courier(int pixels, bool bold = true) {
+    return face(QStringLiteral("DejaVu Sans Mono"), QFont::Monospace, pixels, bold);
+}
+
 // The plain face of labels and buttons (bold unless asked otherwise).
 inline QFont sans(int pixels, bool bold = true) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return face(QStringLiteral("DejaVu Sans"), QFont::SansSerif, pixels, bold);
 }
 
 // A widget's text colour. Setting the colour it already has changes nothing (Qt
@@ -79,11 +82,11 @@ inline void setAutoText(QLabel* l, const QString& text) {
     l->adjustSize();
 }
 
-// The white text over the outcome windows' pictures: bold 16 px, from the top
-// left, wrapped at the label's width. `condensed` narrows the face for the longer
+// The white text over the outcome windows' pictures, outlined: bold 16 px, from
+// the top left, wrapped at the label's width. `condensed` narrows the face for the longer
 // lines of the defeat window.
 inline QLabel* whiteLabel(QWidget* parent, int x, int y, int w, int h, bool condensed = false) {
-    auto* l = new QLabel(parent);
+    auto* l = new OutlinedLabel(parent);
     l->setGeometry(x, y, w, h);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setWordWrap(true);

@@ -2,6 +2,8 @@
 // PgUp/PgDn/Home/End, Space and the numeric keypad's digits.
 #pragma once
 
+#include <QString>
+
 #include "platform/GameKeys.h"
 
 class QKeyEvent;
@@ -9,3 +11,11 @@ class QKeyEvent;
 // A Qt key code; `keypad` when it came from the numeric keypad.
 GameKey gameKey(int qtKey, bool keypad);
 GameKey gameKey(const QKeyEvent* e);
+
+// Letter keys by their place on the keyboard rather than by the letter the
+// layout gives, so that a letter key works alike in the Latin and the Cyrillic
+// layout. Whether the event is the key that carries the Latin letter `latin`
+// ('A'..'Z') on a Latin keyboard, whatever the layout in use.
+bool isLetterKey(const QKeyEvent* e, char latin);
+// The letter the Russian layout puts on that key: "Г" for 'U'.
+QString cyrillicOnKey(char latin);

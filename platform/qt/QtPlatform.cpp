@@ -10,7 +10,9 @@
 #include <QUrl>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
+#include "platform/AnimationSpeed.h"
 #include "platform/qt/Audio.h"
 
 namespace {
@@ -37,18 +39,35 @@ void printLine(const std::string& text) {
 }
 }  // namespace
 
+namespace {
+// The nested loops of the pauses running now, innermost last.
+std::vector<QEventLoop*> pauseLoops;
+}  // namespace
+
 void QtPlatform::pause(int ms) {
     ++pauseDepth_;
+    ms = hurried_ ? 0 : animationWait(ms);
     if (ms > 0) {
         QEventLoop loop;
+        pauseLoops.push_back(&loop);
         QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
+        pauseLoops.pop_back();
     }
     --pauseDepth_;
 }
 
+void QtPlatform::hurry() {
+    hurried_ = true;
+    for (QEventLoop* loop : pauseLoops) loop->quit();
+}
+
 void QtPlatform::playSound(const std::string& path, bool async) {
     audio::playWave(path, async);
+}
+
+bool QtPlatform::interactive() {
+    return !nonInteractive();
 }
 
 void QtPlatform::message(const std::string& text) {

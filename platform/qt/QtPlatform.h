@@ -11,8 +11,11 @@ public:
     // Blocks for `ms` milliseconds in a nested event loop: windows keep painting
     // and timers keep firing, so code after a pause re-checks that its window is
     // still shown. Pauses may nest; pausing() stays true until the outermost ends.
+    // Every pause of the game is an animation wait, so the player's animation
+    // speed scales it (none at all without animation).
     void pause(int ms) override;
     bool pausing() const override { return pauseDepth_ > 0; }
+    void hurry() override;
     void playSound(const std::string& path, bool async) override;
     void message(const std::string& text) override;
     // Yes/No with the buttons in Russian ("Да", "Нет"); Escape answers No.
@@ -22,6 +25,10 @@ public:
     // Web addresses as they are; anything else is a local file.
     void openUrl(const std::string& url) override;
 
+    // Someone can answer a box: a real screen, and VESTRAN_NONINTERACTIVE unset.
+    static bool interactive();
+
 private:
     int pauseDepth_ = 0;
+    bool hurried_ = false;
 };

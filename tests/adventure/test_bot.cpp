@@ -13,9 +13,9 @@
 #include "data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "shell/Invariants.h"
 #include "tools/bot/Bot.h"
 #include "tools/bot/GraveReader.h"
-#include "shell/Invariants.h"
 
 namespace {
 

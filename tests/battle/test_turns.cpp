@@ -198,6 +198,7 @@ TEST(Setup, FieldRulesHoldForEverySeed) {
 }
 
 TEST(Setup, StackDescription) {
+    FillTemplates();
     Troop t = makeStack(kElves, 12);
     t.movesLeft = 2;
     t.hits = 30;

@@ -1,6 +1,7 @@
 // golden/seed1.psv was written once by `vestran-tool new-game --seed 1`. Reading it
 // on every run keeps the save format from drifting: a changed field offset, size
-// or string encoding breaks this test before it breaks the players' saves.
+// or string encoding breaks this test before it breaks the players' saves; setting
+// up the game anew keeps the new game itself from drifting.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,15 +10,19 @@
 #include <fstream>
 #include <iterator>
 
+#include "data/ArmiesTypes.h"
+#include "data/NewGame.h"
 #include "data/SaveCheck.h"
 #include "data/SaveImage.h"
+#include "platform/Random.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "shell/SaveSlots.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kGolden = fs::path(__FILE__).parent_path() / "golden" / "seed1.psv";
+const fs::path kGolden = fs::path(VESTRAN_SOURCE_DIR) / "tests/data/golden/seed1.psv";
 
 std::vector<unsigned char> fileBytes(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -83,4 +88,15 @@ TEST(GoldenSave, LoadsThroughTheSlotsAndReadsBackAsWritten) {
 
     saveslots::setSaveDirOverride("");
     fs::remove_all(tmpl);
+}
+
+TEST(GoldenSave, NewGameOfSeedOneWritesItByteForByte) {
+    FillTemplates();
+    auto gs = std::make_unique<GameState>();
+    std::memset(static_cast<void*>(gs.get()), 0, sizeof(GameState));
+    Random rnd;
+    rnd.useSeedSequence(1);
+    HeadlessPlatform platform;
+    NewGame(*gs, rnd, platform);
+    EXPECT_TRUE(encodeSave(*gs) == fileBytes(kGolden));
 }

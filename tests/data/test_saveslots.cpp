@@ -2,14 +2,20 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
+#include "data/Session.h"
+#include "platform/AnimationSpeed.h"
 #include "platform/Paths.h"
+#include "shell/Autosave.h"
 #include "shell/SaveSlots.h"
+#include "shell/Settings.h"
 #include "tests/data/SampleGame.h"
 
 namespace fs = std::filesystem;
@@ -165,29 +171,158 @@ TEST_F(SaveSlots, QuestionsQuoteTheSlotLine) {
     EXPECT_EQ(deleteQuestion("Игра 1"), "Удалить \"Игра 1\"?");
 }
 
-TEST_F(SaveSlots, FolderBesideTheProgramOrTheUsersDataFolder) {
+namespace {
+
+// An environment variable set for one test and put back after it.
+class EnvVar {
+public:
+    explicit EnvVar(const char* name) : name_(name) {
+        if (const char* v = std::getenv(name)) old_ = v;
+    }
+    ~EnvVar() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    void set(const std::string& v) { ::setenv(name_, v.c_str(), 1); }
+    void unset() { ::unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+}  // namespace
+
+// A build tree or --data-dir keeps its saves beside the data, whatever the folder
+// allows; an installed game keeps them in the player's data folder by the XDG
+// rules, made by the first save and never under the install.
+TEST_F(SaveSlots, FolderByKindOfRun) {
     setSaveDirOverride("");
     const std::string oldDir = programDir();
-    const char* oldXdg = std::getenv("XDG_DATA_HOME");
-    const std::string keepXdg = oldXdg ? oldXdg : "";
+    const bool oldInstalled = installedData();
+    EnvVar xdg("XDG_DATA_HOME"), home("HOME");
+    home.set(dir + "/home");
+    xdg.set(dir + "/xdg");
 
-    setProgramDir(dir + "/game");
-    fs::create_directory(dir + "/game");
-    EXPECT_EQ(saveDir(), dir + "/game/Save/");
-    EXPECT_TRUE(fs::is_directory(dir + "/game/Save"));
+    std::ofstream(dir + "/file").put('x');
+    EXPECT_EQ(saveDirFor(dir + "/game", false), dir + "/game/Save/");
+    EXPECT_EQ(saveDirFor(dir + "/file", false), dir + "/file/Save/") << "no escape elsewhere";
 
-    // A program folder where nothing can be created: the user's data folder.
-    std::ofstream(dir + "/blocked").put('x');
-    setProgramDir(dir + "/blocked");
-    ::setenv("XDG_DATA_HOME", (dir + "/xdg").c_str(), 1);
-    EXPECT_EQ(saveDir(), dir + "/xdg/vestran/Save/");
-    EXPECT_TRUE(fs::is_directory(dir + "/xdg/vestran/Save"));
-    EXPECT_TRUE(saveToSlot(1, *game, "в запасной папке").ok);
-    EXPECT_EQ(slotLine(1), "в запасной папке");
+    const std::string shared = dir + "/usr/share/games/vestran/";
+    EXPECT_EQ(saveDirFor(shared, true), dir + "/xdg/vestran/Save/");
+    const std::string fallback = dir + "/home/.local/share/vestran/Save/";
+    for (const std::string& bad :
+         {std::string(), std::string("relative/xdg"), dir + "/file", dir + "/file/xdg"}) {
+        xdg.set(bad);
+        EXPECT_EQ(saveDirFor(shared, true), fallback) << "XDG_DATA_HOME=" << bad;
+    }
+    xdg.unset();
+    EXPECT_EQ(saveDirFor(shared, true), fallback);
 
-    if (oldXdg)
-        ::setenv("XDG_DATA_HOME", keepXdg.c_str(), 1);
-    else
-        ::unsetenv("XDG_DATA_HOME");
-    setProgramDir(oldDir);
+    setProgramDir(shared, true);
+    EXPECT_EQ(slotLine(1), kEmptyLine);
+    EXPECT_FALSE(fs::exists(dir + "/home")) << "listing the slots makes no folder";
+    Session playing;
+    playing.gameInProgress = true;
+    EXPECT_TRUE(autosave::write(*game, playing))
+        << "an installed game's first save may be its autosave";
+    EXPECT_TRUE(saveToSlot(1, *game, "дома").ok);
+    EXPECT_EQ(slotLine(1), "дома");
+    EXPECT_TRUE(fs::is_regular_file(fallback + "1.psv"));
+    EXPECT_FALSE(fs::exists(dir + "/usr"));
+    setProgramDir(oldDir, oldInstalled);
+}
+
+TEST_F(SaveSlots, AutosaveIsACopyBesideTheSlotsAndAFailureKeepsTheOlderOne) {
+    Session session;
+    game->saveName.set("Поход");
+    game->gold = 77;
+    EXPECT_FALSE(autosave::write(*game, session)) << "no game in progress";
+    EXPECT_FALSE(slotExists(kAutoSlot));
+    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ: ПУСТО...");
+    EXPECT_EQ(slotTime(kAutoSlot), "");
+
+    session.gameInProgress = true;
+    ASSERT_TRUE(autosave::write(*game, session));
+    EXPECT_EQ(slotPath(kAutoSlot), dir + "/Save/auto.psv");
+    EXPECT_EQ(game->saveName.str(), "Поход") << "the running game is not renamed";
+    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ: Поход");
+    EXPECT_EQ(slotLines().size(), 15u) << "the save window's list stays fifteen slots";
+    // "08.12.2026 14:05"
+    const std::string when = slotTime(kAutoSlot);
+    ASSERT_EQ(when.size(), 16u) << when;
+    EXPECT_EQ(when[2], '.');
+    EXPECT_EQ(when[5], '.');
+    EXPECT_EQ(when[10], ' ');
+    EXPECT_EQ(when[13], ':');
+
+    // Never saved into or deleted through the slots.
+    EXPECT_FALSE(saveToSlot(kAutoSlot, *game, "x").ok);
+    EXPECT_FALSE(deleteSlot(kAutoSlot).ok);
+
+    // A failed write: one line on stderr, the older autosave stays.
+    game->gold = 99;
+    fs::create_directory(slotPath(kAutoSlot) + ".tmp");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(autosave::write(*game, session));
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(err.rfind("vestran: autosave failed: ", 0), 0u) << err;
+    fs::remove(slotPath(kAutoSlot) + ".tmp");
+    auto loaded = std::make_unique<GameState>();
+    ASSERT_TRUE(loadFromSlot(kAutoSlot, *loaded).ok);
+    EXPECT_EQ(loaded->gold, 77u);
+
+    // Switched off by the player: nothing is written.
+    autosave::setEnabled(false);
+    EXPECT_FALSE(autosave::write(*game, session));
+    autosave::setEnabled(true);
+    ASSERT_TRUE(loadFromFile(slotPath(kAutoSlot), *loaded).ok);
+    EXPECT_EQ(loaded->gold, 77u);
+
+    // A damaged autosave is refused like a damaged slot.
+    writeBytes(kAutoSlot, std::vector<unsigned char>(10));
+    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ: ПОВРЕЖДЁН...");
+    EXPECT_FALSE(loadFromSlot(kAutoSlot, *loaded).ok);
+}
+
+TEST(Settings, StoredTextsAreClampedAndJunkKeepsTheDefaults) {
+    StoredSettings stored;
+    EXPECT_EQ(parseSettings(stored).speed, AnimSpeed::Normal);
+    EXPECT_TRUE(parseSettings(stored).autosave);
+    EXPECT_FALSE(parseSettings(stored).scale.has_value());
+
+    stored = {"3", "2", "false"};
+    Settings s = parseSettings(stored);
+    EXPECT_EQ(s.speed, AnimSpeed::None);
+    EXPECT_EQ(s.scale, 2.0);
+    EXPECT_FALSE(s.autosave);
+    const StoredSettings back = storeSettings(s);
+    EXPECT_EQ(back.speed, "3");
+    EXPECT_EQ(back.scale, "2");
+    EXPECT_EQ(back.autosave, "false");
+    EXPECT_EQ(storeSettings(parseSettings({"1", "1.5", "true"})).scale, "1.5");
+
+    s = parseSettings({"99", "40", "1"});
+    EXPECT_EQ(s.speed, AnimSpeed::None);
+    EXPECT_EQ(s.scale, 4.0);
+    EXPECT_TRUE(s.autosave);
+    s = parseSettings({"-5", "0.1", "maybe"});
+    EXPECT_EQ(s.speed, AnimSpeed::Normal);
+    EXPECT_EQ(s.scale, 0.5);
+    EXPECT_TRUE(s.autosave);
+    s = parseSettings({"fast", "big", ""});
+    EXPECT_EQ(s.speed, AnimSpeed::Normal);
+    EXPECT_FALSE(s.scale.has_value());
+
+    // The speed's waits.
+    setAnimationSpeed(AnimSpeed::VeryFast);
+    EXPECT_EQ(animationWait(150), 37);
+    setAnimationSpeed(AnimSpeed::None);
+    EXPECT_EQ(animationWait(3500), 0);
+    EXPECT_FALSE(animationShown());
+    setAnimationSpeed(AnimSpeed::Normal);
+    EXPECT_EQ(animationWait(150), 150);
 }

@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kDir = std::string(VESTRAN_BUILD_DIR) + "/";
+const std::string kDir = std::string(VESTRAN_DATA_DIR) + "/";
 
 std::string slurp(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
@@ -335,14 +335,14 @@ TEST_F(Assets, HelpPageIsUtf8AndCoversTheKeys) {
     std::string s = slurp(kDir + assets::kReadMe);
     EXPECT_NE(s.find("charset=\"utf-8\""), std::string::npos);
     for (const char* word : {"Home", "End", "PgUp", "PgDn", "W", "Пробел", "Авторитет", "Хранилищ",
-                             "Дневник", "портал", "корабл", "Сохран"})
+                             "Дневник", "портал", "корабл", "Сохран", "F1", "мыш"})
         EXPECT_NE(s.find(word), std::string::npos) << word;
 }
 
 TEST_F(Assets, GeneratorWritesTheSameBytesTwice) {
     const fs::path base =
         fs::temp_directory_path() / ("vestran-assets-" + std::to_string(::getpid()));
-    const std::string gen = std::string(VESTRAN_BUILD_DIR) + "/vestran-assets";
+    const std::string gen = kDir + "vestran-assets";
     const std::string only =
         " --only Resourse/Travel/Water/u2 --only Resourse/Army/Dragon"
         " --only Resourse/Battle/boom --only Wav/Gold --only Music/Mel2";

@@ -1,9 +1,10 @@
-// vestran-tool walk: the map's steps on a save file, run as a player runs it.
+// vestran-tool walk and replay: the map's steps on a save file, run as a player runs them.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -61,4 +62,47 @@ TEST_F(WalkTool, RefusesBadKeysAndUnwritableOutputWithoutTouchingTheSave) {
     for (const char* seed : {"-1", "+2", " 3", "18446744073709551616"})
         EXPECT_EQ(runTool("walk " + a + " --keys 5 --seed '" + seed + "'").status, 1) << seed;
     EXPECT_EQ(runTool("walk --help").status, 0);
+}
+
+TEST_F(WalkTool, PathGoesRoundTheTreasureToTheTownAndNotIntoTheUnknown) {
+    const std::string a = file("a.psv"), b = file("b.psv");
+    ASSERT_EQ(runTool("new-game --seed 5 --out " + a).status, 0);
+    ASSERT_EQ(runTool("walk " + a + " --keys 5 --out " + b).status, 0);  // uncovers 5 x 5
+    // The hero at (6,18), a chest at (5,18), a town beyond it at (4,18).
+    ToolRun town = runTool("path " + b + " 4 18");
+    EXPECT_EQ(town.status, 0);
+    EXPECT_EQ(town.out, "5 17\n4 18\n");
+    ToolRun unknown = runTool("path " + b + " 9 20");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.out, "нет пути\n");
+}
+
+// The regression games play the happy paths; a script the game cannot take stops
+// the replay at its line, and nothing is written.
+TEST_F(WalkTool, ReplayStopsAtTheFirstLineTheGameCannotTake) {
+    const std::string a = file("a.psv"), out = file("out.psv"), script = file("script");
+    ASSERT_EQ(runTool("new-game --seed 11 --out " + a).status, 0);
+    // Seed 11: a chest right of the start, then a band steps into the way; the
+    // town beside the start hires at most 3 after the fight.
+    const std::string start = "seed 11\nkeys 6\nkeys 4\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"dance\n", ":1: 'dance' answers no window"},
+        {"keys 6x\n", ":1: unknown key 'x'"},
+        {"keys 5\nseed 3\n", ":2: seed comes before the first key"},
+        {"seed 11\nkeys 644\n", ":2: key '4' pressed while the bandit window waits"},
+        {start + "hire 3\n", ":4: the bandit window wants fight [BATTLE KEYS] or refuse"},
+        {start + "fight 6z\n", ":4: unknown battle key 'z'"},
+        {start + "fight\nkeys 444\nhire 4\n", ":6: the town hires at most 3 now"},
+        // Leaving the storm at once is a defeat: the town closes with it.
+        {start + "fight\nkeys 444\nstorm x\nleave\n", ":7: 'leave' answers no window"},
+    };
+    for (const auto& [text, why] : cases) {
+        std::ofstream(script) << text;
+        const ToolRun r = runTool("replay " + a + " " + script + " --out " + out);
+        EXPECT_EQ(r.status, 1) << text;
+        EXPECT_NE(r.out.find(script + why), std::string::npos) << text << r.out;
+        EXPECT_FALSE(fs::exists(out)) << text;
+    }
+    EXPECT_EQ(runTool("replay " + a + " " + file("none")).status, 1);
+    EXPECT_EQ(runTool("replay --help").status, 0);
 }

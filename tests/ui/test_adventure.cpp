@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,11 +14,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <chrono>
+#include <map>
 #include <memory>
 #include <thread>
 
 #include "adventure/Gold.h"
+#include "adventure/MouseWalk.h"
 #include "adventure/NotFind.h"
 #include "adventure/Text.h"
 #include "adventure/VicGame.h"
@@ -341,6 +346,35 @@ TEST_F(AdventureWindows, SpellIsReadThreeTimesAndWinsOnlyOnTheGrave) {
     vicGame->hide();
 }
 
+TEST_F(AdventureWindows, MapMusicComesBackAfterTheWonGameFanfare) {
+    // Every piece a minute long: 96 ticks a beat at 120 bpm, the track ends
+    // after 11,520 ticks.
+    QDir().mkpath(dir.filePath("Music"));
+    const char minute[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0,      0, 0,      1,    0, 96,
+                           'M', 'T', 'r', 'k', 0, 0, 0, 5, '\xda', 0, '\xff', 0x2f, 0};
+    for (int n = 1; n <= 7; ++n) {
+        QFile f(QString::fromStdString(dataPath(n <= 6 ? assets::mapMusic(n) : assets::kMusicWin)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(minute, sizeof minute);
+    }
+    gs.musicOn = 1;
+    tr->showForm();
+    tr->Timer1Timer();
+    ASSERT_TRUE(tr->music().playing());
+    vicGame->showForm(tr.get());
+    EXPECT_TRUE(vicGame->music().playing());
+    tr->Timer1Timer();  // the map waits while the fanfare sounds
+    EXPECT_FALSE(tr->music().playing());
+    EXPECT_TRUE(vicGame->music().playing());
+    vicGame->Button1->click();  // "Продолжить игру"
+    tr->Timer1Timer();
+    EXPECT_TRUE(tr->music().playing());
+    gs.musicOn = 0;
+    tr->Timer1Timer();
+    EXPECT_FALSE(tr->music().playing());
+    tr->hide();
+}
+
 TEST_F(AdventureWindows, DiaryShowsOnlyDecipheredLetters) {
     gs.diaryText.set("...НА РАССВЕТЕ ВАХНА\r\nР УМЕР");
     gs.letter(30) = 1;  // А
@@ -382,8 +416,73 @@ TEST_F(AdventureWindows, CommandLabelsLightUpUnderTheMouse) {
     // A click opens the window the label names.
     QMouseEvent click(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tr->Label6, &over);
+    EXPECT_EQ(colour(tr->Label6), QColor(Qt::red));
     QApplication::sendEvent(tr->Label6, &click);
     EXPECT_TRUE(options->isVisible());
+    EXPECT_EQ(colour(tr->Label6), QColor(Qt::yellow));  // not left red behind the window
     options->Button4Click();
+    // Its letter opens it too, in the Cyrillic layout as in the Latin one.
+    press(tr.get(), 0x041E);  // О
+    EXPECT_TRUE(options->isVisible());
+    options->Button4Click();
+    press(tr.get(), Qt::Key_J);
+    EXPECT_TRUE(options->isVisible());
+    options->Button4Click();
+    tr->hide();
+}
+
+TEST_F(AdventureWindows, ClickedWalkEndsAsTheSameWalkByKeys) {
+    for (int x = 1; x <= kMapW; ++x)
+        for (int y = 1; y <= kMapH; ++y) gs.explored(1, x, y) = 1;
+    gs.explored(1, 30, 30) = 0;
+    gs.here(9, 21) = 57;  // a forest on the way
+    tr->showForm();
+    const auto before = std::make_unique<GameState>(gs);
+    MouseWalk& walk = *tr->mouseWalk();
+    auto click = [&](int x, int y) {  // a cell of the mini-map
+        const QPointF at(512 + 3 * x, 5 + 3 * y);
+        QMouseEvent e(QEvent::MouseButtonPress, at, tr->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tr.get(), &e);
+    };
+    click(30, 30);
+    EXPECT_FALSE(walk.hasTarget());
+    EXPECT_EQ(walk.line().toStdString(), "Туда не пройти");
+    click(16, 25);
+    ASSERT_TRUE(walk.hasTarget());
+    EXPECT_EQ(walk.line().toStdString(), "Путь: 10 шагов, прибытие ≈ Неделя 1 День 1");
+    std::vector<int> keys;
+    for (const PathStep& s : walk.path().presses) {
+        static const std::map<GameKey, int> qt = {
+            {GameKey::Right, Qt::Key_Right},   {GameKey::Left, Qt::Key_Left},
+            {GameKey::Up, Qt::Key_Up},         {GameKey::Down, Qt::Key_Down},
+            {GameKey::PageUp, Qt::Key_PageUp}, {GameKey::PageDown, Qt::Key_PageDown},
+            {GameKey::Home, Qt::Key_Home},     {GameKey::End, Qt::Key_End}};
+        keys.push_back(qt.at(s.key));
+    }
+    click(16, 25);  // the second click walks, step by step from a timer
+    EXPECT_TRUE(walk.walking());
+    QElapsedTimer clock;
+    clock.start();
+    while (walk.walking() && clock.elapsed() < 10000) {
+        QEventLoop idle;
+        QTimer::singleShot(5, &idle, &QEventLoop::quit);
+        idle.exec();
+    }
+    EXPECT_FALSE(walk.hasTarget());  // the markers are gone
+    EXPECT_EQ(gs.heroX, 16);
+    EXPECT_EQ(gs.heroY, 25);
+    const uint32_t steps = gs.steps;
+    const QString calendar = tr->Label2->text(), position = tr->Label1->text();
+
+    gs = *before;
+    for (int k : keys) press(tr.get(), k);
+    EXPECT_EQ(gs.heroX, 16);
+    EXPECT_EQ(gs.heroY, 25);
+    EXPECT_EQ(gs.steps, steps);
+    EXPECT_EQ(steps, before->steps + 10);
+    EXPECT_EQ(tr->Label2->text(), calendar);
+    EXPECT_EQ(tr->Label1->text(), position);
     tr->hide();
 }

@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
 
@@ -19,6 +21,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/Audio.h"
 #include "platform/qt/GameTimer.h"
+#include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
 #include "shell/History.h"
 #include "shell/MyGraph.h"
@@ -193,13 +196,45 @@ TEST(StartWindow, ButtonsAppearFanOutAndWakeUpOnlyAfterTheSixteenthMove) {
     EXPECT_EQ(t->gs.soundOn, 1);
     ASSERT_EQ(t->platform.sounds.size(), 1u);
     EXPECT_EQ(t->platform.sounds[0], dataPath("Wav/Gold.Wav"));
-
-    start.Button9->click();
-    ASSERT_EQ(t->platform.urls.size(), 1u);
-    EXPECT_EQ(t->platform.urls[0], dir.filePath("ReadMe.htm").toStdString());
-    start.Label1Click();
-    EXPECT_EQ(t->platform.urls.back(), kHomePage);
     delete t;
+    setProgramDir(oldDir);
+}
+
+TEST(StartWindow, HowToPlayOpensTheHelpWindowAndTheLinkItsPageAboutTheGame) {
+    QTemporaryDir dir;
+    const std::string oldDir = programDir();
+    setProgramDir(dir.path().toStdString());
+    StartFixture t;
+    TStartForm start(t.ctx);
+    t.ctx.forms.start = &start;
+    // Without the page the window says so and offers nothing to a browser.
+    start.Button9Click();
+    HelpWindow* help = helpWindow();
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_FALSE(help->systemButton()->isEnabled());
+    EXPECT_TRUE(help->browser()->toPlainText().contains(dir.filePath("ReadMe.htm")));
+
+    QFile page(dir.filePath("ReadMe.htm"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><meta charset=\"utf-8\"></head><body><h1>Как играть</h1>");
+    for (int i = 0; i < 200; ++i) page.write("<p>Шаг за шагом.</p>");
+    page.write("<h2 id=\"about\"><a name=\"about\"></a>О программе</h2><p>Версия.</p>");
+    page.write("</body></html>");
+    page.close();
+    start.Button9Click();  // "КАК ИГРАТЬ": the page from its top, no browser asked
+    EXPECT_EQ(help, helpWindow());
+    EXPECT_EQ(help->browser()->source().toLocalFile(), dir.filePath("ReadMe.htm"));
+    EXPECT_TRUE(help->browser()->toPlainText().startsWith("Как играть"));
+    EXPECT_EQ(help->browser()->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(t.platform.urls.empty());
+    start.Label1Click();  // "О программе": the same page at its section
+    EXPECT_EQ(help->browser()->source().fragment(), "about");
+    EXPECT_GT(help->browser()->verticalScrollBar()->value(), 0);
+    help->systemButton()->click();  // offered to the system's browser too
+    ASSERT_EQ(t.platform.urls.size(), 1u);
+    EXPECT_EQ(t.platform.urls[0], dir.filePath("ReadMe.htm").toStdString());
+    help->closeButton()->click();
+    EXPECT_FALSE(help->isVisible());
     setProgramDir(oldDir);
 }
 
@@ -219,58 +254,6 @@ TEST(StartWindow, MissingGoldSoundIsReportedAndTheMenuStillWakesUp) {
 }
 
 // ---- the intro story ----
-
-TEST(IntroStory, PhasesFollowTheTagArithmetic) {
-    IntroAnimation a;
-    a.start();
-    // Phase 1: the picture moves up two pixels a tick until 441 + tag >= 510.
-    IntroFrame f = a.tick(441, 399, 500);
-    EXPECT_EQ(f.kind, IntroFrame::Kind::Scroll);
-    EXPECT_EQ(f.source, (IntroRect{0, 2, 399, 500}));
-    EXPECT_EQ(f.target, (IntroRect{0, 0, 399, 498}));
-    int scrolls = 1;
-    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Scroll) {
-        EXPECT_FALSE(f.takeCanvas);
-        ++scrolls;
-    }
-    EXPECT_EQ(scrolls, 35);  // tags 2..70
-    // Phase 2 starts in the same tick that ends phase 1: tag 1, then + 3.
-    EXPECT_TRUE(f.takeCanvas);
-    EXPECT_EQ(a.phase, 2);
-    EXPECT_EQ(f.source, (IntroRect{0, 0, 399, 500}));
-    EXPECT_EQ(f.target, (IntroRect{0, 0, 403, 504}));
-    int zooms = 1;
-    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Zoom) ++zooms;
-    EXPECT_EQ(zooms, 60);
-    EXPECT_EQ(a.zoom, 181);
-    // Phase 3: tag 1, then + 2; the canvas slides left, stretched by the zoom.
-    EXPECT_EQ(f.kind, IntroFrame::Kind::Slide);
-    EXPECT_EQ(f.source, (IntroRect{3, 0, 399, 500}));
-    EXPECT_EQ(f.target, (IntroRect{0, 0, 399 + 181 - 3, 500 + 181}));
-    int slides = 1;
-    while ((f = a.tick(441, 399, 500)).kind == IntroFrame::Kind::Slide) ++slides;
-    EXPECT_EQ(slides, 40);
-    EXPECT_EQ(a.tag, 81);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(a.tick(441, 399, 500).kind, IntroFrame::Kind::Finished);
-
-    a.start();
-    EXPECT_EQ(a.tick(441, 399, 500).kind, IntroFrame::Kind::Scroll);
-    EXPECT_EQ(a.tag, 2);
-}
-
-TEST(IntroStory, TextFitsTheWindowLines) {
-    const auto& lines = IntroStory();
-    EXPECT_GE(lines.size(), 35u);
-    EXPECT_LE(lines.size(), 45u);
-    std::string all;
-    for (const auto& line : lines) {
-        EXPECT_LE(QString::fromStdString(line).size(), 34) << line;
-        all += line;
-    }
-    for (const char* word : {"Вахнар", "Назг", "Заклинание", "Хранилищ", "трех раз"})
-        EXPECT_NE(all.find(word), std::string::npos) << word;
-    EXPECT_NE(IntroStoryText().find("\r\n"), std::string::npos);
-}
 
 TEST(IntroStory, WindowAnimatesAndStopsWhenClosed) {
     auto* t = new StartFixture;

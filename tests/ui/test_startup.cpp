@@ -10,7 +10,6 @@
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/GameTimer.h"
-#include "shell/CommandLine.h"
 #include "shell/Startup.h"
 #include "shell/main.h"
 
@@ -50,34 +49,6 @@ TEST(Startup, StartWindowHasItsCaptionAndSize) {
         EXPECT_TRUE(start.Button8->font().bold());
     }
     delete c;
-}
-
-TEST(Startup, CommandLine) {
-    auto cl = ParseCommandLine({"vestran", "--seed", "42", "--data-dir=/tmp/x", "--scale", "1.3",
-                                "-platform", "offscreen"});
-    EXPECT_TRUE(cl.error.empty()) << cl.error;
-    EXPECT_EQ(cl.seed, 42u);
-    EXPECT_EQ(cl.dataDir, "/tmp/x");
-    EXPECT_EQ(cl.scale, 1.5);
-    EXPECT_EQ(cl.rest, (std::vector<std::string>{"vestran", "-platform", "offscreen"}));
-
-    EXPECT_TRUE(ParseCommandLine({"vestran", "--help"}).help);
-    EXPECT_TRUE(ParseCommandLine({"vestran", "--version"}).version);
-    for (auto bad : std::vector<std::vector<std::string>>{{"v", "--seed"},
-                                                          {"v", "--seed", "-3"},
-                                                          {"v", "--seed", "12x"},
-                                                          {"v", "--scale", "abc"},
-                                                          {"v", "--scale", "0"},
-                                                          {"v", "--data-dir", ""},
-                                                          {"v", "--sead", "1"}})
-        EXPECT_FALSE(ParseCommandLine(bad).error.empty()) << bad[1];
-
-    EXPECT_EQ(RoundScale("2"), 2.0);
-    EXPECT_EQ(RoundScale("1.74"), 1.5);
-    EXPECT_EQ(RoundScale("1.75"), 2.0);
-    EXPECT_EQ(RoundScale("0.1"), 0.5);
-    EXPECT_EQ(RoundScale("9"), 4.0);
-    EXPECT_FALSE(RoundScale("nan").has_value());
 }
 
 TEST(Dialogs, OpenerStaysDisabledUntilTheLastWindowItOpenedHides) {

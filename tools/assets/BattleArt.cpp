@@ -1,4 +1,4 @@
-// The battlefield: five ground textures that tile across the 7 x 5 field, the
+// The battlefield: five summer ground textures that tile across the 7 x 5 field, the
 // obstacles (animated water, lake and trees), the remains of a fallen stack, the
 // impact and missile frames, and the small skull of the title bar.
 #include <QPainterPath>
@@ -35,7 +35,7 @@ QImage ground(int n) {
         {QColor(206, 180, 122), QColor(226, 202, 146), QColor(180, 150, 100), 4},  // sand
         {QColor(112, 108, 104), QColor(136, 130, 122), QColor(90, 86, 82), 2},     // vault floor
         {QColor(74, 70, 52), QColor(98, 88, 62), QColor(130, 90, 120), 4},         // dark heath
-        {QColor(214, 224, 232), QColor(236, 242, 246), QColor(150, 170, 150), 4},  // tundra
+        {QColor(132, 110, 70), QColor(150, 142, 80), QColor(104, 128, 58), 4},     // dry earth
     };
     const G& c = g[n - 1];
     for (int y = 0; y < kC; ++y)
@@ -50,24 +50,33 @@ QImage ground(int n) {
     QPainter p;
     beginPaint(p, img);
     if (n == 3) {
-        // Flagstones: joints on the cell border and across the middle, so the floor
-        // continues from cell to cell.
-        p.setPen(QPen(QColor(70, 66, 64), 1.5));
-        p.drawLine(QPointF(0, 0.5), QPointF(80, 0.5));
-        p.drawLine(QPointF(0, 40.5), QPointF(80, 40.5));
-        p.drawLine(QPointF(0.5, 0), QPointF(0.5, 40));
-        p.drawLine(QPointF(40.5, 0), QPointF(40.5, 40));
-        p.drawLine(QPointF(20.5, 40), QPointF(20.5, 80));
-        p.drawLine(QPointF(60.5, 40), QPointF(60.5, 80));
-        p.setPen(QPen(QColor(160, 154, 146), 1));
-        p.drawLine(QPointF(2, 2), QPointF(38, 2));
-        p.drawLine(QPointF(42, 2), QPointF(78, 2));
-        p.drawLine(QPointF(22, 42), QPointF(58, 42));
+        // One square flagstone per battle cell: the joints fall on the cell
+        // borders, so the floor shows the 7 x 5 grid the stacks move on. Each
+        // slab is lit from the upper left.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QColor(156, 150, 142));
+        p.drawLine(1, 1, 78, 1);
+        p.drawLine(1, 1, 1, 78);
+        p.setPen(QColor(88, 84, 80));
+        p.drawLine(2, 78, 78, 78);
+        p.drawLine(78, 2, 78, 78);
+        p.setPen(QColor(58, 54, 52));
+        p.drawRect(0, 0, 79, 79);
+        // A little wear: a hairline crack and two chipped spots, away from the
+        // place where the head count is written.
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(QColor(102, 98, 94), 1));
+        p.drawPolyline(QPolygonF({{14, 22}, {22, 27}, {27, 26}, {35, 33}}));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(108, 104, 100));
+        p.drawEllipse(QPointF(55, 18), 2.5, 1.6);
+        p.drawEllipse(QPointF(30, 52), 1.8, 1.2);
     } else {
         // Small details kept inside the cell.
         for (int i = 0; i < 5; ++i) {
             QPointF at(12 + hash01(i, 1, 220 + n) * 56, 12 + hash01(i, 2, 220 + n) * 56);
-            QColor d = shadeOf(c.a, 0.8f);
+            // Dry earth keeps a few green tufts of trodden grass.
+            QColor d = n == 5 ? QColor(92, 120, 50) : shadeOf(c.a, 0.8f);
             p.setPen(QPen(d, 1));
             if (n == 1 || n == 4 || n == 5)
                 for (int k = -2; k <= 2; ++k)

@@ -55,4 +55,9 @@ void genSounds(Sink& s);      // every .wav
 void genMusic(Sink& s);       // every .mid
 void genHelpPage(Sink& s);    // ReadMe.htm
 
+// The game's icon, for the desktop's menus; not read by the game itself.
+inline constexpr int kIconSizes[] = {32, 48, 64, 128, 256};
+QImage iconImage(int size);  // size x size, transparent around the emblem
+void genIcons(Sink& s);      // Icons/32.png .. Icons/256.png
+
 }  // namespace gen

@@ -1,6 +1,7 @@
 // vestran-assets OUTDIR [--only PREFIX]...
 // Draws every picture, synthesises every sound, writes every tune and the help page
-// into OUTDIR (the game's programDir). The same program always writes the same bytes.
+// into OUTDIR (the game's programDir), and the desktop icon into OUTDIR/Icons. The same program
+// always writes the same bytes.
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         gen::genSounds(sink);
         gen::genMusic(sink);
         gen::genHelpPage(sink);
+        gen::genIcons(sink);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vestran-assets: %s\n", e.what());
         return 1;

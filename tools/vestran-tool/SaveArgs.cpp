@@ -24,6 +24,23 @@ std::unique_ptr<GameState> loadSaveForTool(const std::string& path, SaveUse use)
     return gs;
 }
 
+bool plainArgs(const std::vector<std::string>& args, const char* command, const char* help,
+               std::vector<std::string>& plain, int& status) {
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(help, stdout);
+            status = 0;
+            return false;
+        }
+        if (!a.empty() && a[0] == '-') {
+            status = toolError(std::string(command) + ": unknown option '" + a + "'");
+            return false;
+        }
+        plain.push_back(a);
+    }
+    return true;
+}
+
 std::string jsonString(const std::string& s) {
     std::string out = "\"";
     for (unsigned char c : s) {

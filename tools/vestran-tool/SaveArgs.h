@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "data/GameState.h"
 
@@ -15,3 +16,9 @@ std::unique_ptr<GameState> loadSaveForTool(const std::string& path, SaveUse use)
 
 // JSON string literal of a UTF-8 text.
 std::string jsonString(const std::string& s);
+
+// The arguments of a command that takes no option but --help. False when the
+// command is to end at once with `status`: 0 after printing `help`, 1 after an
+// unknown option (reported as "`command`: unknown option ...").
+bool plainArgs(const std::vector<std::string>& args, const char* command, const char* help,
+               std::vector<std::string>& plain, int& status);

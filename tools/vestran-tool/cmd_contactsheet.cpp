@@ -4,11 +4,11 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/AssetNames.h"
+#include "platform/Paths.h"
 #include "platform/PicCodec.h"
 #include "tools/vestran-tool/Command.h"
 
@@ -55,7 +55,8 @@ int run(const std::vector<std::string>& args) {
             std::printf(
                 "Usage: vestran-tool contact-sheet OUT.png [--data-dir DIR] [--scale N]\n"
                 "Draws every picture of the game, decoded, with its file name, on a grey sheet.\n"
-                "DIR is the folder holding Resourse/ (default: the tool's own folder).\n");
+                "DIR is the folder holding Resourse/ (default: the tool's own folder when it\n"
+                "holds the pictures, else the installed game's ../share/games/vestran).\n");
             return 0;
         }
         if (args[i] == "--data-dir" && i + 1 < args.size())
@@ -72,8 +73,12 @@ int run(const std::vector<std::string>& args) {
             return toolError("contact-sheet: unexpected argument '" + args[i] + "'");
     }
     if (out.empty()) return toolError("contact-sheet: name the PNG file to write");
-    if (dir.empty()) dir = std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
-    if (!dir.empty() && dir.back() != '/') dir += '/';
+    if (dir.empty()) {
+        const DataSearch data = findGameData(executableDir());
+        if (data.dir.empty()) return toolError(noDataMessage(data));
+        dir = data.dir;
+    }
+    if (dir.back() != '/') dir += '/';
 
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static int argc = 1;

@@ -34,14 +34,7 @@ const char* yesNo(bool b) {
 
 int run(const std::vector<std::string>& args) {
     std::vector<std::string> plain;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (!a.empty() && a[0] == '-') return toolError("town: unknown option '" + a + "'");
-        plain.push_back(a);
-    }
+    if (int status = 0; !plainArgs(args, "town", kHelp, plain, status)) return status;
     if (plain.size() != 2) return toolError("town: FILE and N are needed (see --help)");
     int t = 0;
     try {

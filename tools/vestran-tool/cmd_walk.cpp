@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "adventure/Encounters.h"
-#include "adventure/Movement.h"
 #include "data/GameState.h"
 #include "data/SaveImage.h"
 #include "data/Session.h"
@@ -12,6 +11,7 @@
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
 #include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/ToolMap.h"
 
 namespace {
 
@@ -30,35 +30,9 @@ const char* kHelp =
     "With --out, the game as the walk left it is written to FILE2 (safely: never\n"
     "a half file). --seed N fixes the treasure amounts.\n";
 
-MapKey keyOf(char c) {
-    switch (c) {
-        case 'L':
-        case 'l':
-            return MapKey::Left;
-        case 'R':
-        case 'r':
-            return MapKey::Right;
-        case 'U':
-        case 'u':
-            return MapKey::Up;
-        case 'D':
-        case 'd':
-            return MapKey::Down;
-        case '.':
-            return MapKey::Space;
-        default:
-            return (c >= '1' && c <= '9') ? keypadDigitKey(c - '0') : MapKey::None;
-    }
-}
-
 // Records what a step opens instead of showing windows.
-struct ToolView : StepView {
+struct ToolView : SilentMap {
     std::vector<std::string> opened;
-    void paint() override {}
-    void stepPause() override {}
-    void buildGroundLayer() override {}
-    void setStatus(const std::string&, const std::string&) override {}
-    void playSound(const char*) override {}
     void openBandit() override { opened.push_back("bandit"); }
     void openTown() override { opened.push_back("town"); }
     void openPortal() override { opened.push_back("portal"); }
@@ -105,7 +79,7 @@ int run(const std::vector<std::string>& args) {
     if (file.empty()) return toolError("walk: no save file given");
     if (!haveKeys) return toolError("walk: no --keys given");
     for (char c : keys)
-        if (keyOf(c) == MapKey::None)
+        if (toolMapKey(c) == MapKey::None)
             return toolError(std::string("walk: unknown key '") + c + "'");
 
     auto gs = loadSaveForTool(file, SaveUse::Play);
@@ -118,7 +92,7 @@ int run(const std::vector<std::string>& args) {
 
     for (char c : keys) {
         view.opened.clear();
-        const bool moved = movement.keyDown(keyOf(c));
+        const bool moved = movement.keyDown(toolMapKey(c));
         std::string what = moved ? "step" : "blocked";
         bool stop = false, treasure = false;
         auto report = [&](const std::vector<std::string>& opened) {
