@@ -26,14 +26,13 @@ TBanditForm::TBanditForm(GameContext& c)
     QPalette lp = Label1->palette();
     lp.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(lp);
-    // Three buttons in one row; the room between the text and the row stays free
-    // for a line of its own.
     // How the fight is likely to go, under the list of the band.
     Estimate = new OutlinedLabel(this);
     Estimate->setObjectName(QStringLiteral("Estimate"));
     Estimate->setGeometry(16, 136, 407, 22);
     Estimate->setFont(f);
     Estimate->setPalette(lp);
+    // Three buttons in one row, under the text and the estimate.
     auto button = [this](const char* caption, int x, void (TBanditForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
         b->setGeometry(x, 264, 129, 25);
