@@ -48,7 +48,7 @@ void Player::turn() {
         for (const MapKey dir : kDirectionKeys) {
             const KeyStep s = keyStep(dir);
             const int tx = gs_.heroX + s.dx, ty = gs_.heroY + s.dy;
-            if (!insideFrame(tx, ty) || !cell::isArmy(gs_.here(tx, ty))) continue;
+            if (!insideStepFrame(tx, ty) || !cell::isArmy(gs_.here(tx, ty))) continue;
             if (const double w = banditJudgement(gs_.here(tx, ty)).win; w > win) {
                 win = w;
                 key = dir;

@@ -59,7 +59,7 @@ void Player::updateGoalDistance() {
         for (const MapKey dir : kDirectionKeys) {
             const KeyStep s = keyStep(dir);
             const int tx = x + s.dx, ty = y + s.dy;
-            if (!insideFrame(tx, ty)) continue;
+            if (!insideStepFrame(tx, ty)) continue;
             const uint16_t a = gs_.here(tx, ty);
             if (!(a <= 10 || a == cell::kTreasure || cell::isArmy(a))) continue;
             const size_t j = static_cast<size_t>(tx * H + ty);
@@ -90,7 +90,7 @@ int Player::escapeScore(int hx, int hy, int depth, int limit, int& nodes) {
     for (const MapKey dir : kDirectionKeys) {
         const KeyStep s = keyStep(dir);
         const int tx = hx + s.dx, ty = hy + s.dy;
-        if (!insideFrame(tx, ty)) continue;
+        if (!insideStepFrame(tx, ty)) continue;
         const uint16_t a = g.here(tx, ty);
         // Only a step onto open ground (or aboard) lets the bands move and the
         // hero go on; a ship leaves every band ashore.
@@ -139,7 +139,7 @@ bool Player::escape() {
     for (const MapKey dir : kDirectionKeys) {
         const KeyStep s = keyStep(dir);
         const int tx = hx + s.dx, ty = hy + s.dy;
-        if (!insideFrame(tx, ty)) continue;
+        if (!insideStepFrame(tx, ty)) continue;
         const uint16_t a = g.here(tx, ty);
         int sc = -1000;
         if (a == cell::kShip) {
@@ -175,7 +175,7 @@ bool Player::escape() {
         for (const MapKey dir : kDirectionKeys) {
             const KeyStep s = keyStep(dir);
             const int tx = hx + s.dx, ty = hy + s.dy;
-            if (!insideFrame(tx, ty) || !cell::isArmy(gs_.here(tx, ty))) continue;
+            if (!insideStepFrame(tx, ty) || !cell::isArmy(gs_.here(tx, ty))) continue;
             if (const double w = banditJudgement(gs_.here(tx, ty)).win; w > fightWin) {
                 fightWin = w;
                 best = dir;

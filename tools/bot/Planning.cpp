@@ -128,7 +128,7 @@ void Player::plan() {
         for (const MapKey dir : kDirectionKeys) {
             const KeyStep s = keyStep(dir);
             const int tx = x + s.dx, ty = y + s.dy;
-            if (!insideFrame(tx, ty)) continue;
+            if (!insideStepFrame(tx, ty)) continue;
             const uint16_t a = gs_.here(tx, ty);
             // Going nearer a band costs; moving away or along costs nothing, so a
             // hero already close to one is never too afraid to leave.

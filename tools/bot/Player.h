@@ -92,12 +92,6 @@ inline long long worth(const Troop& t) {
     return t.count > 0 ? static_cast<long long>(t.count) * std::max<int>(t.price, 1) : 0;
 }
 
-// Where the map lets the hero step: the bot's own forecast for its plans (the
-// step itself decides).
-inline bool insideFrame(int x, int y) {
-    return x >= 3 && x <= 68 && y >= 3 && y <= 78;
-}
-
 // One input of the player for the hero's stack that has the turn.
 struct HeroMove {
     enum Kind { Computer, End, Wait, Direction, Click } kind;
