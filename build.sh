@@ -111,10 +111,10 @@ case "$cmd" in
     install_missing
     configure build-soak -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESTRAN_WERROR=ON \
         -DVESTRAN_CORE_ONLY=ON -DVESTRAN_SANITIZE=ON -DVESTRAN_BENCHMARKS=OFF
-    cmake --build build-soak -j "$JOBS" --target test_adventure
+    cmake --build build-soak -j "$JOBS" --target test_tools_bot
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         VESTRAN_SOAK_STEPS="${SOAK_STEPS:-100000}" VESTRAN_SOAK_SEEDS="${SOAK_SEEDS:-5}" \
-        ./build-soak/test_adventure --gtest_filter='Soak.*'
+        ./build-soak/test_tools_bot --gtest_filter='Soak.*'
     ;;
   package)
     install_missing

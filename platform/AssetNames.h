@@ -74,8 +74,4 @@ inline constexpr const char* kGlyphDown = "Resourse/Windows/down.png";
 inline constexpr const char* kGlyphDismiss = "Resourse/Windows/dismissbtn.png";
 std::vector<std::string> windowPictures();
 
-// Every file programDir must hold for the game to run (relative paths): map and
-// battle pictures, creature pictures and sounds, town views, sounds, music, help.
-std::vector<std::string> allGameFiles();
-
 }  // namespace assets

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <map>
 
-#include "shell/MidiLength.h"
+#include "platform/MidiLength.h"
 
 namespace {
 

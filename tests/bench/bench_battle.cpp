@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
-#include "battle/AutoBattle.h"
-#include "data/GameState.h"
-#include "data/Session.h"
+#include "core/battle/AutoBattle.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
 #include "platform/Random.h"
 
 namespace {

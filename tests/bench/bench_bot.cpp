@@ -5,10 +5,10 @@
 #include <cstring>
 #include <memory>
 
-#include "battle/AutoBattle.h"
-#include "data/GameState.h"
-#include "data/NewGame.h"
-#include "data/Session.h"
+#include "core/battle/AutoBattle.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
+#include "core/flow/NewGame.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tools/bot/Bot.h"

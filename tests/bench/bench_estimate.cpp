@@ -5,11 +5,11 @@
 #include <cstring>
 #include <memory>
 
-#include "battle/BanditRules.h"
-#include "battle/FightEstimate.h"
-#include "data/GameState.h"
-#include "data/Session.h"
-#include "towns/TownRules.h"
+#include "core/battle/BanditRules.h"
+#include "core/battle/FightEstimate.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
+#include "core/towns/TownRules.h"
 
 namespace {
 

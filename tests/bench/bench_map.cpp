@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <memory>
 
-#include "adventure/MapRenderer.h"
-#include "data/GameState.h"
+#include "core/data/GameState.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "ui/adventure/MapRenderer.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "data/GameState.h"
-#include "data/MapCheck.h"
-#include "data/MapTexts.h"
-#include "data/NewGame.h"
+#include "core/data/GameState.h"
+#include "core/data/MapCheck.h"
+#include "core/data/MapTexts.h"
+#include "core/flow/NewGame.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 

@@ -7,10 +7,10 @@
 
 #include <memory>
 
-#include "adventure/PathFind.h"
-#include "data/ArmiesTypes.h"
-#include "data/GameState.h"
-#include "data/NewGame.h"
+#include "core/adventure/PathFind.h"
+#include "core/data/Creatures.h"
+#include "core/data/GameState.h"
+#include "core/flow/NewGame.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 

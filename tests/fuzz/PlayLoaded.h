@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "adventure/Encounters.h"
-#include "adventure/Hero.h"
-#include "adventure/MapView.h"
-#include "adventure/Movement.h"
-#include "battle/BattleEngine.h"
-#include "data/SaveCheck.h"
-#include "data/Session.h"
+#include "core/adventure/Encounters.h"
+#include "core/adventure/MapView.h"
+#include "core/adventure/Movement.h"
+#include "core/adventure/Quest.h"
+#include "core/battle/BattleEngine.h"
+#include "core/data/SaveCheck.h"
+#include "core/data/Session.h"
+#include "core/towns/TownRules.h"
 #include "platform/Random.h"
-#include "towns/TownRules.h"
 
 namespace playcheck {
 

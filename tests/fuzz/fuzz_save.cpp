@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "data/NewGame.h"
-#include "data/SaveCheck.h"
-#include "data/SaveImage.h"
+#include "core/data/SaveCheck.h"
+#include "core/data/SaveImage.h"
+#include "core/flow/NewGame.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tests/fuzz/PlayLoaded.h"

@@ -19,10 +19,10 @@
 #include <string>
 #include <vector>
 
-#include "data/ArmiesTypes.h"
-#include "data/GameState.h"
-#include "data/NewGame.h"
-#include "data/SaveImage.h"
+#include "core/data/Creatures.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
+#include "core/flow/NewGame.h"
 #include "platform/PicCodec.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"

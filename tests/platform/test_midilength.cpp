@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "shell/MidiLength.h"
+#include "platform/MidiLength.h"
 
 namespace {
 

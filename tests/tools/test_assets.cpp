@@ -15,7 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "data/ArmiesTypes.h"
+#include "core/data/Creatures.h"
+#include "core/data/GameFiles.h"
 #include "platform/AssetNames.h"
 #include "platform/PicCodec.h"
 #include "tests/tools/ToolRun.h"

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "adventure/Hero.h"
-#include "data/GameState.h"
-#include "data/NewGame.h"
-#include "data/SaveImage.h"
+#include "core/adventure/Quest.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
+#include "core/flow/NewGame.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tests/tools/ToolRun.h"

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "data/SaveImage.h"
+#include "core/data/SaveImage.h"
+#include "tests/core/towns/TownWorld.h"
 #include "tests/tools/ToolRun.h"
-#include "tests/towns/TownWorld.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "data/GameState.h"
-#include "data/SaveImage.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
 #include "tests/tools/ToolRun.h"
 
 namespace fs = std::filesystem;

@@ -20,22 +20,22 @@
 #include <memory>
 #include <thread>
 
-#include "adventure/Gold.h"
-#include "adventure/MouseWalk.h"
-#include "adventure/NotFind.h"
-#include "adventure/Text.h"
-#include "adventure/VicGame.h"
-#include "adventure/find.h"
-#include "adventure/options.h"
-#include "adventure/portal.h"
-#include "adventure/travel.h"
-#include "data/GameState.h"
-#include "data/Session.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shell/MyGraph.h"
+#include "ui/adventure/DiaryWindow.h"
+#include "ui/adventure/GameWonWindow.h"
+#include "ui/adventure/MapWindow.h"
+#include "ui/adventure/MouseWalk.h"
+#include "ui/adventure/OptionsWindow.h"
+#include "ui/adventure/PortalWindow.h"
+#include "ui/adventure/SpellMissedWindow.h"
+#include "ui/adventure/SpellWindow.h"
+#include "ui/adventure/TreasureWindow.h"
+#include "ui/kit/Pictures.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 #include <cstring>
 #include <memory>
 
-#include "battle/Bandit.h"
-#include "battle/Battle.h"
-#include "battle/BattleLog.h"
-#include "data/GameState.h"
-#include "data/Session.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "towns/victory.h"
+#include "ui/battle/BanditWindow.h"
+#include "ui/battle/BattleLogWindow.h"
+#include "ui/battle/BattleWindow.h"
+#include "ui/battle/VictoryWindow.h"
 
 using namespace battle;
 

@@ -19,22 +19,22 @@
 #include <memory>
 #include <string>
 
-#include "adventure/travel.h"
-#include "battle/Battle.h"
-#include "data/GameState.h"
-#include "data/SaveImage.h"
-#include "data/Session.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
+#include "core/data/Session.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/Audio.h"
-#include "platform/qt/GameForm.h"
 #include "platform/qt/QtPlatform.h"
-#include "shell/History.h"
-#include "shell/Startup.h"
-#include "shell/main.h"
-#include "tests/data/SampleGame.h"
+#include "tests/core/data/SampleGame.h"
+#include "ui/adventure/MapWindow.h"
+#include "ui/battle/BattleWindow.h"
+#include "ui/kit/GameForm.h"
+#include "ui/shell/IntroWindow.h"
+#include "ui/shell/StartWindow.h"
+#include "ui/shell/Startup.h"
 
 namespace fs = std::filesystem;
 

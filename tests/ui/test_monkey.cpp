@@ -22,21 +22,21 @@
 #include <string>
 #include <vector>
 
-#include "adventure/travel.h"
-#include "battle/BanditRules.h"
-#include "battle/Battle.h"
-#include "data/GameState.h"
-#include "data/SaveCheck.h"
-#include "data/Session.h"
+#include "core/battle/BanditRules.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveCheck.h"
+#include "core/data/Session.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "platform/qt/GameForm.h"
-#include "shell/Forms.h"
-#include "shell/Invariants.h"
-#include "shell/Startup.h"
-#include "shell/main.h"
-#include "towns/ArmySee.h"
+#include "tools/bot/Invariants.h"
+#include "ui/adventure/MapWindow.h"
+#include "ui/battle/BattleWindow.h"
+#include "ui/kit/Forms.h"
+#include "ui/kit/GameForm.h"
+#include "ui/shell/StartWindow.h"
+#include "ui/shell/Startup.h"
+#include "ui/towns/ArmyWindow.h"
 
 namespace {
 

@@ -8,19 +8,19 @@
 #include <filesystem>
 #include <fstream>
 
-#include "adventure/travel.h"
-#include "data/GameState.h"
-#include "data/SaveImage.h"
-#include "data/Session.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
+#include "core/data/Session.h"
+#include "core/flow/SaveSlots.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shell/LoadGam.h"
-#include "shell/SAVEGAM.h"
-#include "shell/SaveSlots.h"
-#include "shell/main.h"
-#include "tests/data/SampleGame.h"
+#include "tests/core/data/SampleGame.h"
+#include "ui/adventure/MapWindow.h"
+#include "ui/shell/LoadWindow.h"
+#include "ui/shell/SaveWindow.h"
+#include "ui/shell/StartWindow.h"
 
 namespace fs = std::filesystem;
 

@@ -13,19 +13,19 @@
 #include <QThread>
 #include <QTimer>
 
-#include "data/GameState.h"
-#include "data/Session.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
 #include "platform/Paths.h"
 #include "platform/PicCodec.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/Audio.h"
-#include "platform/qt/GameTimer.h"
-#include "platform/qt/HelpWindow.h"
-#include "platform/qt/PictureBox.h"
-#include "shell/History.h"
-#include "shell/MyGraph.h"
-#include "shell/main.h"
+#include "ui/kit/GameTimer.h"
+#include "ui/kit/PictureBox.h"
+#include "ui/kit/Pictures.h"
+#include "ui/shell/HelpWindow.h"
+#include "ui/shell/IntroWindow.h"
+#include "ui/shell/StartWindow.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "data/GameState.h"
-#include "data/Session.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "platform/qt/GameTimer.h"
-#include "shell/Startup.h"
-#include "shell/main.h"
+#include "ui/kit/GameTimer.h"
+#include "ui/shell/StartWindow.h"
+#include "ui/shell/Startup.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "data/ArmiesTypes.h"
+#include "core/data/Creatures.h"
 #include "platform/Paths.h"
 #include "platform/qt/Audio.h"
 

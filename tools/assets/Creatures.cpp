@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "data/ArmiesTypes.h"
+#include "core/data/Creatures.h"
 #include "platform/AssetNames.h"
 #include "tools/assets/Figures.h"
 #include "tools/assets/Gen.h"

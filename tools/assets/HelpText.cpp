@@ -1,6 +1,6 @@
 #include "tools/assets/HelpText.h"
 
-#include "shell/Version.h"
+#include "core/flow/Version.h"
 
 namespace gen {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "data/ArmiesTypes.h"
+#include "core/data/Creatures.h"
 #include "platform/AssetNames.h"
 #include "tools/assets/Gen.h"
 #include "tools/assets/Synth.h"

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "data/ArmiesTypes.h"
+#include "core/data/Creatures.h"
+#include "core/data/GameFiles.h"
 #include "platform/AssetNames.h"
 #include "tools/assets/Gen.h"
 

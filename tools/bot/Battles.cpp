@@ -2,10 +2,10 @@
 // retreat), a check after every action, and the victory or defeat window.
 #include <string>
 
-#include "adventure/Encounters.h"
-#include "battle/AutoBattle.h"
+#include "core/adventure/Encounters.h"
+#include "core/battle/AutoBattle.h"
+#include "core/battle/Outcome.h"
 #include "tools/bot/Player.h"
-#include "towns/Outcome.h"
 
 namespace bot {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "adventure/Hero.h"
+#include "core/adventure/Quest.h"
 #include "tools/bot/Player.h"
 
 namespace bot {

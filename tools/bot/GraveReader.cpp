@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "adventure/Hero.h"
-#include "data/GameState.h"
-#include "data/ShortString.h"
+#include "core/adventure/Quest.h"
+#include "core/data/GameState.h"
+#include "core/data/ShortString.h"
 
 namespace bot {
 

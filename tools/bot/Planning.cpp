@@ -4,8 +4,8 @@
 #include <functional>
 #include <queue>
 
-#include "adventure/Encounters.h"
-#include "battle/BanditRules.h"
+#include "core/adventure/Encounters.h"
+#include "core/battle/BanditRules.h"
 #include "tools/bot/Player.h"
 
 namespace bot {

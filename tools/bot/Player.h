@@ -28,16 +28,16 @@
 #include <utility>
 #include <vector>
 
-#include "adventure/Movement.h"
-#include "battle/BattleEngine.h"
-#include "data/GameState.h"
-#include "data/Session.h"
+#include "core/adventure/Movement.h"
+#include "core/battle/BattleEngine.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
+#include "core/towns/TownRules.h"
 #include "platform/GameKeys.h"
 #include "platform/Random.h"
-#include "shell/Invariants.h"
 #include "tools/bot/Bot.h"
 #include "tools/bot/GraveReader.h"
-#include "towns/TownRules.h"
+#include "tools/bot/Invariants.h"
 
 namespace bot {
 

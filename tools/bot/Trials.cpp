@@ -2,8 +2,8 @@
 // which of the moves open to the hero's stack keeps the most of the army.
 #include <functional>
 
-#include "battle/AutoBattle.h"
-#include "battle/BanditRules.h"
+#include "core/battle/AutoBattle.h"
+#include "core/battle/BanditRules.h"
 #include "tools/bot/Player.h"
 
 namespace bot {

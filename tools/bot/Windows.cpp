@@ -2,8 +2,8 @@
 // and its answers to every window a step opens.
 #include <string>
 
-#include "adventure/Encounters.h"
-#include "battle/BanditRules.h"
+#include "core/adventure/Encounters.h"
+#include "core/battle/BanditRules.h"
 #include "tools/bot/Player.h"
 
 namespace bot {

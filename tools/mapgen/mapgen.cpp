@@ -11,8 +11,6 @@
 // and the others forest. A repair pass then widens every chokepoint the map checker
 // finds and shrinks a meadow elsewhere to keep the counts exact. Each continent
 // tries seeds from its base until the checker passes the text.
-#include "data/MapGen.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -27,9 +25,10 @@
 #include <tuple>
 #include <vector>
 
-#include "data/GameState.h"
-#include "data/MapCheck.h"
-#include "data/MapTexts.h"
+#include "core/data/ContinentBuilder.h"
+#include "core/data/GameState.h"
+#include "core/data/MapCheck.h"
+#include "core/data/MapTexts.h"
 
 namespace {
 
@@ -726,21 +725,21 @@ std::string cppSource(const std::array<std::string, kContinents>& texts,
     s += "// W water, L forest, R rock, T town, P portal).\n";
     s += "//\n";
     s += "// Made by vestran-mapgen (tools/mapgen), which writes this file again with\n";
-    s += "//   vestran-mapgen --cpp data/MapTexts.cpp\n";
+    s += "//   vestran-mapgen --cpp core/data/MapTexts.cpp\n";
     s += "// from the seeds ";
     for (int c = 0; c < kContinents; ++c)
         s += std::to_string(seeds[c]) + (c == 0 ? ", " : c == 1 ? " and " : "");
     s += " (continents 1, 2, 3).\n";
     s += "//\n";
-    s += "// Playability rule, checked by checkMapText (data/MapCheck.h) and by a test: open\n";
+    s += "// Playability rule, checked by checkMapText (core/data/MapCheck.h) and by a test: open\n";
     s += "// cells form land regions joined in 8 directions; a region can leave by ship when\n";
     s += "// it touches a town with water among its 8 neighbours, and a ship reaches every\n";
     s += "// region touching its body of water; every region reaches every other one, every\n";
     s += "// town and the portal touch a region, and no single open cell seals off a part of\n";
     s += "// the land (corridors two cells wide), so the grave, a portal landing or a defeat\n";
     s += "// landing may fall on any open cell.\n";
-    s += "#include \"data/MapTexts.h\"\n\n";
-    s += "#include \"data/MapGen.h\"\n\n";
+    s += "#include \"core/data/MapTexts.h\"\n\n";
+    s += "#include \"core/data/ContinentBuilder.h\"\n\n";
     s += "namespace {\n\n";
     for (int c = 0; c < kContinents; ++c) {
         s += "constexpr char kContinent" + std::to_string(c + 1) + "[] =\n";

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/ArmiesTypes.h"
+#include "core/data/Creatures.h"
 
 std::vector<ToolCommand>& toolCommands() {
     static std::vector<ToolCommand> list;

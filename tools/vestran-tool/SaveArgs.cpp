@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "data/SaveCheck.h"
-#include "data/SaveImage.h"
+#include "core/data/SaveCheck.h"
+#include "core/data/SaveImage.h"
 #include "tools/vestran-tool/Command.h"
 
 std::unique_ptr<GameState> loadSaveForTool(const std::string& path, SaveUse use) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameState.h"
+#include "core/data/GameState.h"
 
 // Reads a save file into a new block; on failure prints the reason and returns null.
 // Commands that run the game's rules on the block ask for `playable`: a damaged or

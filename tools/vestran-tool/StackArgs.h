@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/ArmiesTypes.h"
+#include "core/data/Creatures.h"
 
 struct StackArg {
     int kind = 0;  // creature table number 0..19

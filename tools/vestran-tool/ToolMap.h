@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "adventure/Movement.h"
+#include "core/adventure/Movement.h"
 
 // The key letters of walk and replay: 1..9 as on the numeric keypad, L R U D (either
 // case), '.' for Space; MapKey::None for any other.

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "battle/AutoBattle.h"
-#include "data/GameState.h"
-#include "data/Session.h"
+#include "core/battle/AutoBattle.h"
+#include "core/data/GameState.h"
+#include "core/data/Session.h"
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/StackArgs.h"

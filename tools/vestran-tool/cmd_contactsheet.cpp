@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/GameFiles.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "platform/PicCodec.h"

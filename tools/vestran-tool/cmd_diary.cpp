@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "adventure/Hero.h"
-#include "data/GameState.h"
+#include "core/adventure/Quest.h"
+#include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "adventure/Movement.h"
-#include "data/GameState.h"
-#include "data/NewGame.h"
-#include "data/SaveImage.h"
+#include "core/adventure/Movement.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
+#include "core/flow/NewGame.h"
 #include "platform/PicCodec.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"

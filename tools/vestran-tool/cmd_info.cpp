@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "data/GameState.h"
+#include "core/data/GameState.h"
+#include "core/towns/Relations.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
-#include "towns/Relations.h"
 
 namespace {
 

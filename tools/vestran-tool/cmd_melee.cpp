@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "battle/BattleEngine.h"
+#include "core/battle/BattleEngine.h"
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/StackArgs.h"

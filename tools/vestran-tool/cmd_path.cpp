@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "adventure/PathFind.h"
-#include "data/GameState.h"
+#include "core/adventure/PathFind.h"
+#include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
 #include "tools/vestran-tool/StackArgs.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "data/GameState.h"
-#include "data/NewGame.h"
-#include "data/SaveImage.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
+#include "core/flow/NewGame.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tools/bot/Bot.h"

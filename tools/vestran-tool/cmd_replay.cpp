@@ -9,21 +9,21 @@
 #include <string>
 #include <vector>
 
-#include "adventure/Encounters.h"
-#include "battle/AutoBattle.h"
-#include "battle/BanditRules.h"
-#include "data/GameState.h"
-#include "data/SaveImage.h"
-#include "data/Session.h"
+#include "core/adventure/Encounters.h"
+#include "core/battle/AutoBattle.h"
+#include "core/battle/BanditRules.h"
+#include "core/battle/Outcome.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
+#include "core/data/Session.h"
+#include "core/flow/Handover.h"
+#include "core/towns/TownRules.h"
 #include "platform/GameKeys.h"
 #include "platform/Random.h"
-#include "shell/Handover.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
 #include "tools/vestran-tool/StackArgs.h"
 #include "tools/vestran-tool/ToolMap.h"
-#include "towns/Outcome.h"
-#include "towns/TownRules.h"
 
 namespace {
 

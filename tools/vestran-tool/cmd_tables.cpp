@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameState.h"
+#include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
 

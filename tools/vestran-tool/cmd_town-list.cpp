@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/towns/TownRules.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
-#include "towns/TownRules.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "data/Session.h"
+#include "core/data/Session.h"
+#include "core/towns/TownRules.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
-#include "towns/TownRules.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "adventure/Encounters.h"
-#include "data/GameState.h"
-#include "data/SaveImage.h"
-#include "data/Session.h"
+#include "core/adventure/Encounters.h"
+#include "core/data/GameState.h"
+#include "core/data/SaveImage.h"
+#include "core/data/Session.h"
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"

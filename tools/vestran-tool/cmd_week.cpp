@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "data/SaveImage.h"
+#include "core/data/SaveImage.h"
+#include "core/towns/TownRules.h"
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/SaveArgs.h"
 #include "tools/vestran-tool/StackArgs.h"
-#include "towns/TownRules.h"
 
 namespace {
 

@@ -1,0 +1,210 @@
+#include "core/adventure/MapView.h"
+
+#include <cstdlib>
+
+#include "core/data/GameState.h"
+
+namespace {
+
+constexpr int kCell = 100;
+
+bool water(int code) {
+    return code >= 100 && code <= 110;
+}
+
+// Forest and rocks: the clump's family (55 or 65) when the code belongs to it.
+bool sameFamily(int code, int base) {
+    return code >= base && code <= base + 5;
+}
+
+void forestOrRock(const GameState& gs, int x, int y, int code, int base, std::vector<Blit>& out) {
+    const int px = viewPixelX(gs, x), py = viewPixelY(gs, y);
+    out.push_back({code, px, py});
+    const int right = codeOrWater(gs, x + 1, y);
+    const int lower = codeOrWater(gs, x, y + 1);
+    const bool leftSame = sameFamily(codeOrWater(gs, x - 1, y), base);
+    const bool rightSame = sameFamily(right, base);
+    const bool upSame = sameFamily(codeOrWater(gs, x, y - 1), base);
+    const bool lowSame = sameFamily(lower, base);
+    // The end of a row or of a column is joined from its neighbour already.
+    if (leftSame && !rightSame) return;
+    if (upSame && !lowSame) return;
+    int v = 50;
+    if (!rightSame || !lowSame || codeOrWater(gs, x + 1, y + 1) == 100) {
+        if (!rightSame) {
+            if (lowSame) out.push_back({(code + lower) / 2, px + 6, py + 50});
+            return;
+        }
+        v = -5;
+    }
+    out.push_back({(code + right) / 2, px + 55, py + v});
+}
+
+int armyFirstSlot(int code) {
+    if (code >= 500 && code <= 510) return 70;
+    if (code >= 520 && code <= 530) return 73;
+    if (code >= 540 && code <= 550) return 76;
+    return 0;
+}
+
+constexpr int kPhaseWater[5] = {0, 0, 1, 2, 1};
+constexpr int kPhaseArmy[5] = {0, 1, 2, 3, 2};
+constexpr int kPhaseStand[5] = {0, 91, 92, 93, 92};
+constexpr int kPhaseSail[5] = {0, 98, 99, 100, 99};
+
+int clampPhase(int phase) {
+    return (phase >= 1 && phase <= 4) ? phase : 1;
+}
+
+}  // namespace
+
+int viewPixelX(const GameState& gs, int x) {
+    return (x - gs.heroX + 3) * kCell;
+}
+int viewPixelY(const GameState& gs, int y) {
+    return (y - gs.heroY + 3) * kCell;
+}
+
+int codeOrWater(const GameState& gs, int x, int y) {
+    return GameState::onMap(x, y) ? gs.here(x, y) : 100;
+}
+
+void groundLayerBlits(const GameState& gs, std::vector<Blit>& out) {
+    out.clear();
+    const int hx = gs.heroX, hy = gs.heroY;
+    for (int x = hx - 3; x <= hx + 3; ++x)
+        for (int y = hy - 3; y <= hy + 3; ++y) {
+            if (!GameState::onMap(x, y)) continue;
+            const int code = gs.here(x, y);
+            if (water(code)) continue;
+            const int s =
+                (code <= 11 || cell::isArmy(static_cast<uint16_t>(code))) ? gs.ground(x, y) : 1;
+            out.push_back({s, viewPixelX(gs, x), viewPixelY(gs, y)});
+        }
+    for (int x = hx - 3; x <= hx + 3; ++x)
+        for (int y = hy - 3; y <= hy + 3; ++y) {
+            if (!GameState::onMap(x, y)) continue;
+            const int code = gs.here(x, y);
+            if (code == 0) continue;
+            const int px = viewPixelX(gs, x), py = viewPixelY(gs, y);
+            if (cell::isTown(static_cast<uint16_t>(code)))
+                out.push_back({slot::kTownBase + gs.town(code - 700).race, px, py});
+            else if (code == cell::kPortal)
+                out.push_back({slot::kPortal, px, py});
+            else if (code == cell::kOrb)
+                out.push_back({slot::kOrb, px, py});
+            else if (code == cell::kTreasure)
+                out.push_back({slot::kTreasure, px, py});
+            else if (sameFamily(code, cell::kForestFirst))
+                forestOrRock(gs, x, y, code, cell::kForestFirst, out);
+            else if (sameFamily(code, cell::kRockFirst))
+                forestOrRock(gs, x, y, code, cell::kRockFirst, out);
+        }
+}
+
+int waterSlot(const GameState& gs, int x, int y, int phase) {
+    auto dry = [&](int cx, int cy) { return !water(gs.here(cx, cy)); };
+    int w = 11;
+    if (y > 1 && dry(x, y - 1)) w = 14;
+    if (y < kMapH && dry(x, y + 1)) w = 17;
+    if (x > 1 && dry(x - 1, y)) w = 20;
+    if (x < kMapW && dry(x + 1, y)) w = 23;
+    if (x > 1 && x < kMapW && y > 1 && y < kMapH) {
+        const bool up = dry(x, y - 1), down = dry(x, y + 1);
+        const bool left = dry(x - 1, y), right = dry(x + 1, y);
+        if (right && up) w = 26;
+        if (left && up) w = 29;
+        if (left && down) w = 32;
+        if (right && down) w = 35;
+        if (dry(x + 1, y - 1) && !up && !right) w = 38;
+        if (dry(x - 1, y - 1) && !up && !left) w = 41;
+        if (dry(x - 1, y + 1) && !down && !left) w = 44;
+        if (dry(x + 1, y + 1) && !down && !right) w = 47;
+    }
+    return w + kPhaseWater[clampPhase(phase)];
+}
+
+void armySlide(const GameState& gs, int x, int y, int& dx, int& dy) {
+    dx = dy = 0;
+    if (gs.stepShiftX == 0 && gs.stepShiftY == 0) return;
+    const int f = 100 - (gs.stepShiftX != 0 ? std::abs(gs.stepShiftX) : std::abs(gs.stepShiftY));
+    const ArmyMove& m = gs.move(x, y);
+    if (m.toX != x || m.toY != y) return;
+    dx = -(m.toX - m.fromX) * f;
+    dy = -(m.toY - m.fromY) * f;
+}
+
+int heroSlot(GameState& gs, int phase) {
+    phase = clampPhase(phase);
+    if (gs.onShip == 1)
+        gs.heroSprite = static_cast<uint16_t>(kPhaseSail[phase]);
+    else if (gs.stepShiftX == 0 && gs.stepShiftY == 0)
+        gs.heroSprite = static_cast<uint16_t>(kPhaseStand[phase]);
+    return gs.heroSprite + (gs.heroFacing == 1 ? slot::kMirrored : 0);
+}
+
+void frameBlits(GameState& gs, int phase, std::vector<Blit>& out) {
+    out.clear();
+    phase = clampPhase(phase);
+    const int hx = gs.heroX, hy = gs.heroY;
+    for (int x = hx - 3; x <= hx + 3; ++x)
+        for (int y = hy - 3; y <= hy + 3; ++y) {
+            if (!GameState::onMap(x, y)) continue;
+            const int code = gs.here(x, y);
+            if (!water(code)) continue;
+            const int px = viewPixelX(gs, x), py = viewPixelY(gs, y);
+            out.push_back({waterSlot(gs, x, y, phase), px, py});
+            if (code == cell::kShip) out.push_back({phase <= 2 ? 96 : 97, px, py});
+        }
+    for (int x = hx - 3; x <= hx + 3; ++x)
+        for (int y = hy - 3; y <= hy + 3; ++y) {
+            if (!GameState::onMap(x, y)) continue;
+            const int first = armyFirstSlot(gs.here(x, y));
+            if (first == 0) continue;
+            int dx = 0, dy = 0;
+            armySlide(gs, x, y, dx, dy);
+            out.push_back(
+                {first + kPhaseArmy[phase], viewPixelX(gs, x) + dx, viewPixelY(gs, y) + dy});
+        }
+    const int hero = heroSlot(gs, phase);
+    const int top = (gs.onShip == 1 && phase <= 2) ? 299 : 300;
+    out.push_back({hero, 300 + gs.stepShiftX, top + gs.stepShiftY});
+}
+
+uint32_t cellColour(int code) {
+    if (code == 0) return 0x00FF00;
+    if (code >= 55 && code <= 60) return 0x008000;
+    if (code >= 65 && code <= 70) return 0x004080;
+    if (code == 75) return 0x0080FF;
+    if (code == 76 || code == 77) return 0x00FFFF;
+    if (code == 100) return 0xFF0000;
+    if (code == 110) return 0xE88A17;
+    if (code >= 500 && code <= 600) return 0xFF00FF;
+    if (code >= 700 && code <= 730) return 0xFFFFFF;
+    return 0;
+}
+
+void nearbyDots(const GameState& gs, int phase, std::vector<Dot>& out) {
+    out.clear();
+    const int hx = gs.heroX, hy = gs.heroY;
+    for (int x = hx - 4; x <= hx + 4; ++x)
+        for (int y = hy - 4; y <= hy + 4; ++y) {
+            if (!GameState::onMap(x, y) || gs.explored(gs.continent, x, y) == 0) continue;
+            const bool blink = x == hx && y == hy && (phase == 1 || phase == 3);
+            out.push_back({3 * x, 3 * y, blink ? kHeroDot : cellColour(gs.here(x, y))});
+        }
+}
+
+void allDots(const GameState& gs, std::vector<Dot>& out) {
+    out.clear();
+    out.reserve(kMapW * kMapH);
+    for (int x = 1; x <= kMapW; ++x)
+        for (int y = 1; y <= kMapH; ++y) {
+            uint32_t c = 0;
+            if (x == gs.heroX && y == gs.heroY)
+                c = kHeroDot;
+            else if (gs.explored(gs.continent, x, y) != 0)
+                c = cellColour(gs.here(x, y));
+            out.push_back({3 * x, 3 * y, c});
+        }
+}

@@ -1,0 +1,191 @@
+#include "core/adventure/PathFind.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "core/adventure/Movement.h"
+#include "core/data/GameState.h"
+
+const char* const kNoWayText = "Туда не пройти";
+
+namespace {
+
+// The eight direction keys (their order decides between equal choices) and
+// their steps.
+struct Offsets {
+    int dx[8];
+    int dy[8];
+    Offsets() {
+        for (size_t k = 0; k < kDirectionKeys.size(); ++k) {
+            dx[k] = keyStep(kDirectionKeys[k]).dx;
+            dy[k] = keyStep(kDirectionKeys[k]).dy;
+        }
+    }
+};
+
+const Offsets& offsets() {
+    static const Offsets o;
+    return o;
+}
+
+// A search state: a cell and whether the hero is at sea there.
+constexpr int kStates = kMapW * kMapH * 2;
+int stateOf(int x, int y, int ship) {
+    return ((x - 1) * kMapH + (y - 1)) * 2 + ship;
+}
+int stateX(int s) {
+    return s / 2 / kMapH + 1;
+}
+int stateY(int s) {
+    return s / 2 % kMapH + 1;
+}
+
+// Whether the hero is at sea after a step onto a cell of code `a` (1 or 0), or
+// -1 when the step is refused: ashore on open ground, aboard a moored ship, on
+// through water only when already sailing.
+int shipAfter(int a, int ship) {
+    if (a <= 10) return 0;
+    if (a == cell::kShip) return 1;
+    if (ship == 1 && cell::isWater(static_cast<uint16_t>(a))) return 1;
+    return -1;
+}
+
+const char* stepsWord(int n) {
+    const int tens = n % 100, ones = n % 10;
+    if (ones == 1 && tens != 11) return "шаг";
+    if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14)) return "шага";
+    return "шагов";
+}
+
+}  // namespace
+
+bool opensWindow(int code) {
+    const auto c = static_cast<uint16_t>(code);
+    return cell::isTown(c) || cell::isArmy(c) || c == cell::kTreasure || c == cell::kPortal ||
+           c == cell::kOrb;
+}
+
+MapPath findPath(const GameState& gs, int tx, int ty) {
+    MapPath out;
+    const int c = gs.continent;
+    const int hx = gs.heroX, hy = gs.heroY;
+    if (c < 1 || c > kContinents || !GameState::onMap(hx, hy)) return out;
+    if (tx == hx && ty == hy) {
+        out.found = true;
+        return out;
+    }
+    if (!insideStepFrame(tx, ty) || gs.explored(c, tx, ty) == 0) return out;
+    // A town, an army or a portal is met by bumping into it; a treasure or the
+    // orb empties its cell and the hero stands on it. Either way the path ends.
+    const int targetCode = gs.here(tx, ty);
+    const bool lastOnly = opensWindow(targetCode);
+    out.endsWithBump = lastOnly && targetCode != cell::kTreasure && targetCode != cell::kOrb;
+    if (!lastOnly && shipAfter(targetCode, 1) < 0) return out;  // forest, rocks
+
+    // Breadth first over (cell, at sea): every press costs the same.
+    static thread_local std::vector<int16_t> dist;
+    static thread_local std::vector<int> queue;
+    dist.assign(kStates, -1);
+    queue.clear();
+    const Offsets& o = offsets();
+    const int start = stateOf(hx, hy, gs.onShip == 1 ? 1 : 0);
+    dist[static_cast<size_t>(start)] = 0;
+    queue.push_back(start);
+    int goal = -1;      // the state reached on the target
+    int lastFrom = -1;  // for a window cell: the state the last press starts from
+    int lastKey = -1;
+    for (size_t head = 0; head < queue.size() && goal < 0 && lastFrom < 0; ++head) {
+        const int s = queue[head];
+        const int x = stateX(s), y = stateY(s), ship = s & 1;
+        const int16_t next = static_cast<int16_t>(dist[static_cast<size_t>(s)] + 1);
+        for (int k = 0; k < 8; ++k) {
+            const int nx = x + o.dx[k], ny = y + o.dy[k];
+            if (!insideStepFrame(nx, ny) || gs.explored(c, nx, ny) == 0) continue;
+            if (lastOnly && nx == tx && ny == ty) {
+                lastFrom = s;
+                lastKey = k;
+                break;
+            }
+            const int a = gs.here(nx, ny);
+            if (opensWindow(a)) continue;
+            const int nship = shipAfter(a, ship);
+            if (nship < 0) continue;
+            const int n = stateOf(nx, ny, nship);
+            if (dist[static_cast<size_t>(n)] >= 0) continue;
+            dist[static_cast<size_t>(n)] = next;
+            if (nx == tx && ny == ty) {
+                goal = n;
+                break;
+            }
+            queue.push_back(n);
+        }
+    }
+    if (goal < 0 && lastFrom < 0) return out;
+
+    // Back from the target, keeping the direction of the press after each one
+    // wherever an equally short way allows it.
+    std::vector<PathStep> reversed;
+    int cur = goal, nextKey = -1;
+    if (lastFrom >= 0) {
+        reversed.push_back({kDirectionKeys[static_cast<size_t>(lastKey)], tx, ty});
+        cur = lastFrom;
+        nextKey = lastKey;
+    }
+    while (dist[static_cast<size_t>(cur)] > 0) {
+        const int x = stateX(cur), y = stateY(cur), ship = cur & 1;
+        const int a = gs.here(x, y);
+        const int16_t want = static_cast<int16_t>(dist[static_cast<size_t>(cur)] - 1);
+        int from = -1, fromKey = -1;
+        for (int i = -1; i < 8 && from < 0; ++i) {
+            const int k = i < 0 ? nextKey : i;
+            if (k < 0) continue;
+            const int px = x - o.dx[k], py = y - o.dy[k];
+            if (!GameState::onMap(px, py)) continue;
+            for (int pship = 0; pship <= 1; ++pship) {
+                const int p = stateOf(px, py, pship);
+                if (dist[static_cast<size_t>(p)] == want && shipAfter(a, pship) == ship) {
+                    from = p;
+                    fromKey = k;
+                    break;
+                }
+            }
+        }
+        if (from < 0) return MapPath{};  // cannot happen: every state has its way back
+        reversed.push_back({kDirectionKeys[static_cast<size_t>(fromKey)], x, y});
+        cur = from;
+        nextKey = fromKey;
+    }
+    out.presses.assign(reversed.rbegin(), reversed.rend());
+    out.found = true;
+    return out;
+}
+
+bool armyNextToHero(const GameState& gs) {
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const int x = gs.heroX + dx, y = gs.heroY + dy;
+            if ((dx != 0 || dy != 0) && GameState::onMap(x, y) && cell::isArmy(gs.here(x, y)))
+                return true;
+        }
+    return false;
+}
+
+bool armyMayStepOnto(const GameState& gs, int x, int y) {
+    // Armies step only onto open ground; those within two cells of the hero move,
+    // each onto the free neighbour nearest the target, which is the target itself
+    // when they stand next to it.
+    if (!GameState::onMap(x, y) || gs.here(x, y) > 10) return false;
+    for (int ax = gs.heroX - 2; ax <= gs.heroX + 2; ++ax)
+        for (int ay = gs.heroY - 2; ay <= gs.heroY + 2; ++ay)
+            if (GameState::onMap(ax, ay) && cell::isArmy(gs.here(ax, ay)) &&
+                std::abs(ax - x) <= 1 && std::abs(ay - y) <= 1)
+                return true;
+    return false;
+}
+
+std::string pathSummary(const GameState& gs, const MapPath& path) {
+    const int n = static_cast<int>(path.presses.size());
+    const uint32_t arrival = gs.steps + static_cast<uint32_t>(path.movingPresses());
+    return "Путь: " + std::to_string(n) + " " + stepsWord(n) + ", прибытие ≈ Неделя " +
+           std::to_string(arrival / 210 + 1) + " День " + std::to_string(arrival / 30 % 7 + 1);
+}

@@ -1,0 +1,60 @@
+// The map's pictures and drawing surfaces: the 110 picture slots, the ground and
+// frame surfaces (700 x 700, the 7 x 7 cells around the hero) and the three
+// mini-maps. It turns the blit lists of MapView into pixels; the map window shows
+// the result. Kept apart from the window so a frame can be measured on its own.
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <vector>
+
+#include "core/adventure/MapView.h"
+
+struct GameState;
+class Platform;
+
+class MapRenderer {
+public:
+    static constexpr int kSurface = 700;
+    static constexpr int kMiniW = 214;
+    static constexpr int kMiniH = 244;
+
+    MapRenderer();
+
+    // Loads every slot of the map's picture table from programDir (a missing file
+    // is fatal through the platform). Transparent slots key out the colour of
+    // their pixel (1,1); mirrored slots are the slot before them mirrored.
+    void loadPictures(Platform& platform);
+    bool loaded() const { return loaded_; }
+    // Puts a picture into a slot directly (tests and benchmarks).
+    void setSlot(int slot, const QImage& picture, bool transparent);
+    const QImage& slotImage(int slot) const { return slots_[static_cast<size_t>(slot)]; }
+
+    // Redraws the static layer around the hero.
+    void buildGroundLayer(const GameState& gs);
+    // Composes one frame: ground, water and ships, armies, the hero, and (at rest)
+    // the mini-map around the hero. Updates gs.heroSprite as the frame chooses.
+    void composeFrame(GameState& gs, int phase);
+    // The part of the frame surface that the window shows (500 x 500).
+    QRect viewSource() const { return viewSource_; }
+    const QImage& frame() const { return frame_; }
+    const QImage& ground() const { return ground_; }
+
+    // Three black mini-maps with their frame, as a new game or a load needs.
+    void recreateMiniMaps();
+    void redrawMiniMap(const GameState& gs);
+    const QImage& miniMap(int continent) const;
+
+private:
+    void drawBlits(QImage& surface, const std::vector<Blit>& blits);
+    void drawDots(const GameState& gs, const std::vector<Dot>& dots);
+
+    std::array<QImage, 113> slots_;
+    QImage ground_;
+    QImage frame_;
+    std::array<QImage, 3> mini_;
+    QRect viewSource_{100, 100, 500, 500};
+    std::vector<Blit> blits_;
+    std::vector<Dot> dots_;
+    bool loaded_ = false;
+};

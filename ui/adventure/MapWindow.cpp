@@ -1,0 +1,341 @@
+#include "ui/adventure/MapWindow.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTableWidget>
+
+#include "core/data/GameState.h"
+#include "core/flow/Sound.h"
+#include "core/towns/Relations.h"
+#include "core/towns/TownRules.h"
+#include "platform/AnimationSpeed.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
+#include "platform/Platform.h"
+#include "platform/qt/QtKeys.h"
+#include "ui/adventure/DiaryWindow.h"
+#include "ui/adventure/MouseWalk.h"
+#include "ui/adventure/OptionsWindow.h"
+#include "ui/adventure/PortalWindow.h"
+#include "ui/adventure/SpellWindow.h"
+#include "ui/adventure/TreasureWindow.h"
+#include "ui/battle/BanditWindow.h"
+#include "ui/battle/BattleWindow.h"
+#include "ui/kit/Look.h"
+#include "ui/shell/StartWindow.h"
+#include "ui/towns/ArmyWindow.h"
+#include "ui/towns/NewWeekWindow.h"
+#include "ui/towns/TownListWindow.h"
+#include "ui/towns/TownWindow.h"
+
+namespace {
+
+const QRect kMapRect(6, 5, 500, 500);
+const QPoint kMiniAt(512, 5);
+constexpr int kStepPauseMs = 23;
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The command labels' keys (by their place: the Russian letter is the label's
+// initial, the Latin one shares its key) and what the labels do.
+struct CommandKey {
+    char latin;
+    const char* does;
+};
+constexpr CommandKey kCommandKeys[5] = {
+    {'U', "Список городов континента"},
+    {'F', "Ваша армия: отряды, их порядок в бою, роспуск"},
+    {'J', "Музыка, звуки, сохранение, загрузка и выход"},
+    {'Y', "Дневник Назга: где искать могилу Вахнара"},
+    {'P', "Прочитать Заклятье Могущества"},
+};
+
+}  // namespace
+
+TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this) {
+    setWindowTitle(QStringLiteral("Вестран"));
+    setClientSize(732, 511);
+    setKeepFocus(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x75, 0x51, 0x4A));
+    setPalette(pal);
+
+    auto plain = [this](int x, int y, const QColor& colour) {
+        auto* l = new QLabel(this);
+        l->setFont(look::sans(11));
+        l->move(x, y);
+        l->resize(200, 15);
+        look::setTextColour(l, colour);
+        return l;
+    };
+    Label2 = plain(520, 255, Qt::white);
+    Label1 = plain(520, 271, Qt::white);
+    Label7 = plain(520, 359, Qt::cyan);
+    Label7->resize(200, 30);
+    Label7->setWordWrap(true);
+    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Label9 = commandLabel(QStringLiteral("ГОРОДА"), 520, 296);
+    Label3 = commandLabel(QStringLiteral("АРМИЯ"), 600, 296);
+    Label6 = commandLabel(QStringLiteral("ОПЦИИ"), 673, 296);
+    Label5 = commandLabel(QStringLiteral("ДНЕВНИК"), 541, 328);
+    Label8 = commandLabel(QStringLiteral("ЗАКЛЯТЬЕ"), 633, 328);
+    commands_ = {Label9, Label3, Label6, Label5, Label8};
+    for (size_t i = 0; i < commands_.size(); ++i)
+        commands_[i]->setToolTip(QStringLiteral("%1.\nКлавиша %2 (%3)")
+                                     .arg(QString::fromUtf8(kCommandKeys[i].does),
+                                          cyrillicOnKey(kCommandKeys[i].latin),
+                                          QChar::fromLatin1(kCommandKeys[i].latin)));
+
+    StringGrid1 = new QTableWidget(6, 2, this);
+    StringGrid1->setGeometry(519, 392, 201, 105);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setFont(look::sans(11));
+    for (int col = 0; col < 2; ++col) StringGrid1->setColumnWidth(col, 100);
+    for (int row = 0; row < 6; ++row) StringGrid1->setRowHeight(row, 16);
+    for (int row = 0; row < 6; ++row)
+        for (int col = 0; col < 2; ++col) StringGrid1->setItem(row, col, new QTableWidgetItem);
+    QPalette gp = StringGrid1->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        gp.setColor(group, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+        gp.setColor(group, QPalette::Text, Qt::black);
+    }
+    StringGrid1->setPalette(gp);
+    StringGrid1->setEnabled(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &TTrForm::Timer1Timer);
+
+    walk_ = new MouseWalk(*this, ctx, kMapRect,
+                          QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)),
+                          [this](GameKey k) { return movement_.keyDown(k); });
+}
+
+QLabel* TTrForm::commandLabel(const QString& text, int x, int y) {
+    auto* l = new QLabel(text, this);
+    l->setFont(look::sans(11));
+    l->move(x, y);
+    l->adjustSize();
+    l->setCursor(Qt::PointingHandCursor);
+    l->setMouseTracking(true);
+    l->installEventFilter(this);
+    look::setTextColour(l, Qt::yellow);
+    return l;
+}
+
+void TTrForm::FormKeyDown(int key) {
+    movement_.keyDown(gameKey(key, false));
+}
+
+// The map stays visible and enabled behind a battle, and a click on it reaches it
+// before the battle takes the focus back: a step or an army window opened then
+// would meet another band or reorder the slots the battle writes its survivors
+// back to. The player's own keys and clicks wait until the battle is over.
+bool TTrForm::battleRunning() const {
+    return ctx.forms.battle && ctx.forms.battle->isVisible();
+}
+
+void TTrForm::keyPressEvent(QKeyEvent* e) {
+    const MapKey k = gameKey(e);
+    if (battleRunning()) return;
+    if (k == MapKey::None) {
+        if (!commandKey(e)) GameForm::keyPressEvent(e);
+        return;
+    }
+    movement_.keyDown(k);
+}
+
+bool TTrForm::commandKey(const QKeyEvent* e) {
+    if (e->isAutoRepeat() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    if (e->key() == Qt::Key_F1) {
+        if (ctx.forms.start) ctx.forms.start->Button9Click();
+        return true;
+    }
+    for (size_t i = 0; i < commands_.size(); ++i)
+        if (isLetterKey(e, kCommandKeys[i].latin)) {
+            labelClicked(commands_[i]);
+            return true;
+        }
+    return false;
+}
+
+// ---- show, paint, timer ------------------------------------------------------
+
+void TTrForm::FormShow() {
+    music_.setFile(dataPath(assets::mapMusic(1)));
+    music_.open();
+    if (!renderer_.loaded()) renderer_.loadPictures(ctx.platform);
+    buildGroundLayer();
+    FormActivate();
+    Timer1->start();
+    setFocus();
+    FormKeyDown(Qt::Key_Space);
+}
+
+void TTrForm::buildGroundLayer() {
+    renderer_.buildGroundLayer(ctx.gs);
+}
+
+void TTrForm::FormPaint() {
+    const QString gold = qs(statusLine(ctx.gs));
+    if (Label7->text() != gold) Label7->setText(gold);
+    renderer_.composeFrame(ctx.gs, animPhase_);
+    update(kMapRect);
+    if (ctx.gs.stepShiftX == 0 && ctx.gs.stepShiftY == 0)
+        update(QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)));
+}
+
+void TTrForm::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    if (e->rect().intersects(kMapRect))
+        p.drawImage(kMapRect, renderer_.frame(), renderer_.viewSource());
+    p.drawImage(kMiniAt, renderer_.miniMap(ctx.gs.continent));
+    // The panel's bevels.
+    p.setPen(QColor(0x3A, 0x28, 0x22));
+    p.drawRect(kMapRect.adjusted(-2, -2, 1, 1));
+    p.drawRect(
+        QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)).adjusted(-2, -2, 1, 1));
+    p.setPen(QColor(0xA8, 0x8C, 0x80));
+    for (const QRect& r : {QRect(512, 252, 214, 37), QRect(512, 292, 214, 58),
+                           QRect(512, 354, 214, 34), QRect(512, 390, 214, 112)})
+        p.drawRect(r);
+}
+
+void TTrForm::Timer1Timer() {
+    GameState& gs = ctx.gs;
+    if (gs.musicOn == 0) {
+        music_.stop();
+        music_.seek(0);
+    }
+    if (gs.musicOn == 1 && (music_.position() == music_.length() || music_.position() == 0)) {
+        music_.setFile(dataPath(assets::mapMusic(1 + static_cast<int>(musicPick_(6)))));
+        music_.open();
+        music_.seek(1);
+        music_.play();
+    }
+    if ((ctx.forms.battle && ctx.forms.battle->isVisible()) || !isActiveWindow()) return;
+    animPhase_ = animPhase_ > 3 ? 1 : animPhase_ + 1;
+    if (gs.stepShiftX == 0 && gs.stepShiftY == 0) FormPaint();
+}
+
+// ---- mini-map --------------------------------------------------------------
+
+void TTrForm::redrawMiniMap() {
+    renderer_.redrawMiniMap(ctx.gs);
+    update(QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)));
+}
+
+void TTrForm::recreateMiniMaps() {
+    renderer_.recreateMiniMaps();
+    update();
+}
+
+// ---- panel -------------------------------------------------------------------
+
+void TTrForm::FormActivate() {
+    StringGrid1->item(0, 0)->setText(QStringLiteral("РАССА"));
+    StringGrid1->item(0, 1)->setText(QStringLiteral("ОТНОШЕНИЕ"));
+    for (int r = 1; r <= kRaces; ++r) {
+        StringGrid1->item(r, 0)->setText(qs(ctx.gs.raceName(r).str()));
+        StringGrid1->item(r, 1)->setText(qs(relationWord(ctx.gs.relation(r))));
+    }
+}
+
+void TTrForm::changeEvent(QEvent* e) {
+    GameForm::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    // A window opened over the map: no label stays lit under a mouse gone away.
+    if ((e->type() == QEvent::ActivationChange && !isActiveWindow()) ||
+        (e->type() == QEvent::EnabledChange && !isEnabled()))
+        highlight(nullptr);
+}
+
+void TTrForm::highlight(QLabel* hovered) {
+    for (QLabel* l : commands_)
+        look::setTextColour(l, l == hovered ? QColor(Qt::red) : QColor(Qt::yellow));
+}
+
+void TTrForm::mouseMoveEvent(QMouseEvent* e) {
+    highlight(nullptr);
+    GameForm::mouseMoveEvent(e);
+}
+
+bool TTrForm::eventFilter(QObject* watched, QEvent* e) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label && std::find(commands_.begin(), commands_.end(), label) != commands_.end()) {
+        if (e->type() == QEvent::Enter) highlight(label);
+        if (e->type() == QEvent::Leave) highlight(nullptr);
+        if (e->type() == QEvent::MouseMove) {
+            // Consumed here: passed on, the form would turn every label yellow.
+            highlight(label);
+            return true;
+        }
+        if (e->type() == QEvent::MouseButtonPress) {
+            if (!battleRunning()) labelClicked(label);
+            return true;
+        }
+    }
+    return GameForm::eventFilter(watched, e);
+}
+
+void TTrForm::labelClicked(QLabel* label) {
+    GameForm* target = nullptr;
+    if (label == Label9) target = ctx.forms.tinfo;
+    if (label == Label3) target = ctx.forms.army;
+    if (label == Label6) target = ctx.forms.options;
+    if (label == Label5) target = ctx.forms.text;
+    if (label == Label8) target = ctx.forms.find;
+    highlight(nullptr);
+    if (target) target->showForm(this);
+}
+
+// ---- what a step does --------------------------------------------------------
+
+void TTrForm::paint() {
+    // Without animation the frames of a step's slide are not drawn.
+    if (!animationShown() && (ctx.gs.stepShiftX != 0 || ctx.gs.stepShiftY != 0)) return;
+    FormPaint();
+}
+
+void TTrForm::stepPause() {
+    ctx.platform.pause(kStepPauseMs);
+}
+
+void TTrForm::setStatus(const std::string& calendar, const std::string& position) {
+    Label2->setText(qs(calendar));
+    Label1->setText(qs(position));
+}
+
+void TTrForm::playSound(const char* relative) {
+    PlayWave(ctx.gs, ctx.platform, relative);
+}
+
+void TTrForm::openBandit() {
+    if (ctx.forms.bandit) ctx.forms.bandit->showForm(this);
+}
+void TTrForm::openTown() {
+    if (ctx.forms.town) ctx.forms.town->showForm(this);
+}
+void TTrForm::openPortal() {
+    if (ctx.forms.portal) ctx.forms.portal->showForm(this);
+}
+void TTrForm::openTreasure() {
+    if (ctx.forms.gold) ctx.forms.gold->showForm(this);
+}
+void TTrForm::openTownList() {
+    if (ctx.forms.tinfo) ctx.forms.tinfo->showForm(this);
+}
+void TTrForm::openNewWeek() {
+    if (ctx.forms.newWeek) ctx.forms.newWeek->showForm(this);
+}

@@ -1,0 +1,21 @@
+#include "ui/kit/PictureForm.h"
+
+#include <QPainter>
+
+#include "platform/Paths.h"
+#include "ui/kit/Pictures.h"
+
+PictureForm::PictureForm(GameContext& c, const char* file, QSize size, QColor fallback)
+    : GameForm(c), file_(file), size_(size), fallback_(fallback) {}
+
+void PictureForm::showEvent(QShowEvent* e) {
+    // Loaded once, on the first show, before the window's own FormShow.
+    if (picture_.isNull())
+        picture_ = LoadWindowPicture(dataPath(file_), size_.width(), size_.height(), fallback_);
+    GameForm::showEvent(e);
+}
+
+void PictureForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
+}
