@@ -5,7 +5,7 @@
 //   vestran-mapgen --cpp core/data/MapTexts.cpp
 // from the seeds 1104, 2203 and 3302 (continents 1, 2, 3).
 //
-// Playability rule, checked by checkMapText (core/data/MapCheck.h) and by a test: open
+// Playability rule, checked by checkMapText (core/data/MapCheck) and by a test: open
 // cells form land regions joined in 8 directions; a region can leave by ship when
 // it touches a town with water among its 8 neighbours, and a ship reaches every
 // region touching its body of water; every region reaches every other one, every

@@ -731,7 +731,7 @@ std::string cppSource(const std::array<std::string, kContinents>& texts,
         s += std::to_string(seeds[c]) + (c == 0 ? ", " : c == 1 ? " and " : "");
     s += " (continents 1, 2, 3).\n";
     s += "//\n";
-    s += "// Playability rule, checked by checkMapText (core/data/MapCheck.h) and by a test: open\n";
+    s += "// Playability rule, checked by checkMapText (core/data/MapCheck) and by a test: open\n";
     s += "// cells form land regions joined in 8 directions; a region can leave by ship when\n";
     s += "// it touches a town with water among its 8 neighbours, and a ship reaches every\n";
     s += "// region touching its body of water; every region reaches every other one, every\n";
