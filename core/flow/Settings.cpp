@@ -1,5 +1,6 @@
 #include "core/flow/Settings.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/flow/Autosave.h"
@@ -16,6 +17,15 @@ std::optional<long long> wholeNumber(const std::string& text) {
     return v;
 }
 
+std::optional<bool> yesNo(const std::string& text) {
+    if (text == "false" || text == "0") return false;
+    if (text == "true" || text == "1") return true;
+    return std::nullopt;
+}
+
+bool padOn = true;
+int padDeadZone = kDefaultDeadZone;
+
 }  // namespace
 
 Settings parseSettings(const StoredSettings& stored) {
@@ -23,11 +33,13 @@ Settings parseSettings(const StoredSettings& stored) {
     if (stored.speed)
         if (auto n = wholeNumber(*stored.speed)) s.speed = animSpeedFromNumber(*n);
     if (stored.scale) s.scale = RoundScale(*stored.scale);
-    if (stored.autosave) {
-        const std::string& a = *stored.autosave;
-        if (a == "false" || a == "0") s.autosave = false;
-        if (a == "true" || a == "1") s.autosave = true;
-    }
+    if (stored.autosave)
+        if (auto on = yesNo(*stored.autosave)) s.autosave = *on;
+    if (stored.gamepad)
+        if (auto on = yesNo(*stored.gamepad)) s.gamepad = *on;
+    if (stored.deadZone)
+        if (auto n = wholeNumber(*stored.deadZone))
+            s.deadZone = static_cast<int>(std::clamp<long long>(*n, kMinDeadZone, kMaxDeadZone));
     return s;
 }
 
@@ -42,6 +54,8 @@ StoredSettings storeSettings(const Settings& s) {
         out.scale = text;
     }
     out.autosave = s.autosave ? "true" : "false";
+    out.gamepad = s.gamepad ? "true" : "false";
+    out.deadZone = std::to_string(s.deadZone);
     return out;
 }
 
@@ -49,10 +63,24 @@ Settings currentSettings() {
     Settings s;
     s.speed = animationSpeed();
     s.autosave = autosave::enabled();
+    s.gamepad = padOn;
+    s.deadZone = padDeadZone;
     return s;
 }
 
 void applySettings(const Settings& s) {
     setAnimationSpeed(s.speed);
     autosave::setEnabled(s.autosave);
+    padOn = s.gamepad;
+    padDeadZone = std::clamp(s.deadZone, kMinDeadZone, kMaxDeadZone);
+}
+
+bool gamepadEnabled() {
+    return padOn;
+}
+void setGamepadEnabled(bool on) {
+    padOn = on;
+}
+int stickDeadZone() {
+    return padDeadZone;
 }

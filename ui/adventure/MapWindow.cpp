@@ -155,6 +155,11 @@ void TTrForm::keyPressEvent(QKeyEvent* e) {
     movement_.keyDown(k);
 }
 
+// A pad pulled out mid-walk: the walk ends as at a key.
+void TTrForm::padGone() {
+    walk_->stop();
+}
+
 bool TTrForm::commandKey(const QKeyEvent* e) {
     if (e->isAutoRepeat() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;

@@ -57,6 +57,9 @@ public:
     // Fills the races-and-relations grid.
     void FormActivate();
 
+    PadScreen padScreen() const override { return PadScreen::Map; }
+    void padGone() override;
+
 protected:
     void FormShow() override;
     void paintEvent(QPaintEvent* e) override;

@@ -504,6 +504,13 @@ bool TBattleForm::eventFilter(QObject* watched, QEvent* e) {
     return GameForm::eventFilter(watched, e);
 }
 
+// The pad's B: the retreat label's click.
+bool TBattleForm::padCommand(PadPress::Kind kind) {
+    if (kind != PadPress::Kind::Retreat) return false;
+    Label2Click();
+    return true;
+}
+
 void TBattleForm::Label2Click() {
     if (ctx.platform.pausing() || !Label2->isVisible() || !ctx.forms.surrend) return;
     ctx.forms.surrend->showForm(this);

@@ -54,6 +54,9 @@ public:
     bool autoHero() const { return autoHero_; }
     void event(const battle::BattleEvent& e) override;
 
+    PadScreen padScreen() const override { return PadScreen::Battle; }
+    bool padCommand(PadPress::Kind kind) override;
+
 protected:
     void FormShow() override;
     void paintEvent(QPaintEvent* e) override;

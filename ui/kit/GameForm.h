@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/PadMap.h"
 #include "ui/kit/Forms.h"
 
 class QLabel;
@@ -39,6 +40,13 @@ public:
     QWidget* opener() const { return opener_.data(); }
 
     GameContext& ctx;
+
+    // The gamepad (ui/kit/GamepadInput): which of its tables the window reads,
+    // its commands that have no key (true when the window carried one out), and
+    // a pad pulled out while the window is active.
+    virtual PadScreen padScreen() const { return PadScreen::Dialog; }
+    virtual bool padCommand(PadPress::Kind) { return false; }
+    virtual void padGone() {}
 
 protected:
     // Client area size, fixed.
