@@ -1,5 +1,6 @@
 #include "core/adventure/PathFind.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -201,6 +202,35 @@ MapPath findPath(const GameState& gs, int tx, int ty) {
     return out;
 }
 
+MapPath findPathToward(const GameState& gs, int tx, int ty) {
+    const int c = gs.continent;
+    const int hx = gs.heroX, hy = gs.heroY;
+    if (c < 1 || c > kContinents || !GameState::onMap(hx, hy) || !GameState::onMap(tx, ty) ||
+        gs.explored(c, tx, ty) != 0)
+        return findPath(gs, tx, ty);
+
+    // Every state the hero can reach, in the search's order: the presses to them
+    // never decrease along it, so the first nearest one is also the one fewest
+    // presses away.
+    Search& s = scratch();
+    search(gs, Target{}, s);
+    auto distance = [&](int x, int y) { return std::max(std::abs(x - tx), std::abs(y - ty)); };
+    SearchEnd end;
+    int best = distance(hx, hy);
+    for (const int st : s.queue) {
+        const int d = distance(stateX(st), stateY(st));
+        if (d < best) {
+            best = d;
+            end.goal = st;
+        }
+    }
+    MapPath out;
+    if (end.goal < 0 || !walkBack(gs, s, end, Target{}, out.presses)) return out;
+    out.found = true;
+    out.towardUnknown = true;
+    return out;
+}
+
 bool armyNextToHero(const GameState& gs) {
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy) {
@@ -227,6 +257,7 @@ bool armyMayStepOnto(const GameState& gs, int x, int y) {
 std::string pathSummary(const GameState& gs, const MapPath& path) {
     const int n = static_cast<int>(path.presses.size());
     const uint32_t arrival = gs.steps + static_cast<uint32_t>(path.movingPresses());
-    return "Путь: " + std::to_string(n) + " " + stepsWord(n) + ", прибытие ≈ Неделя " +
+    return std::string(path.towardUnknown ? "Путь к краю разведанного: " : "Путь: ") +
+           std::to_string(n) + " " + stepsWord(n) + ", прибытие ≈ Неделя " +
            std::to_string(arrival / 210 + 1) + " День " + std::to_string(arrival / 30 % 7 + 1);
 }
