@@ -256,8 +256,10 @@ bool armyMayStepOnto(const GameState& gs, int x, int y) {
 
 std::string pathSummary(const GameState& gs, const MapPath& path) {
     const int n = static_cast<int>(path.presses.size());
+    const std::string presses = std::to_string(n) + " " + stepsWord(n);
+    // Toward the unknown the arrival says little and the line must fit the view.
+    if (path.towardUnknown) return "Путь к краю разведанного: " + presses;
     const uint32_t arrival = gs.steps + static_cast<uint32_t>(path.movingPresses());
-    return std::string(path.towardUnknown ? "Путь к краю разведанного: " : "Путь: ") +
-           std::to_string(n) + " " + stepsWord(n) + ", прибытие ≈ Неделя " +
-           std::to_string(arrival / 210 + 1) + " День " + std::to_string(arrival / 30 % 7 + 1);
+    return "Путь: " + presses + ", прибытие ≈ Неделя " + std::to_string(arrival / 210 + 1) +
+           " День " + std::to_string(arrival / 30 % 7 + 1);
 }

@@ -56,7 +56,7 @@ bool armyNextToHero(const GameState& gs);
 bool armyMayStepOnto(const GameState& gs, int x, int y);
 
 // "Путь: 14 шагов, прибытие ≈ Неделя 2 День 3": the presses and the day the
-// calendar shows on arrival ("Путь к краю разведанного: ..." toward the unknown).
+// calendar shows on arrival; "Путь к краю разведанного: 10 шагов" toward the unknown.
 std::string pathSummary(const GameState& gs, const MapPath& path);
 // What a click on a cell the hero cannot reach says.
 extern const char* const kNoWayText;
