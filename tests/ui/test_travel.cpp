@@ -108,7 +108,11 @@ TEST_F(MouseTravel, ADoubleClickInTheTownListWalksToTheTown) {
     auto* memo = list.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     list.showForm(ctx.forms.tr);
     EXPECT_EQ(list.text().count('\n'), 2);  // the three hyphen lines, nothing more
+    auto* note = list.findChild<QLabel*>(QStringLiteral("Note"));
+    EXPECT_EQ(note->text(), list.note());
     EXPECT_FALSE(list.note().isEmpty());
+    EXPECT_LE(note->heightForWidth(note->width()), note->height());  // it fits its strip
+    EXPECT_LE(note->geometry().right(), list.findChild<QLabel*>("CloseHint")->geometry().left());
     list.hide();
 
     // One town here beyond the explored land, one on the next continent.

@@ -11,7 +11,7 @@
 #include "ui/kit/Look.h"
 
 namespace {
-constexpr int kHintStrip = 24;
+constexpr int kHintStrip = 34;
 }  // namespace
 
 TTInfoForm::TTInfoForm(GameContext& c) : GameForm(c) {
@@ -41,9 +41,12 @@ TTInfoForm::TTInfoForm(GameContext& c) : GameForm(c) {
     setQuickClose(false);
     closeHint()->move(width() - closeHint()->width() - 6,
                       289 + (kHintStrip - closeHint()->height()) / 2);
-    // The note takes the strip's left part, beside the close hint.
+    // The note takes the strip's left part, beside the close hint, in two lines
+    // at most.
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("Note"));
+    note_->setWordWrap(true);
+    note_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     note_->setFont(look::sans(11, false));
     look::setTextColour(note_, QColor(0, 200, 0));
     note_->setGeometry(6, 289, closeHint()->x() - 10, kHintStrip);
@@ -60,7 +63,8 @@ void TTInfoForm::FormShow() {
     Memo1->setTextCursor(c);
     Memo1->verticalScrollBar()->setValue(0);
     const bool anyTown = lines.size() > kContinents;
-    note_->setText(anyTown ? QString() : QStringLiteral("Здесь появятся города, где вы побываете"));
+    note_->setText(anyTown ? QString()
+                           : QStringLiteral("Здесь появятся города, о которых вы узнаете"));
     setFocus();
 }
 
