@@ -22,7 +22,6 @@
 #include "ui/shell/StartWindow.h"
 #include "ui/shell/Startup.h"
 #include "ui/towns/TownListWindow.h"
-#include "ui/towns/TownWindow.h"
 #include "ui/towns/VaultWindow.h"
 
 namespace {
@@ -94,13 +93,6 @@ TEST_F(MouseTravel, AClickIntoTheUnknownWalksToTheEdgeOfTheExplored) {
     EXPECT_EQ(gs->heroX, 20);
     EXPECT_EQ(gs->heroY, 20);
     EXPECT_EQ(gs->explored(1, 22, 20), 1);
-
-    // Nothing explored nearer than the hero himself: no way, as before.
-    for (int x = 21; x <= kMapW; ++x)
-        for (int y = 1; y <= kMapH; ++y) gs->explored(1, x, y) = 0;
-    clickMini(40, 20);
-    EXPECT_FALSE(walk().hasTarget());
-    EXPECT_EQ(walk().line().toStdString(), "Туда не пройти");
 }
 
 TEST_F(MouseTravel, ADoubleClickInTheTownListWalksToTheTown) {
@@ -109,7 +101,6 @@ TEST_F(MouseTravel, ADoubleClickInTheTownListWalksToTheTown) {
     list.showForm(ctx.forms.tr);
     EXPECT_EQ(list.text().count('\n'), 2);  // the three hyphen lines, nothing more
     auto* note = list.findChild<QLabel*>(QStringLiteral("Note"));
-    EXPECT_EQ(note->text(), list.note());
     EXPECT_FALSE(list.note().isEmpty());
     EXPECT_LE(note->heightForWidth(note->width()), note->height());  // it fits its strip
     EXPECT_LE(note->geometry().right(), list.findChild<QLabel*>("CloseHint")->geometry().left());
@@ -141,15 +132,6 @@ TEST_F(MouseTravel, ADoubleClickInTheTownListWalksToTheTown) {
     ASSERT_TRUE(walkEnds());
     EXPECT_EQ(gs->heroX, 20);
     EXPECT_EQ(gs->heroY, 20);
-
-    // Explored now: the walk ends bumping into the town, whose window opens.
-    for (int x = 21; x <= 45; ++x)
-        for (int y = 10; y <= 30; ++y) gs->explored(1, x, y) = 1;
-    list.showForm(ctx.forms.tr);
-    doubleClick(3);
-    ASSERT_TRUE(walkEnds());
-    EXPECT_EQ(gs->heroX, 39);
-    EXPECT_TRUE(ctx.forms.town->isVisible());
 }
 
 TEST_F(MouseTravel, EstimateLinesFitTheBanditAndVaultWindows) {
