@@ -18,8 +18,9 @@ const char* kHelp =
     "to the cell (X, Y) of his continent, as a click on the map walks it: one\n"
     "\"X Y\" line per press, the cell it aims at. Only explored cells are crossed;\n"
     "ships on the way are boarded and left. A town, bandits or a portal at (X, Y)\n"
-    "end the chain with the press that meets them. Prints \"нет пути\" and exits\n"
-    "with status 2 when the hero cannot get there.\n";
+    "end the chain with the press that meets them. Toward an unexplored cell the\n"
+    "chain ends on the explored cell nearest it that the hero can stand on. Prints\n"
+    "\"нет пути\" and exits with status 2 when the hero cannot get there, nor nearer.\n";
 
 int run(const std::vector<std::string>& args) {
     std::vector<std::string> plain;
@@ -31,7 +32,7 @@ int run(const std::vector<std::string>& args) {
                          "'");
     auto gs = loadSaveForTool(plain[0], SaveUse::Play);
     if (!gs) return 1;
-    const MapPath path = findPath(*gs, static_cast<int>(*x), static_cast<int>(*y));
+    const MapPath path = findPathToward(*gs, static_cast<int>(*x), static_cast<int>(*y));
     if (!path.found) {
         std::puts("нет пути");
         return 2;
