@@ -16,7 +16,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchmark-dev
           qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont fonts-dejavu-core xvfb clang-format
-          file dpkg-dev lintian desktop-file-utils appstream)
+          file dpkg-dev lintian desktop-file-utils appstream libcli11-dev nlohmann-json3-dev)
 JOBS=${JOBS:-$(nproc)}
 
 install_missing() {

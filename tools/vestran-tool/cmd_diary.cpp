@@ -6,7 +6,7 @@
 #include "core/adventure/Quest.h"
 #include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -17,23 +17,15 @@ const char* kHelp =
     "end in CR LF. With --all, the whole text, nothing hidden.\n";
 
 int run(const std::vector<std::string>& args) {
-    std::string file;
+    std::vector<std::string> files;
     bool all = false;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--all")
-            all = true;
-        else if (!a.empty() && a[0] == '-')
-            return toolError("diary: unknown option '" + a + "'");
-        else if (file.empty())
-            file = a;
-        else
-            return toolError("diary: more than one file given");
-    }
-    if (file.empty()) return toolError("diary: no save file given");
+    CommandArgs cli("diary", kHelp);
+    cli.flag("--all", all);
+    cli.words(files);
+    if (auto end = cli.parse(args)) return *end;
+    if (files.size() > 1) return cli.error("more than one file given");
+    if (files.empty()) return cli.error("no save file given");
+    const std::string& file = files[0];
     auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     const std::string text = all ? gs->diaryText.str() : maskedDiary(*gs);

@@ -1,12 +1,13 @@
 // vestran-tool info: a readable (or JSON) summary of a saved game.
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "core/data/GameState.h"
 #include "core/towns/Relations.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -57,64 +58,48 @@ void printText(const GameState& gs) {
 }
 
 void printJson(const GameState& gs) {
-    std::string j = "{";
-    auto num = [&](const char* key, long long v) {
-        j += "\"" + std::string(key) + "\":" + std::to_string(v) + ",";
-    };
-    j += "\"saveName\":" + jsonString(gs.saveName.str()) + ",";
-    num("heroX", gs.heroX);
-    num("heroY", gs.heroY);
-    num("continent", gs.continent);
-    num("onShip", gs.onShip);
-    num("steps", gs.steps);
-    num("day", gs.day());
-    num("week", gs.week());
-    num("gold", gs.gold);
-    num("authority", gs.authority);
-    num("spellTries", gs.spellTries);
-    num("musicOn", gs.musicOn);
-    num("soundOn", gs.soundOn);
-    j += "\"relations\":[";
-    for (int r = 1; r <= kRaces; ++r) j += std::to_string(gs.relation(r)) + (r < kRaces ? "," : "");
-    j += "],\"lettersKnown\":[";
-    for (int k = 1; k <= kLetters; ++k)
-        j += std::to_string(gs.letter(k)) + (k < kLetters ? "," : "");
-    j += "],\"grave\":{\"continent\":" + std::to_string(gs.graveContinent) +
-         ",\"x\":" + std::to_string(gs.graveX) + ",\"y\":" + std::to_string(gs.graveY) + "},";
-    j += "\"army\":[";
+    nlohmann::ordered_json j;
+    j["saveName"] = gs.saveName.str();
+    j["heroX"] = gs.heroX;
+    j["heroY"] = gs.heroY;
+    j["continent"] = gs.continent;
+    j["onShip"] = gs.onShip;
+    j["steps"] = gs.steps;
+    j["day"] = gs.day();
+    j["week"] = gs.week();
+    j["gold"] = gs.gold;
+    j["authority"] = gs.authority;
+    j["spellTries"] = gs.spellTries;
+    j["musicOn"] = gs.musicOn;
+    j["soundOn"] = gs.soundOn;
+    j["relations"] = nlohmann::ordered_json::array();
+    for (int r = 1; r <= kRaces; ++r) j["relations"].push_back(gs.relation(r));
+    j["lettersKnown"] = nlohmann::ordered_json::array();
+    for (int k = 1; k <= kLetters; ++k) j["lettersKnown"].push_back(gs.letter(k));
+    j["grave"] = {{"continent", gs.graveContinent}, {"x", gs.graveX}, {"y", gs.graveY}};
+    j["army"] = nlohmann::ordered_json::array();
     for (int s = 1; s <= kArmySlots; ++s) {
         const Troop& t = gs.slot(s);
-        j += "{\"slot\":" + std::to_string(s) + ",\"name\":" + jsonString(t.name.str()) +
-             ",\"count\":" + std::to_string(t.count) + "}" + (s < kArmySlots ? "," : "");
+        j["army"].push_back({{"slot", s}, {"name", t.name.str()}, {"count", t.count}});
     }
-    j += "]}";
-    std::printf("%s\n", j.c_str());
+    // A name read from a damaged file is shown with its broken bytes replaced.
+    std::printf("%s\n", j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
 }
 
 int run(const std::vector<std::string>& args) {
     bool json = false;
-    std::string file;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--json")
-            json = true;
-        else if (!a.empty() && a[0] == '-')
-            return toolError("info: unknown option '" + a + "'");
-        else if (file.empty())
-            file = a;
-        else
-            return toolError("info: only one FILE may be given");
-    }
-    if (file.empty()) return toolError("info: FILE is missing (see 'vestran-tool info --help')");
-    auto gs = loadSaveForTool(file, SaveUse::Show);
+    std::vector<std::string> files;
+    CommandArgs cli("info", kHelp);
+    cli.flag("--json", json);
+    cli.words(files);
+    if (auto end = cli.parse(args)) return *end;
+    if (files.size() > 1) return cli.error("only one FILE may be given");
+    if (files.empty()) return cli.error("FILE is missing (see 'vestran-tool info --help')");
+    auto gs = loadSaveForTool(files[0], SaveUse::Show);
     if (!gs) return 1;
     json ? printJson(*gs) : printText(*gs);
     return 0;
 }
-
 ToolCommandRegistrar reg({"info", "summary of a saved game (--json for machines)", run});
 
 }  // namespace

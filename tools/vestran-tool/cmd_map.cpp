@@ -6,7 +6,7 @@
 
 #include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -97,33 +97,18 @@ bool writePng(const GameState& gs, int c, const std::string& out) {
 }
 
 int run(const std::vector<std::string>& args) {
-    std::string file, png;
-    int c = 0;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--continent" || a == "--png") {
-            if (i + 1 >= args.size()) return toolError("map: " + a + " needs a value");
-            const std::string& v = args[++i];
-            if (a == "--png") {
-                png = v;
-            } else if (v == "1" || v == "2" || v == "3") {
-                c = v[0] - '0';
-            } else {
-                return toolError("map: --continent wants 1, 2 or 3, not '" + v + "'");
-            }
-        } else if (!a.empty() && a[0] == '-') {
-            return toolError("map: unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return toolError("map: more than one file given");
-        }
-    }
-    if (file.empty()) return toolError("map: no save file given");
+    std::vector<std::string> files;
+    std::string png;
+    std::optional<uint64_t> continent;
+    CommandArgs cli("map", kHelp);
+    cli.number("--continent", continent, 1, 3, "--continent wants 1, 2 or 3, not '{}'");
+    cli.option("--png", png);
+    cli.words(files);
+    if (auto end = cli.parse(args)) return *end;
+    if (files.size() > 1) return cli.error("more than one file given");
+    if (files.empty()) return cli.error("no save file given");
+    const std::string& file = files[0];
+    int c = continent ? static_cast<int>(*continent) : 0;
     auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     if (c == 0) c = gs->continent >= 1 && gs->continent <= kContinents ? gs->continent : 1;
