@@ -60,7 +60,7 @@ TEST(ToolArgs, UsageErrorsSayWhatIsWrongWithStatusOne) {
         {"battle --hero 1:1 --enemy 1:1 --seed", "battle: --seed needs a whole number"},
         {"melee 1:1 2:x", "melee: head count in '2:x' must be 0..32767"},
         {"map a.psv --continent 0", "map: --continent wants 1, 2 or 3, not '0'"},
-        {"info --json", "info: FILE is missing (see 'vestran-tool info --help')"},
+        {"info --spoilers", "info: FILE is missing (see 'vestran-tool info --help')"},
         {"fuzz-corpus", "fuzz-corpus: give one folder DIR"},
     };
     for (const auto& [args, message] : cases) {

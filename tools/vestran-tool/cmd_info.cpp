@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/data/GameState.h"
+#include "core/data/ShortString.h"
 #include "core/towns/Relations.h"
 #include "tools/vestran-tool/Command.h"
 #include "tools/vestran-tool/Options.h"
@@ -12,10 +13,11 @@
 namespace {
 
 const char* kHelp =
-    "Usage: vestran-tool info [--json] FILE\n"
+    "Usage: vestran-tool info [--json] [--spoilers] FILE\n"
     "Prints a summary of the saved game FILE: its name, the hero's place and calendar,\n"
-    "gold, Authority, army, relations, deciphered letters, the grave, spell tries and\n"
-    "the sound options. With --json, one JSON object with the same facts.\n";
+    "gold, Authority, army, relations, deciphered letters, spell tries and the sound\n"
+    "options. Where the grave lies is the game's secret: it is shown only with\n"
+    "--spoilers. With --json, one JSON object with the same facts, the grave included.\n";
 
 // Numbers of the block as they are stored; a save from a damaged disk still prints.
 std::string continentLabel(const GameState& gs, int c) {
@@ -23,7 +25,7 @@ std::string continentLabel(const GameState& gs, int c) {
     return gs.continentName(c).str();
 }
 
-void printText(const GameState& gs) {
+void printText(const GameState& gs, bool spoilers) {
     std::printf("Имя сохранения: %s\n", gs.saveName.str().c_str());
     std::printf("Континент: %d (%s), герой X=%u Y=%u%s\n", gs.continent,
                 continentLabel(gs, gs.continent).c_str(), gs.heroX, gs.heroY,
@@ -39,8 +41,9 @@ void printText(const GameState& gs) {
             std::printf("  %d. %s × %d\n", s, t.name.str().c_str(), t.count);
     }
     std::printf("Отношения:\n");
+    // Padded by letters, not bytes, as the names are Cyrillic; "Некроманты" has ten.
     for (int r = 1; r <= kRaces; ++r)
-        std::printf("  %-12s %d (%s)\n", gs.raceName(r).str().c_str(), gs.relation(r),
+        std::printf("  %s %d (%s)\n", padLetters(gs.raceName(r).str(), 10).c_str(), gs.relation(r),
                     relationWord(gs.relation(r)).c_str());
     std::printf("Дешифрованные буквы:");
     int known = 0;
@@ -50,8 +53,11 @@ void printText(const GameState& gs) {
             ++known;
         }
     std::printf(known ? " (%d из 30)\n" : " нет\n", known);
-    std::printf("Могила: континент %d (%s), X=%u Y=%u\n", gs.graveContinent,
-                continentLabel(gs, gs.graveContinent).c_str(), gs.graveX, gs.graveY);
+    if (spoilers)
+        std::printf("Могила: континент %d (%s), X=%u Y=%u\n", gs.graveContinent,
+                    continentLabel(gs, gs.graveContinent).c_str(), gs.graveX, gs.graveY);
+    else
+        std::printf("Могила: скрыта (покажет --spoilers)\n");
     std::printf("Попыток заклятья: %d\n", gs.spellTries);
     std::printf("Музыка: %s, звуки: %s\n", gs.musicOn ? "вкл" : "выкл",
                 gs.soundOn ? "вкл" : "выкл");
@@ -87,17 +93,18 @@ void printJson(const GameState& gs) {
 }
 
 int run(const std::vector<std::string>& args) {
-    bool json = false;
+    bool json = false, spoilers = false;
     std::vector<std::string> files;
     CommandArgs cli("info", kHelp);
     cli.flag("--json", json);
+    cli.flag("--spoilers", spoilers);
     cli.words(files);
     if (auto end = cli.parse(args)) return *end;
     if (files.size() > 1) return cli.error("only one FILE may be given");
     if (files.empty()) return cli.error("FILE is missing (see 'vestran-tool info --help')");
     auto gs = loadSaveForTool(files[0], SaveUse::Show);
     if (!gs) return 1;
-    json ? printJson(*gs) : printText(*gs);
+    json ? printJson(*gs) : printText(*gs, spoilers);
     return 0;
 }
 ToolCommandRegistrar reg({"info", "summary of a saved game (--json for machines)", run});
