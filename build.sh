@@ -68,7 +68,7 @@ case "$cmd" in
         ctest --output-on-failure -j "$JOBS")
     ;;
   fuzz)
-    PACKAGES+=(clang)
+    PACKAGES+=(clang libclang-rt-14-dev)  # the fuzzer runtime is only recommended by clang
     install_missing
     configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j "$JOBS" --target vestran-tool
