@@ -64,6 +64,13 @@ void CommandArgs::words(std::vector<std::string>& words) {
     app_->add_option("words", words);
 }
 
+void CommandArgs::file(std::string& file, std::string many, std::string none) {
+    words(files_);
+    file_ = &file;
+    many_ = std::move(many);
+    none_ = std::move(none);
+}
+
 void CommandArgs::fail(const std::string& text) const {
     throw UsageError{text};
 }
@@ -77,7 +84,6 @@ std::optional<int> CommandArgs::parse(const std::vector<std::string>& args) {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app_->parse(reversed);
-        return std::nullopt;
     } catch (const HelpAsked&) {
         std::fputs(help_.c_str(), stdout);
         return 0;
@@ -94,6 +100,12 @@ std::optional<int> CommandArgs::parse(const std::vector<std::string>& args) {
     } catch (const CLI::ParseError& e) {
         return error(e.what());
     }
+    if (file_) {
+        if (files_.size() > 1) return error(many_);
+        if (files_.empty() && !none_.empty()) return error(none_);
+        *file_ = files_.empty() ? std::string() : files_[0];
+    }
+    return std::nullopt;
 }
 
 std::optional<uint64_t> parseNumber(const std::string& text, uint64_t max) {

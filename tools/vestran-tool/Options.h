@@ -43,6 +43,9 @@ public:
                 const std::string& bad, std::string missing = {});
     // The words that are no option, in their order. Without them any such word is a stray.
     void words(std::vector<std::string>& words);
+    // The one word that names the command's FILE: more words are the error `many`, no
+    // word the error `none` (or, when `none` is empty, an empty `file`).
+    void file(std::string& file, std::string many, std::string none = {});
 
     // Reads `args` (the command's name left out). Empty when the command goes on;
     // else the status to end with: 0 after the help, 1 after a usage error.
@@ -57,6 +60,9 @@ private:
     std::string command_, help_, stray_;
     std::unique_ptr<CLI::App> app_;
     std::map<std::string, std::string> missing_;  // option name -> its missing-value error
+    std::vector<std::string> files_;
+    std::string* file_ = nullptr;
+    std::string many_, none_;
 };
 
 struct StackArg {

@@ -17,15 +17,12 @@ const char* kHelp =
     "end in CR LF. With --all, the whole text, nothing hidden.\n";
 
 int run(const std::vector<std::string>& args) {
-    std::vector<std::string> files;
+    std::string file;
     bool all = false;
     CommandArgs cli("diary", kHelp);
     cli.flag("--all", all);
-    cli.words(files);
+    cli.file(file, "more than one file given", "no save file given");
     if (auto end = cli.parse(args)) return *end;
-    if (files.size() > 1) return cli.error("more than one file given");
-    if (files.empty()) return cli.error("no save file given");
-    const std::string& file = files[0];
     auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     const std::string text = all ? gs->diaryText.str() : maskedDiary(*gs);

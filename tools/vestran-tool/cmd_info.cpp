@@ -94,15 +94,14 @@ void printJson(const GameState& gs) {
 
 int run(const std::vector<std::string>& args) {
     bool json = false, spoilers = false;
-    std::vector<std::string> files;
+    std::string file;
     CommandArgs cli("info", kHelp);
     cli.flag("--json", json);
     cli.flag("--spoilers", spoilers);
-    cli.words(files);
+    cli.file(file, "only one FILE may be given",
+             "FILE is missing (see 'vestran-tool info --help')");
     if (auto end = cli.parse(args)) return *end;
-    if (files.size() > 1) return cli.error("only one FILE may be given");
-    if (files.empty()) return cli.error("FILE is missing (see 'vestran-tool info --help')");
-    auto gs = loadSaveForTool(files[0], SaveUse::Show);
+    auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     json ? printJson(*gs) : printText(*gs, spoilers);
     return 0;

@@ -102,7 +102,7 @@ bool writePng(const GameState& gs, int c, const std::string& out, bool spoilers)
 }
 
 int run(const std::vector<std::string>& args) {
-    std::vector<std::string> files;
+    std::string file;
     std::string png;
     std::optional<uint64_t> continent;
     bool spoilers = false;
@@ -110,11 +110,8 @@ int run(const std::vector<std::string>& args) {
     cli.number("--continent", continent, 1, 3, "--continent wants 1, 2 or 3, not '{}'");
     cli.option("--png", png);
     cli.flag("--spoilers", spoilers);
-    cli.words(files);
+    cli.file(file, "more than one file given", "no save file given");
     if (auto end = cli.parse(args)) return *end;
-    if (files.size() > 1) return cli.error("more than one file given");
-    if (files.empty()) return cli.error("no save file given");
-    const std::string& file = files[0];
     int c = continent ? static_cast<int>(*continent) : 0;
     auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;

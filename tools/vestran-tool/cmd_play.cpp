@@ -41,8 +41,7 @@ const char* kHelp =
     "was won, steps and battles per second.\n";
 
 int run(const std::vector<std::string>& args) {
-    std::vector<std::string> files;
-    std::string out;
+    std::string file, out;
     bool fresh = false, goOn = false, trace = false;
     std::optional<uint64_t> steps, seed, trials;
     CommandArgs cli("play", kHelp);
@@ -53,10 +52,8 @@ int run(const std::vector<std::string>& args) {
     cli.number("--seed", seed, 0, UINT64_MAX, "--seed wants a whole number, not '{}'");
     cli.option("--out", out);
     cli.number("--trials", trials, 1, 100, "--trials wants 1..100, not '{}'");
-    cli.words(files);
+    cli.file(file, "more than one FILE");
     if (auto end = cli.parse(args)) return *end;
-    if (files.size() > 1) return cli.error("more than one FILE");
-    const std::string file = files.empty() ? "" : files[0];
     if (fresh == !file.empty()) return cli.error("give either FILE or --new");
     if (!steps) return cli.error("--steps N is missing");
 

@@ -43,15 +43,13 @@ std::string raceList(const GameState& gs, const uint8_t* flags) {
 }
 
 int towns(const std::vector<std::string>& args) {
-    std::vector<std::string> files;
+    std::string file;
     CommandArgs cli("towns",
                     "Usage: vestran-tool towns [FILE]\n"
                     "Prints the thirty towns of the saved game FILE, or as they stand at the\n"
                     "start of a game when no FILE is given.\n");
-    cli.words(files);
+    cli.file(file, "only one FILE may be given");
     if (auto end = cli.parse(args)) return *end;
-    if (files.size() > 1) return cli.error("only one FILE may be given");
-    const std::string file = files.empty() ? "" : files[0];
     std::unique_ptr<GameState> gs;
     if (!file.empty()) {
         gs = loadSaveForTool(file, SaveUse::Show);

@@ -17,15 +17,13 @@ const char* kHelp =
     "as if known.\n";
 
 int run(const std::vector<std::string>& args) {
-    std::vector<std::string> files;
+    std::string file;
     bool all = false;
     CommandArgs cli("town-list", kHelp);
     cli.flag("--all", all);
-    cli.words(files);
+    cli.file(file, "only one FILE may be given",
+             "FILE is missing (see 'vestran-tool town-list --help')");
     if (auto end = cli.parse(args)) return *end;
-    if (files.size() > 1) return cli.error("only one FILE may be given");
-    if (files.empty()) return cli.error("FILE is missing (see 'vestran-tool town-list --help')");
-    const std::string& file = files[0];
     auto gs = loadSaveForTool(file, SaveUse::Play);
     if (!gs) return 1;
     if (all)

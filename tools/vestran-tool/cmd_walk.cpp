@@ -41,8 +41,7 @@ struct ToolView : SilentMap {
 };
 
 int run(const std::vector<std::string>& args) {
-    std::vector<std::string> files;
-    std::string out;
+    std::string file, out;
     std::optional<std::string> keys;
     std::optional<uint64_t> seed;
     CommandArgs cli("walk", kHelp);
@@ -50,12 +49,9 @@ int run(const std::vector<std::string>& args) {
     cli.option("--out", out, "--out needs a file name");
     cli.number("--seed", seed, 0, UINT64_MAX, "--seed needs a number, not '{}'",
                "--seed needs a number");
-    cli.words(files);
+    cli.file(file, "more than one file given", "no save file given");
     if (auto end = cli.parse(args)) return *end;
-    if (files.size() > 1) return cli.error("more than one file given");
-    if (files.empty()) return cli.error("no save file given");
     if (!keys) return cli.error("no --keys given");
-    const std::string& file = files[0];
     for (char c : *keys)
         if (toolMapKey(c) == MapKey::None)
             return toolError(std::string("walk: unknown key '") + c + "'");

@@ -19,19 +19,16 @@ const char* kHelp =
     "without it nothing is written.\n";
 
 int run(const std::vector<std::string>& args) {
-    std::vector<std::string> files;
-    std::string out;
+    std::string file, out;
     std::optional<uint64_t> seed, weeks;
     CommandArgs cli("week", kHelp);
     cli.number("--seed", seed, 0, UINT64_MAX, "--seed needs a number", "--seed needs a number");
     cli.number("--weeks", weeks, 1, 100000, "--weeks needs a number 1..100000",
                "--weeks needs a number 1..100000");
     cli.option("--out", out, "--out needs a file name");
-    cli.words(files);
+    cli.file(file, "only one FILE may be given",
+             "FILE is missing (see 'vestran-tool week --help')");
     if (auto end = cli.parse(args)) return *end;
-    if (files.size() > 1) return cli.error("only one FILE may be given");
-    if (files.empty()) return cli.error("FILE is missing (see 'vestran-tool week --help')");
-    const std::string& file = files[0];
     auto gs = loadSaveForTool(file, SaveUse::Play);
     if (!gs) return 1;
 
