@@ -1,7 +1,6 @@
 #include "tools/vestran-tool/Options.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 
