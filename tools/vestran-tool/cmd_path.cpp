@@ -7,8 +7,7 @@
 #include "core/adventure/PathFind.h"
 #include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
-#include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -24,7 +23,9 @@ const char* kHelp =
 
 int run(const std::vector<std::string>& args) {
     std::vector<std::string> plain;
-    if (int status = 0; !plainArgs(args, "path", kHelp, plain, status)) return status;
+    CommandArgs cli("path", kHelp);
+    cli.words(plain);
+    if (auto end = cli.parse(args)) return *end;
     if (plain.size() != 3) return toolError("path: needs FILE X Y");
     const auto x = parseNumber(plain[1], 1000), y = parseNumber(plain[2], 1000);
     if (!x || !y)
