@@ -16,7 +16,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchmark-dev
           qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont fonts-dejavu-core xvfb clang-format
-          file dpkg-dev lintian desktop-file-utils appstream)
+          file dpkg-dev lintian desktop-file-utils appstream libcli11-dev nlohmann-json3-dev)
 JOBS=${JOBS:-$(nproc)}
 
 install_missing() {
@@ -68,7 +68,7 @@ case "$cmd" in
         ctest --output-on-failure -j "$JOBS")
     ;;
   fuzz)
-    PACKAGES+=(clang)
+    PACKAGES+=(clang libclang-rt-14-dev)  # the fuzzer runtime is only recommended by clang
     install_missing
     configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j "$JOBS" --target vestran-tool

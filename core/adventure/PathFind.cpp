@@ -1,5 +1,6 @@
 #include "core/adventure/PathFind.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -57,6 +58,117 @@ const char* stepsWord(int n) {
     return "шагов";
 }
 
+// What a search goes for: a cell, and whether it opens a window (then only the
+// last press may aim at it). With no target the search reaches every state.
+struct Target {
+    int x = 0;
+    int y = 0;
+    bool lastOnly = false;
+};
+
+// The search's working memory, kept between two searches: the presses to every
+// state reached (-1 for none), and the states in the order the search reached them.
+struct Search {
+    std::vector<int16_t> dist;
+    std::vector<int> queue;
+};
+
+Search& scratch() {
+    static thread_local Search s;
+    return s;
+}
+
+// Where a search stopped: the state reached on the target, or, for a target that
+// opens a window, the state its last press starts from and that press's key.
+struct SearchEnd {
+    int goal = -1;
+    int lastFrom = -1;
+    int lastKey = -1;
+};
+
+// Breadth first over (cell, at sea) from the hero: every press costs the same.
+// Only explored cells inside the keys' frame are entered, and none that opens a
+// window. Stops as soon as the target is reached.
+SearchEnd search(const GameState& gs, Target target, Search& s) {
+    const int c = gs.continent;
+    s.dist.assign(kStates, -1);
+    s.queue.clear();
+    const Offsets& o = offsets();
+    const int start = stateOf(gs.heroX, gs.heroY, gs.onShip == 1 ? 1 : 0);
+    s.dist[static_cast<size_t>(start)] = 0;
+    s.queue.push_back(start);
+    SearchEnd end;
+    for (size_t head = 0; head < s.queue.size() && end.goal < 0 && end.lastFrom < 0; ++head) {
+        const int st = s.queue[head];
+        const int x = stateX(st), y = stateY(st), ship = st & 1;
+        const int16_t next = static_cast<int16_t>(s.dist[static_cast<size_t>(st)] + 1);
+        for (int k = 0; k < 8; ++k) {
+            const int nx = x + o.dx[k], ny = y + o.dy[k];
+            if (!insideStepFrame(nx, ny) || gs.explored(c, nx, ny) == 0) continue;
+            const bool onTarget = nx == target.x && ny == target.y;
+            if (target.lastOnly && onTarget) {
+                end.lastFrom = st;
+                end.lastKey = k;
+                break;
+            }
+            const int a = gs.here(nx, ny);
+            if (opensWindow(a)) continue;
+            const int nship = shipAfter(a, ship);
+            if (nship < 0) continue;
+            const int n = stateOf(nx, ny, nship);
+            if (s.dist[static_cast<size_t>(n)] >= 0) continue;
+            s.dist[static_cast<size_t>(n)] = next;
+            if (onTarget) {
+                end.goal = n;
+                break;
+            }
+            s.queue.push_back(n);
+        }
+    }
+    return end;
+}
+
+// The presses of the way the search found, walked back from its end to the
+// hero. Going back it keeps the direction of the press after each one wherever
+// an equally short way allows it.
+bool walkBack(const GameState& gs, const Search& s, const SearchEnd& end, Target target,
+              std::vector<PathStep>& presses) {
+    const Offsets& o = offsets();
+    std::vector<PathStep> reversed;
+    int cur = end.goal, nextKey = -1;
+    if (end.lastFrom >= 0) {
+        reversed.push_back({kDirectionKeys[static_cast<size_t>(end.lastKey)], target.x, target.y});
+        cur = end.lastFrom;
+        nextKey = end.lastKey;
+    }
+    while (s.dist[static_cast<size_t>(cur)] > 0) {
+        const int x = stateX(cur), y = stateY(cur), ship = cur & 1;
+        const int a = gs.here(x, y);
+        const int16_t want = static_cast<int16_t>(s.dist[static_cast<size_t>(cur)] - 1);
+        int from = -1, fromKey = -1;
+        for (int i = -1; i < 8 && from < 0; ++i) {
+            const int k = i < 0 ? nextKey : i;
+            if (k < 0) continue;
+            const int px = x - o.dx[k], py = y - o.dy[k];
+            if (!GameState::onMap(px, py)) continue;
+            for (int pship = 0; pship <= 1; ++pship) {
+                const int p = stateOf(px, py, pship);
+                if (s.dist[static_cast<size_t>(p)] == want && shipAfter(a, pship) == ship) {
+                    from = p;
+                    fromKey = k;
+                    break;
+                }
+            }
+        }
+        if (from < 0) return false;  // cannot happen: every state has its way back
+        reversed.push_back({kDirectionKeys[static_cast<size_t>(fromKey)], x, y});
+        cur = from;
+        nextKey = fromKey;
+    }
+    presses.assign(reversed.rbegin(), reversed.rend());
+    return true;
+}
+
 }  // namespace
 
 bool opensWindow(int code) {
@@ -82,81 +194,40 @@ MapPath findPath(const GameState& gs, int tx, int ty) {
     out.endsWithBump = lastOnly && targetCode != cell::kTreasure && targetCode != cell::kOrb;
     if (!lastOnly && shipAfter(targetCode, 1) < 0) return out;  // forest, rocks
 
-    // Breadth first over (cell, at sea): every press costs the same.
-    static thread_local std::vector<int16_t> dist;
-    static thread_local std::vector<int> queue;
-    dist.assign(kStates, -1);
-    queue.clear();
-    const Offsets& o = offsets();
-    const int start = stateOf(hx, hy, gs.onShip == 1 ? 1 : 0);
-    dist[static_cast<size_t>(start)] = 0;
-    queue.push_back(start);
-    int goal = -1;      // the state reached on the target
-    int lastFrom = -1;  // for a window cell: the state the last press starts from
-    int lastKey = -1;
-    for (size_t head = 0; head < queue.size() && goal < 0 && lastFrom < 0; ++head) {
-        const int s = queue[head];
-        const int x = stateX(s), y = stateY(s), ship = s & 1;
-        const int16_t next = static_cast<int16_t>(dist[static_cast<size_t>(s)] + 1);
-        for (int k = 0; k < 8; ++k) {
-            const int nx = x + o.dx[k], ny = y + o.dy[k];
-            if (!insideStepFrame(nx, ny) || gs.explored(c, nx, ny) == 0) continue;
-            if (lastOnly && nx == tx && ny == ty) {
-                lastFrom = s;
-                lastKey = k;
-                break;
-            }
-            const int a = gs.here(nx, ny);
-            if (opensWindow(a)) continue;
-            const int nship = shipAfter(a, ship);
-            if (nship < 0) continue;
-            const int n = stateOf(nx, ny, nship);
-            if (dist[static_cast<size_t>(n)] >= 0) continue;
-            dist[static_cast<size_t>(n)] = next;
-            if (nx == tx && ny == ty) {
-                goal = n;
-                break;
-            }
-            queue.push_back(n);
-        }
-    }
-    if (goal < 0 && lastFrom < 0) return out;
-
-    // Back from the target, keeping the direction of the press after each one
-    // wherever an equally short way allows it.
-    std::vector<PathStep> reversed;
-    int cur = goal, nextKey = -1;
-    if (lastFrom >= 0) {
-        reversed.push_back({kDirectionKeys[static_cast<size_t>(lastKey)], tx, ty});
-        cur = lastFrom;
-        nextKey = lastKey;
-    }
-    while (dist[static_cast<size_t>(cur)] > 0) {
-        const int x = stateX(cur), y = stateY(cur), ship = cur & 1;
-        const int a = gs.here(x, y);
-        const int16_t want = static_cast<int16_t>(dist[static_cast<size_t>(cur)] - 1);
-        int from = -1, fromKey = -1;
-        for (int i = -1; i < 8 && from < 0; ++i) {
-            const int k = i < 0 ? nextKey : i;
-            if (k < 0) continue;
-            const int px = x - o.dx[k], py = y - o.dy[k];
-            if (!GameState::onMap(px, py)) continue;
-            for (int pship = 0; pship <= 1; ++pship) {
-                const int p = stateOf(px, py, pship);
-                if (dist[static_cast<size_t>(p)] == want && shipAfter(a, pship) == ship) {
-                    from = p;
-                    fromKey = k;
-                    break;
-                }
-            }
-        }
-        if (from < 0) return MapPath{};  // cannot happen: every state has its way back
-        reversed.push_back({kDirectionKeys[static_cast<size_t>(fromKey)], x, y});
-        cur = from;
-        nextKey = fromKey;
-    }
-    out.presses.assign(reversed.rbegin(), reversed.rend());
+    Search& s = scratch();
+    const SearchEnd end = search(gs, {tx, ty, lastOnly}, s);
+    if (end.goal < 0 && end.lastFrom < 0) return out;
+    if (!walkBack(gs, s, end, {tx, ty, lastOnly}, out.presses)) return MapPath{};
     out.found = true;
+    return out;
+}
+
+MapPath findPathToward(const GameState& gs, int tx, int ty) {
+    const int c = gs.continent;
+    const int hx = gs.heroX, hy = gs.heroY;
+    if (c < 1 || c > kContinents || !GameState::onMap(hx, hy) || !GameState::onMap(tx, ty) ||
+        gs.explored(c, tx, ty) != 0)
+        return findPath(gs, tx, ty);
+
+    // Every state the hero can reach, in the search's order: the presses to them
+    // never decrease along it, so the first nearest one is also the one fewest
+    // presses away.
+    Search& s = scratch();
+    search(gs, Target{}, s);
+    auto distance = [&](int x, int y) { return std::max(std::abs(x - tx), std::abs(y - ty)); };
+    SearchEnd end;
+    int best = distance(hx, hy);
+    for (const int st : s.queue) {
+        const int d = distance(stateX(st), stateY(st));
+        if (d < best) {
+            best = d;
+            end.goal = st;
+        }
+    }
+    MapPath out;
+    if (end.goal < 0 || !walkBack(gs, s, end, Target{}, out.presses)) return out;
+    out.found = true;
+    out.towardUnknown = true;
     return out;
 }
 
@@ -185,7 +256,10 @@ bool armyMayStepOnto(const GameState& gs, int x, int y) {
 
 std::string pathSummary(const GameState& gs, const MapPath& path) {
     const int n = static_cast<int>(path.presses.size());
+    const std::string presses = std::to_string(n) + " " + stepsWord(n);
+    // Toward the unknown the arrival says little and the line must fit the view.
+    if (path.towardUnknown) return "Путь к краю разведанного: " + presses;
     const uint32_t arrival = gs.steps + static_cast<uint32_t>(path.movingPresses());
-    return "Путь: " + std::to_string(n) + " " + stepsWord(n) + ", прибытие ≈ Неделя " +
-           std::to_string(arrival / 210 + 1) + " День " + std::to_string(arrival / 30 % 7 + 1);
+    return "Путь: " + presses + ", прибытие ≈ Неделя " + std::to_string(arrival / 210 + 1) +
+           " День " + std::to_string(arrival / 30 % 7 + 1);
 }

@@ -25,6 +25,8 @@ struct MapPath {
     // The last press only bumps into what stands there (a town, an army, a
     // portal): the window opens and the hero stays where he is.
     bool endsWithBump = false;
+    // The target was unexplored: the path ends on the explored cell nearest it.
+    bool towardUnknown = false;
 
     // The presses the calendar counts on the way: every one that moves the hero.
     int movingPresses() const { return static_cast<int>(presses.size()) - (endsWithBump ? 1 : 0); }
@@ -40,6 +42,13 @@ bool opensWindow(int code);
 // cell is found with no press at all.
 MapPath findPath(const GameState& gs, int tx, int ty);
 
+// Where a click on (tx, ty) leads. An explored cell: `findPath`. An unexplored
+// one: toward it, to the cell nearest it by 8-neighbour distance (max(|dx|, |dy|))
+// among those the way reaches that are explored, can be stood on and open no
+// window; between equally near ones the fewest presses, then the search's own
+// order. Not found when no such cell is nearer to the target than the hero.
+MapPath findPathToward(const GameState& gs, int tx, int ty);
+
 // Whether a roaming army stands on one of the eight cells around the hero.
 bool armyNextToHero(const GameState& gs);
 // Whether a press aiming at open ground (x, y) would meet an army: one of those
@@ -47,7 +56,7 @@ bool armyNextToHero(const GameState& gs);
 bool armyMayStepOnto(const GameState& gs, int x, int y);
 
 // "Путь: 14 шагов, прибытие ≈ Неделя 2 День 3": the presses and the day the
-// calendar shows on arrival.
+// calendar shows on arrival; "Путь к краю разведанного: 10 шагов" toward the unknown.
 std::string pathSummary(const GameState& gs, const MapPath& path);
 // What a click on a cell the hero cannot reach says.
 extern const char* const kNoWayText;

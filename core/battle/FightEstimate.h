@@ -16,6 +16,9 @@ struct FightEstimate {
     Chances chances = Chances::None;
     int wins = 0;    // trial battles the hero's side won
     int trials = 0;  // trial battles fought (0 when the hero has no army)
+    // The median share of the hero's creatures lost in the won trials, in per
+    // cent rounded to tens; -1 when no trial was won.
+    int lossPercent = -1;
 };
 
 constexpr int kEstimateTrials = 32;
@@ -26,5 +29,7 @@ FightEstimate EstimateFight(const BattleSides& sides, bool vault, int trials = k
 // "Шансы на победу: высокие" (примерно равные, низкие), or that the battle
 // cannot be won when the hero has nobody to fight with.
 std::string chancesText(Chances c);
+// "Потери при победе: около 30 %", or nothing when no trial was won.
+std::string lossText(const FightEstimate& e);
 
 }  // namespace battle

@@ -372,10 +372,11 @@ std::string newWeekEvent(GameState& gs, Random& rnd) {
 
 // ---- town list ----------------------------------------------------------------------
 
-std::vector<std::string> townListLines(const GameState& gs) {
+std::vector<std::string> townListLines(const GameState& gs, std::vector<TownListPlace>* places) {
     std::vector<std::string> lines;
     for (int c = 1; c <= kContinents; ++c) {
         lines.emplace_back(35, '-');
+        if (places) places->resize(lines.size());
         for (int x = 1; x <= kMapW; ++x) {
             for (int y = 1; y <= kMapH; ++y) {
                 const uint16_t code = gs.cell(c, x, y);
@@ -392,6 +393,7 @@ std::vector<std::string> townListLines(const GameState& gs) {
                 lines.push_back(letterKnown(gs, town.vaultLetter) ? "Хранилище уже взято штурмом."
                                                                   : "Хранилище не штурмовалось.");
                 lines.emplace_back();
+                if (places) places->resize(lines.size(), TownListPlace{c, x, y});
             }
         }
     }

@@ -121,6 +121,16 @@ std::string newWeekEvent(GameState& gs, Random& rnd);
 
 // ---- town list ----------------------------------------------------------------------
 
+// Where a line of the town list points: its town's continent and cell, or
+// continent 0 for a hyphen line.
+struct TownListPlace {
+    int continent = 0;
+    int x = 0;
+    int y = 0;
+};
+
 // The lines of the town list: per continent a hyphen line, then six lines for
-// every known town, in the order of the map (x, then y).
-std::vector<std::string> townListLines(const GameState& gs);
+// every known town, in the order of the map (x, then y). `places`, when given,
+// receives the place of every line.
+std::vector<std::string> townListLines(const GameState& gs,
+                                       std::vector<TownListPlace>* places = nullptr);

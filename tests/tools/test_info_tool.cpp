@@ -70,6 +70,23 @@ TEST(InfoTool, TextAndJsonSummaries) {
     std::filesystem::remove(path);
 }
 
+// The grave is the game's secret: the text shows it only when asked to, the JSON
+// for scripts always. The relations' Cyrillic names line up by letters.
+TEST(InfoTool, GraveOnlyWithSpoilersAndRelationsInAColumn) {
+    const std::string path = writeHandMadeSave();
+    const ToolRun plain = runTool("info " + path);
+    ASSERT_EQ(plain.status, 0) << plain.out;
+    EXPECT_EQ(plain.out.find("X=40 Y=50"), std::string::npos) << plain.out;
+    const ToolRun spoilers = runTool("info --spoilers " + path);
+    EXPECT_NE(spoilers.out.find("Могила: континент 3 (), X=40 Y=50\n"), std::string::npos)
+        << spoilers.out;
+    EXPECT_NE(runTool("info --json " + path).out.find("\"grave\":{"), std::string::npos);
+
+    for (const char* line : {"  Люди       1 (", "  Некроманты 4 (", "  Орки       5 ("})
+        EXPECT_NE(plain.out.find(line), std::string::npos) << line << "\n" << plain.out;
+    std::filesystem::remove(path);
+}
+
 TEST(InfoTool, ErrorsGoToStderrWithStatusOne) {
     EXPECT_EQ(runTool("info /nonexistent/file.psv").status, 1);
     auto bad = (std::filesystem::temp_directory_path() / "vestran_short.psv").string();

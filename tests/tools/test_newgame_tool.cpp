@@ -114,13 +114,15 @@ TEST_F(NewGameTool, MapShowsTheContinentWithHeroGraveAndTowns) {
         for (char ch : ls[y]) towns += ch >= '0' && ch <= '9';
     EXPECT_EQ(towns, 10);
 
-    // The grave's continent shows the grave where the block has it.
+    // The grave's continent shows the grave where the block has it, when asked to.
     const int gc = gs->graveContinent;
-    ToolRun graveMap = runTool("map " + g + " --continent " + std::to_string(gc));
+    ToolRun graveMap = runTool("map " + g + " --continent " + std::to_string(gc) + " --spoilers");
     ASSERT_EQ(graveMap.status, 0);
     std::vector<std::string> gl = lines(graveMap.out);
     const char at = gl[gs->graveY][gs->graveX - 1];
     EXPECT_TRUE(at == '+' || (gc == 1 && gs->graveX == 6 && gs->graveY == 18)) << at;
+    const ToolRun secret = runTool("map " + g + " --continent " + std::to_string(gc));
+    EXPECT_EQ(secret.out.find('+'), std::string::npos) << secret.out;
 
     const std::string png = file("map.png");
     ASSERT_EQ(runTool("map " + g + " --continent 3 --png " + png).status, 0);

@@ -64,7 +64,7 @@ TEST_F(WalkTool, RefusesBadKeysAndUnwritableOutputWithoutTouchingTheSave) {
     EXPECT_EQ(runTool("walk --help").status, 0);
 }
 
-TEST_F(WalkTool, PathGoesRoundTheTreasureToTheTownAndNotIntoTheUnknown) {
+TEST_F(WalkTool, PathGoesRoundTheTreasureToTheTownAndTowardTheUnknown) {
     const std::string a = file("a.psv"), b = file("b.psv");
     ASSERT_EQ(runTool("new-game --seed 5 --out " + a).status, 0);
     ASSERT_EQ(runTool("walk " + a + " --keys 5 --out " + b).status, 0);  // uncovers 5 x 5
@@ -72,9 +72,13 @@ TEST_F(WalkTool, PathGoesRoundTheTreasureToTheTownAndNotIntoTheUnknown) {
     ToolRun town = runTool("path " + b + " 4 18");
     EXPECT_EQ(town.status, 0);
     EXPECT_EQ(town.out, "5 17\n4 18\n");
+    // Toward an unexplored cell: to the explored one nearest it.
     ToolRun unknown = runTool("path " + b + " 9 20");
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.out, "нет пути\n");
+    EXPECT_EQ(unknown.status, 0);
+    EXPECT_EQ(unknown.out, "7 19\n8 19\n");
+    ToolRun water = runTool("path " + b + " 5 20");  // explored, but no ship
+    EXPECT_EQ(water.status, 2);
+    EXPECT_EQ(water.out, "нет пути\n");
 }
 
 // The regression games play the happy paths; a script the game cannot take stops

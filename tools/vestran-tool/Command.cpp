@@ -1,4 +1,5 @@
-// The subcommand registry and the dispatch from a command line to a subcommand.
+// The subcommand registry, the dispatch from a command line to a subcommand, and
+// reading a save for a command.
 #include "tools/vestran-tool/Command.h"
 
 #include <algorithm>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "core/data/Creatures.h"
+#include "core/data/SaveCheck.h"
+#include "core/data/SaveImage.h"
 
 std::vector<ToolCommand>& toolCommands() {
     static std::vector<ToolCommand> list;
@@ -50,4 +53,21 @@ int runTool(const std::vector<std::string>& args) {
         if (name == c.name) return c.run(std::vector<std::string>(args.begin() + 1, args.end()));
     usage(stderr);
     return toolError("unknown command '" + name + "'");
+}
+
+std::unique_ptr<GameState> loadSaveForTool(const std::string& path, SaveUse use) {
+    auto gs = std::make_unique<GameState>();
+    std::memset(gs.get(), 0, sizeof(GameState));
+    SaveResult r = readSaveFile(path, *gs);
+    if (!r.ok) {
+        toolError(r.error);
+        return nullptr;
+    }
+    if (use == SaveUse::Play) {
+        if (const std::string e = validateSave(*gs); !e.empty()) {
+            toolError(path + ": " + e);
+            return nullptr;
+        }
+    }
+    return gs;
 }

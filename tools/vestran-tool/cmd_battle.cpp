@@ -11,7 +11,7 @@
 #include "core/data/Session.h"
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -43,38 +43,28 @@ const char* winnerWord(battle::Winner w) {
 int run(const std::vector<std::string>& args) {
     std::optional<std::vector<StackArg>> hero, enemy;
     bool vault = false, quiet = false;
-    long long runs = 1;
-    std::optional<long long> seed;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        std::string error;
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        } else if (a == "--hero" || a == "--enemy") {
-            auto v = optionValue(args, i);
-            if (!v) return toolError("battle: " + a + " needs a list of stacks");
-            auto list = parseStackList(*v, error);
-            if (!list) return toolError("battle: " + a + ": " + error);
-            (a == "--hero" ? hero : enemy) = list;
-        } else if (a == "--vault") {
-            vault = true;
-        } else if (a == "--quiet") {
-            quiet = true;
-        } else if (a == "--runs") {
-            auto v = optionValue(args, i);
-            auto n = v ? parseNumber(*v, 1000000) : std::nullopt;
-            if (!n || *n < 1) return toolError("battle: --runs needs 1..1000000");
-            runs = *n;
-        } else if (a == "--seed") {
-            auto v = optionValue(args, i);
-            seed = v ? parseNumber(*v, 1000000000000000000LL) : std::nullopt;
-            if (!seed) return toolError("battle: --seed needs a whole number");
-        } else {
-            return toolError("battle: unexpected argument '" + a + "'");
-        }
+    std::optional<uint64_t> runsGiven, seed;
+    CommandArgs cli("battle", kHelp, "unexpected argument");
+    for (const char* side : {"--hero", "--enemy"}) {
+        auto& list = std::string(side) == "--hero" ? hero : enemy;
+        cli.option(
+            side,
+            [&cli, &list, side](const std::string& v) {
+                std::string error;
+                list = parseStackList(v, error);
+                if (!list) cli.fail(std::string(side) + ": " + error);
+            },
+            std::string(side) + " needs a list of stacks");
     }
-    if (!hero || !enemy) return toolError("battle: give both --hero and --enemy");
+    cli.flag("--vault", vault);
+    cli.flag("--quiet", quiet);
+    cli.number("--runs", runsGiven, 1, 1000000, "--runs needs 1..1000000",
+               "--runs needs 1..1000000");
+    cli.number("--seed", seed, 0, 1000000000000000000ULL, "--seed needs a whole number",
+               "--seed needs a whole number");
+    if (auto end = cli.parse(args)) return *end;
+    if (!hero || !enemy) return cli.error("give both --hero and --enemy");
+    const long long runs = static_cast<long long>(runsGiven.value_or(1));
 
     auto gs = std::make_unique<GameState>();
     std::memset(static_cast<void*>(gs.get()), 0, sizeof(GameState));

@@ -12,6 +12,7 @@
 #include "platform/Paths.h"
 #include "platform/PicCodec.h"
 #include "tools/vestran-tool/Command.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -48,32 +49,27 @@ QImage loadPicture(const std::string& path, const std::string& rel) {
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
+const char* kHelp =
+    "Usage: vestran-tool contact-sheet OUT.png [--data-dir DIR] [--scale N]\n"
+    "Draws every picture of the game, decoded, with its file name, on a grey sheet.\n"
+    "DIR is the folder holding Resourse/ (default: the tool's own folder when it\n"
+    "holds the pictures, else the installed game's ../share/games/vestran).\n";
+
 int run(const std::vector<std::string>& args) {
-    std::string out, dir;
-    int scale = 1;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
-            std::printf(
-                "Usage: vestran-tool contact-sheet OUT.png [--data-dir DIR] [--scale N]\n"
-                "Draws every picture of the game, decoded, with its file name, on a grey sheet.\n"
-                "DIR is the folder holding Resourse/ (default: the tool's own folder when it\n"
-                "holds the pictures, else the installed game's ../share/games/vestran).\n");
-            return 0;
-        }
-        if (args[i] == "--data-dir" && i + 1 < args.size())
-            dir = args[++i];
-        else if (args[i] == "--scale" && i + 1 < args.size()) {
-            // A sheet is 1600 pixels a scale wide: beyond 8 it no longer fits in memory.
-            const std::string& v = args[++i];
-            if (v.size() != 1 || v[0] < '1' || v[0] > '8')
-                return toolError("contact-sheet: --scale wants 1..8, not '" + v + "'");
-            scale = v[0] - '0';
-        } else if (out.empty() && args[i].rfind("--", 0) != 0)
-            out = args[i];
-        else
-            return toolError("contact-sheet: unexpected argument '" + args[i] + "'");
-    }
-    if (out.empty()) return toolError("contact-sheet: name the PNG file to write");
+    std::vector<std::string> outs;
+    std::string dir;
+    std::optional<uint64_t> scaleGiven;
+    CommandArgs cli("contact-sheet", kHelp, "unexpected argument");
+    cli.option("--data-dir", dir, "unexpected argument '--data-dir'");
+    // A sheet is 1600 pixels a scale wide: beyond 8 it no longer fits in memory.
+    cli.number("--scale", scaleGiven, 1, 8, "--scale wants 1..8, not '{}'",
+               "unexpected argument '--scale'");
+    cli.words(outs);
+    if (auto end = cli.parse(args)) return *end;
+    if (outs.size() > 1) return cli.error("unexpected argument '" + outs[1] + "'");
+    if (outs.empty()) return cli.error("name the PNG file to write");
+    const std::string& out = outs[0];
+    const int scale = static_cast<int>(scaleGiven.value_or(1));
     if (dir.empty()) {
         const DataSearch data = findGameData(executableDir());
         if (data.dir.empty()) return toolError(noDataMessage(data));

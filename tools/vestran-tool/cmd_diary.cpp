@@ -6,7 +6,7 @@
 #include "core/adventure/Quest.h"
 #include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -19,21 +19,10 @@ const char* kHelp =
 int run(const std::vector<std::string>& args) {
     std::string file;
     bool all = false;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--all")
-            all = true;
-        else if (!a.empty() && a[0] == '-')
-            return toolError("diary: unknown option '" + a + "'");
-        else if (file.empty())
-            file = a;
-        else
-            return toolError("diary: more than one file given");
-    }
-    if (file.empty()) return toolError("diary: no save file given");
+    CommandArgs cli("diary", kHelp);
+    cli.flag("--all", all);
+    cli.file(file, "more than one file given", "no save file given");
+    if (auto end = cli.parse(args)) return *end;
     auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     const std::string text = all ? gs->diaryText.str() : maskedDiary(*gs);

@@ -14,6 +14,7 @@
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tools/vestran-tool/Command.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -101,12 +102,14 @@ bool writeCommandLines(const fs::path& dir) {
     const std::vector<std::vector<std::string>> lines = {
         {"info", "a.psv"},
         {"info", "--json", "n.psv"},
+        {"info", "--spoilers", "a.psv"},
         {"templates"},
         {"towns", "z.psv"},
         {"new-game", "--seed", "7", "--out", "b.psv"},
         {"new-game", "--seed", "3", "--name", "Поход", "--out", "b.psv"},
         {"map", "a.psv", "--continent", "2"},
-        {"map", "n.psv", "--png", "m.png"},
+        {"map", "n.psv", "--png", "m.png", "--spoilers"},
+        {"path", "a.psv", "30", "40"},
         {"diary", "a.psv", "--all"},
         {"walk", "a.psv", "--keys", "6632147895.LRUD", "--seed", "2", "--out", "w.psv"},
         {"town", "a.psv", "4"},
@@ -138,16 +141,16 @@ bool writeCommandLines(const fs::path& dir) {
 }
 
 int run(const std::vector<std::string>& args) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(kHelp, stdout);
-        return 0;
-    }
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
+    std::vector<std::string> dirs;
+    CommandArgs cli("fuzz-corpus", kHelp);
+    cli.words(dirs);
+    if (auto end = cli.parse(args)) return *end;
+    if (dirs.size() != 1) {
         std::fputs(kHelp, stderr);
-        return 1;
+        return cli.error("give one folder DIR");
     }
     FillTemplates();
-    const fs::path dir = args[0];
+    const fs::path dir = dirs[0];
     std::error_code ec;
     fs::create_directories(dir / "save", ec);
     fs::create_directories(dir / "pic", ec);

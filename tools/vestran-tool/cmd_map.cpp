@@ -6,29 +6,34 @@
 
 #include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
 const char* kHelp =
-    "Usage: vestran-tool map FILE [--continent C] [--png OUT]\n"
+    "Usage: vestran-tool map FILE [--continent C] [--png OUT] [--spoilers]\n"
     "Prints continent C (1..3; the hero's continent by default) of the saved game FILE,\n"
     "one character per cell, 70 columns (x) by 80 lines (y), then a legend:\n"
     "  .  open ground      ~  water            s  moored ship\n"
     "  f  forest           ^  rock             P  portal\n"
     "  $  treasure         o  orb              b  bandits\n"
     "  1..9, 0  towns by their number on the continent (0 = the tenth)\n"
-    "  @  the hero         +  the grave\n"
-    "With --png, also draws the continent into the picture OUT (8 pixels a cell).\n";
+    "  @  the hero         +  the grave (only with --spoilers)\n"
+    "With --png, also draws the continent into the picture OUT (8 pixels a cell).\n"
+    "Where the grave lies is the game's secret: --spoilers marks it, in both.\n";
 
 // Town t is shown by its place among the ten of its continent: 1..9, then 0.
 char townDigit(int t) {
     return static_cast<char>('0' + ((t - 1) % 10 + 1) % 10);
 }
 
-char symbol(const GameState& gs, int c, int x, int y) {
+bool graveAt(const GameState& gs, int c, int x, int y) {
+    return gs.graveContinent == c && gs.graveX == x && gs.graveY == y;
+}
+
+char symbol(const GameState& gs, int c, int x, int y, bool spoilers) {
     if (gs.continent == c && gs.heroX == x && gs.heroY == y) return '@';
-    if (gs.graveContinent == c && gs.graveX == x && gs.graveY == y) return '+';
+    if (spoilers && graveAt(gs, c, x, y)) return '+';
     const uint16_t v = gs.cell(c, x, y);
     if (v == cell::kGround) return '.';
     if (cell::isForest(v)) return 'f';
@@ -64,7 +69,7 @@ QRgb colour(const GameState& gs, int c, int x, int y) {
     return qRgb(255, 0, 255);
 }
 
-bool writePng(const GameState& gs, int c, const std::string& out) {
+bool writePng(const GameState& gs, int c, const std::string& out, bool spoilers) {
     constexpr int kScale = 8;
     QImage img(kMapW * kScale, kMapH * kScale, QImage::Format_RGB32);
     for (int x = 1; x <= kMapW; ++x)
@@ -72,7 +77,7 @@ bool writePng(const GameState& gs, int c, const std::string& out) {
             const QRgb base = colour(gs, c, x, y);
             const bool town = cell::isTown(gs.cell(c, x, y));
             const bool hero = gs.continent == c && gs.heroX == x && gs.heroY == y;
-            const bool grave = gs.graveContinent == c && gs.graveX == x && gs.graveY == y;
+            const bool grave = spoilers && graveAt(gs, c, x, y);
             for (int px = 0; px < kScale; ++px)
                 for (int py = 0; py < kScale; ++py) {
                     const bool rim = px == 0 || py == 0 || px == kScale - 1 || py == kScale - 1;
@@ -97,33 +102,17 @@ bool writePng(const GameState& gs, int c, const std::string& out) {
 }
 
 int run(const std::vector<std::string>& args) {
-    std::string file, png;
-    int c = 0;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--continent" || a == "--png") {
-            if (i + 1 >= args.size()) return toolError("map: " + a + " needs a value");
-            const std::string& v = args[++i];
-            if (a == "--png") {
-                png = v;
-            } else if (v == "1" || v == "2" || v == "3") {
-                c = v[0] - '0';
-            } else {
-                return toolError("map: --continent wants 1, 2 or 3, not '" + v + "'");
-            }
-        } else if (!a.empty() && a[0] == '-') {
-            return toolError("map: unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return toolError("map: more than one file given");
-        }
-    }
-    if (file.empty()) return toolError("map: no save file given");
+    std::string file;
+    std::string png;
+    std::optional<uint64_t> continent;
+    bool spoilers = false;
+    CommandArgs cli("map", kHelp);
+    cli.number("--continent", continent, 1, 3, "--continent wants 1, 2 or 3, not '{}'");
+    cli.option("--png", png);
+    cli.flag("--spoilers", spoilers);
+    cli.file(file, "more than one file given", "no save file given");
+    if (auto end = cli.parse(args)) return *end;
+    int c = continent ? static_cast<int>(*continent) : 0;
     auto gs = loadSaveForTool(file, SaveUse::Show);
     if (!gs) return 1;
     if (c == 0) c = gs->continent >= 1 && gs->continent <= kContinents ? gs->continent : 1;
@@ -131,19 +120,20 @@ int run(const std::vector<std::string>& args) {
     std::printf("Континент %d: %s\n", c, gs->continentName(c).str().c_str());
     for (int y = 1; y <= kMapH; ++y) {
         std::string line;
-        for (int x = 1; x <= kMapW; ++x) line += symbol(*gs, c, x, y);
+        for (int x = 1; x <= kMapW; ++x) line += symbol(*gs, c, x, y, spoilers);
         std::printf("%s\n", line.c_str());
     }
     std::printf(
         ". земля  ~ вода  s корабль  f лес  ^ скалы  P портал  $ сокровище  o шар  "
-        "b разбойники  @ герой  + могила\n");
+        "b разбойники  @ герой%s\n",
+        spoilers ? "  + могила" : "");
     for (int t = (c - 1) * 10 + 1; t <= c * 10; ++t)
         for (int x = 1; x <= kMapW; ++x)
             for (int y = 1; y <= kMapH; ++y)
                 if (gs->cell(c, x, y) == cell::kTownBase + t)
                     std::printf("%c %s (город %d) X=%d Y=%d\n", townDigit(t),
                                 gs->town(t).name.str().c_str(), t, x, y);
-    if (!png.empty() && !writePng(*gs, c, png))
+    if (!png.empty() && !writePng(*gs, c, png, spoilers))
         return toolError("map: cannot write the picture " + png);
     return 0;
 }

@@ -13,7 +13,7 @@
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -30,26 +30,12 @@ int run(const std::vector<std::string>& args) {
     std::optional<uint64_t> seed;
     std::optional<std::string> name;
     std::string out;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        const bool takesValue = a == "--seed" || a == "--name" || a == "--out";
-        if (!takesValue) return toolError("new-game: unexpected argument '" + a + "'");
-        if (i + 1 >= args.size()) return toolError("new-game: " + a + " needs a value");
-        const std::string& v = args[++i];
-        if (a == "--seed") {
-            seed = parseNumber(v);
-            if (!seed) return toolError("new-game: --seed wants a whole number, not '" + v + "'");
-        } else if (a == "--name") {
-            name = v;
-        } else {
-            out = v;
-        }
-    }
-    if (out.empty()) return toolError("new-game: --out FILE is missing");
+    CommandArgs cli("new-game", kHelp, "unexpected argument");
+    cli.number("--seed", seed, 0, UINT64_MAX, "--seed wants a whole number, not '{}'");
+    cli.option("--name", [&name](const std::string& v) { name = v; });
+    cli.option("--out", out);
+    if (auto end = cli.parse(args)) return *end;
+    if (out.empty()) return cli.error("--out FILE is missing");
 
     auto gs = std::make_unique<GameState>();
     std::memset(static_cast<void*>(gs.get()), 0, sizeof(GameState));

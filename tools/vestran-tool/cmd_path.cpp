@@ -7,8 +7,7 @@
 #include "core/adventure/PathFind.h"
 #include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
-#include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -18,12 +17,15 @@ const char* kHelp =
     "to the cell (X, Y) of his continent, as a click on the map walks it: one\n"
     "\"X Y\" line per press, the cell it aims at. Only explored cells are crossed;\n"
     "ships on the way are boarded and left. A town, bandits or a portal at (X, Y)\n"
-    "end the chain with the press that meets them. Prints \"нет пути\" and exits\n"
-    "with status 2 when the hero cannot get there.\n";
+    "end the chain with the press that meets them. Toward an unexplored cell the\n"
+    "chain ends on the explored cell nearest it that the hero can stand on. Prints\n"
+    "\"нет пути\" and exits with status 2 when the hero cannot get there, nor nearer.\n";
 
 int run(const std::vector<std::string>& args) {
     std::vector<std::string> plain;
-    if (int status = 0; !plainArgs(args, "path", kHelp, plain, status)) return status;
+    CommandArgs cli("path", kHelp);
+    cli.words(plain);
+    if (auto end = cli.parse(args)) return *end;
     if (plain.size() != 3) return toolError("path: needs FILE X Y");
     const auto x = parseNumber(plain[1], 1000), y = parseNumber(plain[2], 1000);
     if (!x || !y)
@@ -31,7 +33,7 @@ int run(const std::vector<std::string>& args) {
                          "'");
     auto gs = loadSaveForTool(plain[0], SaveUse::Play);
     if (!gs) return 1;
-    const MapPath path = findPath(*gs, static_cast<int>(*x), static_cast<int>(*y));
+    const MapPath path = findPathToward(*gs, static_cast<int>(*x), static_cast<int>(*y));
     if (!path.found) {
         std::puts("нет пути");
         return 2;

@@ -12,6 +12,7 @@
 
 #include "platform/PicCodec.h"
 #include "tools/vestran-tool/Command.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -81,19 +82,19 @@ bool convert(const std::string& file, bool encode, std::string& error) {
 }
 
 int run(const std::vector<std::string>& args) {
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(kHelp, stdout);
-        return 0;
-    }
-    if (args.size() < 2 || (args[0] != "encode" && args[0] != "decode")) {
+    std::vector<std::string> words;
+    CommandArgs cli("pic", kHelp);
+    cli.words(words);
+    if (auto end = cli.parse(args)) return *end;
+    if (words.size() < 2 || (words[0] != "encode" && words[0] != "decode")) {
         std::fputs(kHelp, stderr);
         return toolError("pic needs encode or decode and at least one FILE");
     }
-    const bool encode = args[0] == "encode";
+    const bool encode = words[0] == "encode";
     int status = 0;
-    for (size_t i = args.size() - 1; i >= 1; --i) {
+    for (size_t i = words.size() - 1; i >= 1; --i) {
         std::string error;
-        if (!convert(args[i], encode, error)) status = toolError(error);
+        if (!convert(words[i], encode, error)) status = toolError(error);
     }
     return status;
 }

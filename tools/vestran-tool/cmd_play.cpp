@@ -15,8 +15,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "tools/bot/Bot.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
-#include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -43,52 +42,20 @@ const char* kHelp =
 
 int run(const std::vector<std::string>& args) {
     std::string file, out;
-    bool fresh = false;
+    bool fresh = false, goOn = false, trace = false;
     std::optional<uint64_t> steps, seed, trials;
-    bool goOn = false;
-    bool trace = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--new") {
-            fresh = true;
-            continue;
-        }
-        if (a == "--go-on") {
-            goOn = true;
-            continue;
-        }
-        if (a == "--trace") {
-            trace = true;
-            continue;
-        }
-        if (a == "--steps" || a == "--seed" || a == "--out" || a == "--trials") {
-            if (i + 1 >= args.size()) return toolError("play: " + a + " needs a value");
-            const std::string& v = args[++i];
-            if (a == "--out") {
-                out = v;
-            } else if (a == "--steps") {
-                steps = parseNumber(v, 100000000);
-                if (!steps) return toolError("play: --steps wants 0..100000000, not '" + v + "'");
-            } else if (a == "--seed") {
-                seed = parseNumber(v, UINT64_MAX);
-                if (!seed) return toolError("play: --seed wants a whole number, not '" + v + "'");
-            } else {
-                trials = parseNumber(v, 100);
-                if (!trials || *trials == 0)
-                    return toolError("play: --trials wants 1..100, not '" + v + "'");
-            }
-            continue;
-        }
-        if (!a.empty() && a[0] == '-') return toolError("play: unknown option '" + a + "'");
-        if (!file.empty()) return toolError("play: more than one FILE");
-        file = a;
-    }
-    if (fresh == !file.empty()) return toolError("play: give either FILE or --new");
-    if (!steps) return toolError("play: --steps N is missing");
+    CommandArgs cli("play", kHelp);
+    cli.flag("--new", fresh);
+    cli.flag("--go-on", goOn);
+    cli.flag("--trace", trace);
+    cli.number("--steps", steps, 0, 100000000, "--steps wants 0..100000000, not '{}'");
+    cli.number("--seed", seed, 0, UINT64_MAX, "--seed wants a whole number, not '{}'");
+    cli.option("--out", out);
+    cli.number("--trials", trials, 1, 100, "--trials wants 1..100, not '{}'");
+    cli.file(file, "more than one FILE");
+    if (auto end = cli.parse(args)) return *end;
+    if (fresh == !file.empty()) return cli.error("give either FILE or --new");
+    if (!steps) return cli.error("--steps N is missing");
 
     const uint64_t s =
         seed ? *seed

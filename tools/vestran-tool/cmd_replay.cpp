@@ -21,8 +21,7 @@
 #include "platform/GameKeys.h"
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
-#include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/Options.h"
 #include "tools/vestran-tool/ToolMap.h"
 
 namespace {
@@ -347,26 +346,15 @@ void Replay::fight(const std::string& answer, const std::string& battleKeys) {
 }
 
 int run(const std::vector<std::string>& args) {
-    std::string file, script, out;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--out") {
-            if (i + 1 >= args.size()) return toolError("replay: --out needs a file name");
-            out = args[++i];
-        } else if (!a.empty() && a[0] == '-') {
-            return toolError("replay: unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else if (script.empty()) {
-            script = a;
-        } else {
-            return toolError("replay: more than a save file and a script given");
-        }
-    }
+    std::vector<std::string> files;
+    std::string out;
+    CommandArgs cli("replay", kHelp);
+    cli.option("--out", out, "--out needs a file name");
+    cli.words(files);
+    if (auto end = cli.parse(args)) return *end;
+    if (files.size() > 2) return cli.error("more than a save file and a script given");
+    const std::string file = files.empty() ? "" : files[0];
+    const std::string script = files.size() < 2 ? "" : files[1];
     if (script.empty()) return toolError("replay: give a save file and a script");
     std::ifstream in(script);
     if (!in) return toolError("replay: cannot read the script " + script);

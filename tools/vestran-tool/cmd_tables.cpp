@@ -7,20 +7,16 @@
 
 #include "core/data/GameState.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
 int templates(const std::vector<std::string>& args) {
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::puts(
-                "Usage: vestran-tool templates\n"
-                "Prints the twenty creature kinds with their numbers, values and files.");
-            return 0;
-        }
-        return toolError("templates: unexpected argument '" + a + "'");
-    }
+    CommandArgs cli("templates",
+                    "Usage: vestran-tool templates\n"
+                    "Prints the twenty creature kinds with their numbers, values and files.\n",
+                    "unexpected argument");
+    if (auto end = cli.parse(args)) return *end;
     // Column heads padded by letters, as the rows are.
     const char* heads[] = {"Атк",  "Защ",   "Лет",  "Хиты", "Удач", "Мор",  "Реак",
                            "Скор", "Выстр", "Сила", "Снар", "Цена", "Лидер"};
@@ -48,18 +44,12 @@ std::string raceList(const GameState& gs, const uint8_t* flags) {
 
 int towns(const std::vector<std::string>& args) {
     std::string file;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::puts(
-                "Usage: vestran-tool towns [FILE]\n"
-                "Prints the thirty towns of the saved game FILE, or as they stand at the\n"
-                "start of a game when no FILE is given.");
-            return 0;
-        }
-        if (!a.empty() && a[0] == '-') return toolError("towns: unknown option '" + a + "'");
-        if (!file.empty()) return toolError("towns: only one FILE may be given");
-        file = a;
-    }
+    CommandArgs cli("towns",
+                    "Usage: vestran-tool towns [FILE]\n"
+                    "Prints the thirty towns of the saved game FILE, or as they stand at the\n"
+                    "start of a game when no FILE is given.\n");
+    cli.file(file, "only one FILE may be given");
+    if (auto end = cli.parse(args)) return *end;
     std::unique_ptr<GameState> gs;
     if (!file.empty()) {
         gs = loadSaveForTool(file, SaveUse::Show);

@@ -5,7 +5,7 @@
 
 #include "core/towns/TownRules.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -17,24 +17,13 @@ const char* kHelp =
     "as if known.\n";
 
 int run(const std::vector<std::string>& args) {
-    bool all = false;
     std::string file;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--all")
-            all = true;
-        else if (!a.empty() && a[0] == '-')
-            return toolError("town-list: unknown option '" + a + "'");
-        else if (file.empty())
-            file = a;
-        else
-            return toolError("town-list: only one FILE may be given");
-    }
-    if (file.empty())
-        return toolError("town-list: FILE is missing (see 'vestran-tool town-list --help')");
+    bool all = false;
+    CommandArgs cli("town-list", kHelp);
+    cli.flag("--all", all);
+    cli.file(file, "only one FILE may be given",
+             "FILE is missing (see 'vestran-tool town-list --help')");
+    if (auto end = cli.parse(args)) return *end;
     auto gs = loadSaveForTool(file, SaveUse::Play);
     if (!gs) return 1;
     if (all)

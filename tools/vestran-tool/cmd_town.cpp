@@ -7,7 +7,7 @@
 #include "core/data/Session.h"
 #include "core/towns/TownRules.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -34,17 +34,13 @@ const char* yesNo(bool b) {
 
 int run(const std::vector<std::string>& args) {
     std::vector<std::string> plain;
-    if (int status = 0; !plainArgs(args, "town", kHelp, plain, status)) return status;
-    if (plain.size() != 2) return toolError("town: FILE and N are needed (see --help)");
-    int t = 0;
-    try {
-        size_t used = 0;
-        t = std::stoi(plain[1], &used);
-        if (used != plain[1].size()) t = 0;
-    } catch (...) {
-        t = 0;
-    }
-    if (t < 1 || t > kTowns) return toolError("town: N must be a town number 1..30");
+    CommandArgs cli("town", kHelp);
+    cli.words(plain);
+    if (auto end = cli.parse(args)) return *end;
+    if (plain.size() != 2) return cli.error("FILE and N are needed (see --help)");
+    const auto n = parseNumber(plain[1], kTowns);
+    if (!n || *n < 1) return cli.error("N must be a town number 1..30");
+    const int t = static_cast<int>(*n);
     auto gs = loadSaveForTool(plain[0], SaveUse::Play);
     if (!gs) return 1;
 

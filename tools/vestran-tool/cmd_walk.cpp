@@ -9,8 +9,7 @@
 #include "core/data/Session.h"
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
-#include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/Options.h"
 #include "tools/vestran-tool/ToolMap.h"
 
 namespace {
@@ -42,55 +41,30 @@ struct ToolView : SilentMap {
 };
 
 int run(const std::vector<std::string>& args) {
-    std::string file, out, keys;
-    bool haveKeys = false, seeded = false;
-    uint64_t seed = 0;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& v) {
-            if (i + 1 >= args.size()) return false;
-            v = args[++i];
-            return true;
-        };
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (a == "--keys") {
-            if (!value(keys)) return toolError("walk: --keys needs a value");
-            haveKeys = true;
-        } else if (a == "--out") {
-            if (!value(out)) return toolError("walk: --out needs a file name");
-        } else if (a == "--seed") {
-            std::string v;
-            if (!value(v)) return toolError("walk: --seed needs a number");
-            const auto n = parseNumber(v);
-            if (!n) return toolError("walk: --seed needs a number, not '" + v + "'");
-            seed = *n;
-            seeded = true;
-        } else if (!a.empty() && a[0] == '-') {
-            return toolError("walk: unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return toolError("walk: more than one file given");
-        }
-    }
-    if (file.empty()) return toolError("walk: no save file given");
-    if (!haveKeys) return toolError("walk: no --keys given");
-    for (char c : keys)
+    std::string file, out;
+    std::optional<std::string> keys;
+    std::optional<uint64_t> seed;
+    CommandArgs cli("walk", kHelp);
+    cli.option("--keys", [&keys](const std::string& v) { keys = v; });
+    cli.option("--out", out, "--out needs a file name");
+    cli.number("--seed", seed, 0, UINT64_MAX, "--seed needs a number, not '{}'",
+               "--seed needs a number");
+    cli.file(file, "more than one file given", "no save file given");
+    if (auto end = cli.parse(args)) return *end;
+    if (!keys) return cli.error("no --keys given");
+    for (char c : *keys)
         if (toolMapKey(c) == MapKey::None)
             return toolError(std::string("walk: unknown key '") + c + "'");
 
     auto gs = loadSaveForTool(file, SaveUse::Play);
     if (!gs) return 1;
     Random& rnd = Random::process();
-    if (seeded) rnd.useSeedSequence(seed);
+    if (seed) rnd.useSeedSequence(*seed);
     Session session;
     ToolView view;
     HeroMovement movement(*gs, session, view);
 
-    for (char c : keys) {
+    for (char c : *keys) {
         view.opened.clear();
         const bool moved = movement.keyDown(toolMapKey(c));
         std::string what = moved ? "step" : "blocked";

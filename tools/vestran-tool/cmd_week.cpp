@@ -7,8 +7,7 @@
 #include "core/towns/TownRules.h"
 #include "platform/Random.h"
 #include "tools/vestran-tool/Command.h"
-#include "tools/vestran-tool/SaveArgs.h"
-#include "tools/vestran-tool/StackArgs.h"
+#include "tools/vestran-tool/Options.h"
 
 namespace {
 
@@ -21,49 +20,29 @@ const char* kHelp =
 
 int run(const std::vector<std::string>& args) {
     std::string file, out;
-    unsigned long long seed = 0, weeks = 1;
-    bool seeded = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--seed") {
-            const auto n = hasValue ? parseNumber(args[++i]) : std::nullopt;
-            if (!n) return toolError("week: --seed needs a number");
-            seed = *n;
-            seeded = true;
-        } else if (a == "--weeks") {
-            const auto n = hasValue ? parseNumber(args[++i], 100000) : std::nullopt;
-            if (!n || *n < 1) return toolError("week: --weeks needs a number 1..100000");
-            weeks = *n;
-        } else if (a == "--out") {
-            if (!hasValue) return toolError("week: --out needs a file name");
-            out = args[++i];
-        } else if (!a.empty() && a[0] == '-') {
-            return toolError("week: unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return toolError("week: only one FILE may be given");
-        }
-    }
-    if (file.empty()) return toolError("week: FILE is missing (see 'vestran-tool week --help')");
+    std::optional<uint64_t> seed, weeks;
+    CommandArgs cli("week", kHelp);
+    cli.number("--seed", seed, 0, UINT64_MAX, "--seed needs a number", "--seed needs a number");
+    cli.number("--weeks", weeks, 1, 100000, "--weeks needs a number 1..100000",
+               "--weeks needs a number 1..100000");
+    cli.option("--out", out, "--out needs a file name");
+    cli.file(file, "only one FILE may be given",
+             "FILE is missing (see 'vestran-tool week --help')");
+    if (auto end = cli.parse(args)) return *end;
     auto gs = loadSaveForTool(file, SaveUse::Play);
     if (!gs) return 1;
 
     Random& rnd = Random::process();
-    if (seeded) rnd.useSeedSequence(seed);
-    for (unsigned long long w = 0; w < weeks; ++w) {
+    if (seed) rnd.useSeedSequence(*seed);
+    const uint64_t count = weeks.value_or(1);
+    for (uint64_t w = 0; w < count; ++w) {
         rnd.reseedFromClock();
         std::string text = newWeekEvent(*gs, rnd);
         std::string shown;
         for (char ch : text)
             if (ch != '\r') shown += ch;
         std::printf("%s\n", shown.c_str());
-        if (w + 1 < weeks) std::printf("\n");
+        if (w + 1 < count) std::printf("\n");
     }
     if (!out.empty()) {
         const SaveResult r = writeSaveFile(out, *gs);

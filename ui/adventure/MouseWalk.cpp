@@ -148,7 +148,7 @@ bool MouseWalk::cellAt(QPoint at, int& x, int& y) const {
 void MouseWalk::clickCell(int x, int y) {
     if (busy() || walking_) return;
     refresh();
-    if (hasTarget_ && x == targetX_ && y == targetY_) {
+    if (hasTarget_ && ((x == targetX_ && y == targetY_) || (x == clickX_ && y == clickY_))) {
         startWalk();
         return;
     }
@@ -156,7 +156,7 @@ void MouseWalk::clickCell(int x, int y) {
 }
 
 void MouseWalk::setTarget(int x, int y) {
-    MapPath path = findPath(ctx_.gs, x, y);
+    MapPath path = findPathToward(ctx_.gs, x, y);
     if (!path.found) {
         clear();
         say(QString::fromUtf8(kNoWayText));
@@ -167,8 +167,11 @@ void MouseWalk::setTarget(int x, int y) {
         return;
     }
     hasTarget_ = true;
-    targetX_ = x;
-    targetY_ = y;
+    clickX_ = x;
+    clickY_ = y;
+    edge_ = path.towardUnknown;
+    targetX_ = edge_ ? path.presses.back().x : x;
+    targetY_ = edge_ ? path.presses.back().y : y;
     path_ = std::move(path);
     pathFor_ = stamp();
     line_ = QString::fromStdString(pathSummary(ctx_.gs, path_));
@@ -184,6 +187,18 @@ void MouseWalk::startWalk() {
     stepTimer_->start(0);
 }
 
+void MouseWalk::walkTo(int x, int y) {
+    if (busy() || walking_) return;
+    setTarget(x, y);
+    startWalk();
+}
+
+MapPath MouseWalk::plan() const {
+    MapPath p = findPath(ctx_.gs, targetX_, targetY_);
+    p.towardUnknown = edge_ && p.found;
+    return p;
+}
+
 void MouseWalk::walkStep() {
     if (!walking_) return;
     if (busy()) {
@@ -192,7 +207,7 @@ void MouseWalk::walkStep() {
     }
     // Armies move between two steps: the way is found anew before each one.
     GameState& gs = ctx_.gs;
-    MapPath path = findPath(gs, targetX_, targetY_);
+    MapPath path = plan();
     if (!path.found || path.presses.empty()) {
         stop();
         if (!path.found) say(QString::fromUtf8(kNoWayText));
@@ -212,7 +227,7 @@ void MouseWalk::walkStep() {
     // Bandits close by: the player takes over, unless they are what the walk
     // was going for and the next press meets them. An army that would step onto
     // the next cell stops the walk too, before it springs on the hero.
-    const MapPath next = findPath(gs, targetX_, targetY_);
+    const MapPath next = plan();
     const bool meetsTarget = next.found && next.presses.size() == 1 && next.endsWithBump &&
                              cell::isArmy(gs.here(targetX_, targetY_));
     const bool ambush = next.found && !next.presses.empty() &&
@@ -256,7 +271,7 @@ void MouseWalk::refresh() {
         line_.clear();
         return;
     }
-    path_ = findPath(ctx_.gs, targetX_, targetY_);
+    path_ = plan();
     pathFor_ = now;
     if (!path_.found || path_.presses.empty()) {
         hasTarget_ = false;
@@ -326,7 +341,7 @@ void MouseWalk::pointerMoved(QPoint at) {
         hoverX_ = x;
         hoverY_ = y;
         hoverFor_ = now;
-        const MapPath p = findPath(ctx_.gs, x, y);
+        const MapPath p = findPathToward(ctx_.gs, x, y);
         hoverReachable_ = p.found && !p.presses.empty();
     }
     if (hoverReachable_)

@@ -1,5 +1,6 @@
 // Travel with the mouse on the adventure map. A left click on a cell of the view
-// or the mini-map shows the way there; a second click on it (or Enter) walks it,
+// or the mini-map shows the way there (to an unexplored cell: the way toward it,
+// to the explored cell nearest it); a second click on it (or Enter) walks it,
 // one press of the map's own keys after another, paced by a single-shot timer so
 // that the game goes on between two steps. The walk stops at the target, when a
 // window opens, when an army stands next to the hero, or at any key or click.
@@ -37,6 +38,8 @@ public:
     void clickCell(int x, int y);
     // Walks the way shown (Enter does it too).
     void startWalk();
+    // Shows the way to a cell and walks it at once (a town chosen in the list).
+    void walkTo(int x, int y);
     // Ends a walk and clears the way shown.
     void stop();
 
@@ -62,6 +65,8 @@ private:
     void setTarget(int x, int y);
     void clear();
     void say(const QString& text);
+    // The way to the target as it stands now.
+    MapPath plan() const;
     // Brings the way up to date after the hero or the world has changed.
     void refresh();
     void repaint();
@@ -88,7 +93,11 @@ private:
     QTimer* lineTimer_ = nullptr;
 
     bool hasTarget_ = false;
+    // The cell the walk goes to; for a click into the unknown (`edge_`) the
+    // explored cell chosen at the click, which stays the target to the end.
     int targetX_ = 0, targetY_ = 0;
+    int clickX_ = 0, clickY_ = 0;
+    bool edge_ = false;
     MapPath path_;
     Stamp pathFor_;
     bool walking_ = false;

@@ -32,6 +32,11 @@ TBanditForm::TBanditForm(GameContext& c)
     Estimate->setGeometry(16, 136, 407, 22);
     Estimate->setFont(f);
     Estimate->setPalette(lp);
+    Losses = new OutlinedLabel(this);
+    Losses->setObjectName(QStringLiteral("Losses"));
+    Losses->setGeometry(16, 158, 407, 22);
+    Losses->setFont(f);
+    Losses->setPalette(lp);
     // Three buttons in one row, under the text and the estimate.
     auto button = [this](const char* caption, int x, void (TBanditForm::*click)()) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
@@ -51,8 +56,9 @@ void TBanditForm::FormShow() {
     Label1->setText(QString::fromStdString(banditText(group)).remove(QChar('\r')));
     BattleSides trial{};
     banditSides(trial, ctx.gs, group);
-    Estimate->setText(
-        QString::fromStdString(battle::chancesText(battle::EstimateFight(trial, false).chances)));
+    const battle::FightEstimate estimate = battle::EstimateFight(trial, false);
+    Estimate->setText(QString::fromStdString(battle::chancesText(estimate.chances)));
+    Losses->setText(QString::fromStdString(battle::lossText(estimate)));
     banditReward(ctx.session.reward, group);
 }
 

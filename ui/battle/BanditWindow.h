@@ -17,6 +17,7 @@ public:
     void Button3Click();  // "Быстрый бой"
     QLabel* Label1;
     QLabel* Estimate;  // the chances of winning, from trial battles
+    QLabel* Losses;    // what a victory is likely to cost, under the chances
 
 protected:
     void FormShow() override;

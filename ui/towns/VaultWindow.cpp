@@ -12,6 +12,12 @@
 #include "ui/kit/OutlinedLabel.h"
 #include "ui/shell/HandoverRunner.h"
 
+namespace {
+// The estimate's two lines: from here down to the buttons at 440.
+constexpr int kEstimateTop = 404;
+constexpr int kEstimateLine = 17;
+}  // namespace
+
 TShtyrmForm::TShtyrmForm(GameContext& c)
     : PictureForm(c, assets::kWinVault, QSize(456, 472), QColor(216, 200, 168)) {
     setWindowTitle(QStringLiteral("Штурм"));
@@ -20,10 +26,14 @@ TShtyrmForm::TShtyrmForm(GameContext& c)
     Label1 = outlinedLabel(this, "Label1", 8, 8);
     Label1->setFont(look::sans(13));
     look::setTextColour(Label1, QColor(255, 236, 190));
-    // How the storm is likely to go, just above the buttons.
-    Estimate = outlinedLabel(this, "Estimate", 8, 408);
-    Estimate->setFont(look::sans(13));
-    look::setTextColour(Estimate, QColor(255, 236, 190));
+    // How the storm is likely to go and what a victory costs, two lines just
+    // above the buttons.
+    Estimate = outlinedLabel(this, "Estimate", 8, kEstimateTop);
+    Losses = outlinedLabel(this, "Losses", 8, kEstimateTop + kEstimateLine);
+    for (QLabel* l : {Estimate, Losses}) {
+        l->setFont(look::sans(13));
+        look::setTextColour(l, QColor(255, 236, 190));
+    }
 
     // Three buttons in one row at the foot of the window.
     auto button = [this](const char* name, const QString& caption, int x) {
@@ -55,9 +65,9 @@ void TShtyrmForm::FormShow() {
     fillVaultReward(ctx.session.reward, *town);
     BattleSides trial{};
     setUpStorm(ctx.gs, *town, trial);
-    look::setAutoText(
-        Estimate,
-        QString::fromStdString(battle::chancesText(battle::EstimateFight(trial, true).chances)));
+    const battle::FightEstimate estimate = battle::EstimateFight(trial, true);
+    look::setAutoText(Estimate, QString::fromStdString(battle::chancesText(estimate.chances)));
+    look::setAutoText(Losses, QString::fromStdString(battle::lossText(estimate)));
     Button1->setFocus();
 }
 

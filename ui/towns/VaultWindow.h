@@ -29,6 +29,7 @@ private:
 
     QLabel* Label1;
     QLabel* Estimate;  // the chances of winning, from trial battles
+    QLabel* Losses;    // what a victory is likely to cost, under the chances
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;

@@ -164,3 +164,58 @@ TEST_F(Paths, UnexploredFrameAndIslandsHaveNoPath) {
     EXPECT_FALSE(findPath(*gs, 30, 30).found);
     EXPECT_TRUE(findPath(*gs, 21, 21).found);
 }
+
+TEST_F(Paths, GoingAshoreFromAShipIsFound) {
+    // At sea on a lake (30..39); the land beyond its east shore is explored.
+    fill(30, 4, 39, 77, 100);
+    gs->heroX = 37;
+    gs->onShip = 1;
+    const MapPath ashore = findPath(*gs, 40, 21);
+    ASSERT_TRUE(ashore.found);
+    EXPECT_EQ(ashore.presses.size(), 3u);
+    EXPECT_TRUE(walk(ashore));
+    EXPECT_EQ(gs->onShip, 0);
+    EXPECT_EQ(gs->here(39, 20) + gs->here(39, 21), cell::kShip + 100);  // the ship stays moored
+}
+
+TEST_F(Paths, AClickIntoTheUnknownLeadsToTheNearestExploredCell) {
+    // Explored only x <= 30; the target lies far east of it.
+    auto hideEast = [&] {
+        for (int x = 31; x <= kMapW; ++x)
+            for (int y = 1; y <= kMapH; ++y) gs->explored(1, x, y) = 0;
+    };
+    hideEast();
+    gs->here(30, 26) = 705;  // opens a window: never chosen
+    gs->here(30, 25) = 66;   // rock: cannot be stood on
+    const MapPath p = findPathToward(*gs, 50, 26);
+    ASSERT_TRUE(p.found);
+    EXPECT_TRUE(p.towardUnknown);
+    EXPECT_FALSE(p.endsWithBump);
+    // Every cell of x = 30 within 20 rows of y = 26 is 20 from it: of those the
+    // fewest presses (10, from (20, 20)), first in the search's order.
+    ASSERT_EQ(p.presses.size(), 10u);
+    EXPECT_EQ(p.presses.back().x, 30);
+    EXPECT_EQ(p.presses.back().y, 20);
+    EXPECT_EQ(pathSummary(*gs, p), "Путь к краю разведанного: 10 шагов");
+    // The walk aims at that cell; explored targets still go as before.
+    const MapPath again = findPath(*gs, 30, 20);
+    EXPECT_EQ(again.presses.size(), p.presses.size());
+    EXPECT_FALSE(again.towardUnknown);
+    EXPECT_TRUE(walk(p));
+    EXPECT_EQ(gs->heroX, 30);
+    hideEast();  // what the walk uncovered
+
+    // Nothing explored is nearer than where the hero stands: no way. Neither
+    // is there one from the shore of water he has no ship for.
+    EXPECT_FALSE(findPathToward(*gs, 50, 20).found);
+    fill(25, 4, 27, 77, 100);
+    gs->heroX = 24;
+    EXPECT_FALSE(findPathToward(*gs, 50, 20).found);
+    // With a ship moored on that water, the way sails and lands beyond it.
+    gs->here(25, 20) = cell::kShip;
+    const MapPath sail = findPathToward(*gs, 50, 20);
+    ASSERT_TRUE(sail.found);
+    EXPECT_EQ(sail.presses.back().x, 30);
+    EXPECT_TRUE(walk(sail));
+    EXPECT_EQ(gs->onShip, 0);
+}

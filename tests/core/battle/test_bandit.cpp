@@ -57,3 +57,30 @@ TEST(Bandits, EstimateRanksTheFight) {
     EXPECT_EQ(none.chances, Chances::None);
     EXPECT_EQ(none.trials, 0);
 }
+
+TEST(Bandits, EstimateTellsWhatAVictoryCosts) {
+    FillTemplates();
+    BattleSides sides{};
+    for (int k = 1; k <= 3; ++k) sides.enemy(k) = EncounterGroupTable[0].members[k - 1];
+    // A fight won nearly always that still costs about half the army.
+    sides.hero(1) = makeStack(kMilitia, 40);
+    const FightEstimate costly = EstimateFight(sides, false);
+    EXPECT_EQ(costly.chances, Chances::High);
+    EXPECT_GE(costly.lossPercent, 30);
+    EXPECT_LE(costly.lossPercent, 70);
+    EXPECT_EQ(costly.lossPercent % 10, 0);
+    EXPECT_EQ(lossText(costly),
+              "Потери при победе: около " + std::to_string(costly.lossPercent) + " %");
+    // Twice the trolls lose a smaller share of themselves.
+    sides.hero(1) = makeStack(kTrolls, 5);
+    const int few = EstimateFight(sides, false).lossPercent;
+    sides.hero(1) = makeStack(kTrolls, 10);
+    EXPECT_LT(EstimateFight(sides, false).lossPercent, few);
+    // Nothing won, nothing to tell.
+    sides.hero(1) = makeStack(kPeasants, 3);
+    for (int k = 1; k <= 3; ++k) sides.enemy(k) = EncounterGroupTable[43].members[k - 1];
+    const FightEstimate lost = EstimateFight(sides, false);
+    EXPECT_EQ(lost.wins, 0);
+    EXPECT_EQ(lost.lossPercent, -1);
+    EXPECT_EQ(lossText(lost), "");
+}
