@@ -39,6 +39,7 @@ struct PadPress {
         Focus,    // moves the focus or the selection (`key`: Up, Down, Left, Right)
         Step,     // moves a slider by `step`
         Retreat,  // the battle's retreat label, which has no key
+        Cursor,   // the right stick: the cell cursor moves by `key`
     };
     Kind kind = Kind::None;
     GameKey key = GameKey::None;

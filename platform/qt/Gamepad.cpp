@@ -99,12 +99,14 @@ void Gamepads::close(int32_t id, std::vector<PadEvent>& out) {
             e.button = static_cast<PadButton>(b);
             out.push_back(e);
         }
-    if (pad.x != 0 || pad.y != 0) {
-        PadEvent e;
-        e.type = PadEvent::Type::Stick;
-        e.pad = id;
-        out.push_back(e);
-    }
+    for (bool right : {false, true})
+        if (right ? (pad.rx != 0 || pad.ry != 0) : (pad.x != 0 || pad.y != 0)) {
+            PadEvent e;
+            e.type = PadEvent::Type::Stick;
+            e.pad = id;
+            e.right = right;
+            out.push_back(e);
+        }
     SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
     pads_.erase(it);
     PadEvent e;
@@ -149,18 +151,26 @@ std::vector<PadEvent> Gamepads::poll() {
                     auto it = pads_.find(ev.caxis.which);
                     if (it == pads_.end()) break;
                     Pad& pad = it->second;
-                    if (ev.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX)
-                        pad.x = ev.caxis.value;
-                    else if (ev.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY)
-                        pad.y = ev.caxis.value;
-                    else
-                        break;
-                    PadEvent e;
-                    e.type = PadEvent::Type::Stick;
-                    e.pad = ev.caxis.which;
-                    e.x = pad.x;
-                    e.y = pad.y;
-                    out.push_back(e);
+                    int* axis = nullptr;
+                    switch (ev.caxis.axis) {
+                        case SDL_CONTROLLER_AXIS_LEFTX:
+                            axis = &pad.x;
+                            break;
+                        case SDL_CONTROLLER_AXIS_LEFTY:
+                            axis = &pad.y;
+                            break;
+                        case SDL_CONTROLLER_AXIS_RIGHTX:
+                            axis = &pad.rx;
+                            break;
+                        case SDL_CONTROLLER_AXIS_RIGHTY:
+                            axis = &pad.ry;
+                            break;
+                        default:
+                            break;
+                    }
+                    if (!axis) break;
+                    *axis = ev.caxis.value;
+                    (axis == &pad.rx || axis == &pad.ry ? pad.rightMoved : pad.leftMoved) = true;
                     break;
                 }
                 default:
@@ -169,5 +179,19 @@ std::vector<PadEvent> Gamepads::poll() {
         }
         if (n < 32) break;
     }
+    // A stick's two axes come one by one: its place is told once, where it ends.
+    for (auto& [id, pad] : pads_)
+        for (bool right : {false, true}) {
+            bool& moved = right ? pad.rightMoved : pad.leftMoved;
+            if (!moved) continue;
+            moved = false;
+            PadEvent e;
+            e.type = PadEvent::Type::Stick;
+            e.pad = id;
+            e.right = right;
+            e.x = right ? pad.rx : pad.x;
+            e.y = right ? pad.ry : pad.y;
+            out.push_back(e);
+        }
     return out;
 }

@@ -16,7 +16,8 @@ struct PadEvent {
     int32_t pad = -1;  // SDL's instance id of the pad
     PadButton button = PadButton::A;
     bool down = false;
-    int x = 0, y = 0;  // Stick: the left stick's position
+    bool right = false;  // Stick: the right stick (else the left one)
+    int x = 0, y = 0;    // Stick: its position
 };
 
 class Gamepads {
@@ -46,7 +47,9 @@ private:
     struct Pad {
         void* controller = nullptr;  // SDL_GameController
         uint32_t held = 0;           // bit per PadButton
-        int x = 0, y = 0;
+        int x = 0, y = 0;            // the left stick
+        int rx = 0, ry = 0;          // the right stick
+        bool leftMoved = false, rightMoved = false;
     };
     void open(int deviceIndex, std::vector<PadEvent>& out);
     void close(int32_t id, std::vector<PadEvent>& out);

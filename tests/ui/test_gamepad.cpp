@@ -49,6 +49,16 @@ public:
         SDL_JoystickSetVirtualButton(SDL_JoystickFromInstanceID(id_), b, down ? 1 : 0);
         input_.pump();
     }
+    // The right stick pushed one way and let go.
+    void flick(int x, int y) {
+        SDL_Joystick* js = SDL_JoystickFromInstanceID(id_);
+        SDL_JoystickSetVirtualAxis(js, SDL_CONTROLLER_AXIS_RIGHTX, static_cast<Sint16>(x));
+        SDL_JoystickSetVirtualAxis(js, SDL_CONTROLLER_AXIS_RIGHTY, static_cast<Sint16>(y));
+        input_.pump();
+        SDL_JoystickSetVirtualAxis(js, SDL_CONTROLLER_AXIS_RIGHTX, 0);
+        SDL_JoystickSetVirtualAxis(js, SDL_CONTROLLER_AXIS_RIGHTY, 0);
+        input_.pump();
+    }
     // A press and its release, with the chord's moment between them.
     void press(SDL_GameControllerButton b) {
         set(b, true);
@@ -171,8 +181,9 @@ TEST_F(PadOnTheMap, UnpluggingStopsAWalk) {
     EXPECT_TRUE(tr.isVisible());
 }
 
-// In battle X waits and A ends the turn, through the battle's own keys.
-TEST(PadInBattle, XWaitsAndAEndsTheTurn) {
+// In battle the right stick's cursor and A fly where a click would; then X
+// waits and A ends the turn, through the battle's own keys.
+TEST(PadInBattle, CursorFliesXWaitsAndAEndsTheTurn) {
     auto gs = std::make_unique<GameState>();
     std::memset(static_cast<void*>(gs.get()), 0, sizeof(GameState));
     Session session;
@@ -181,7 +192,7 @@ TEST(PadInBattle, XWaitsAndAEndsTheTurn) {
     GameContext ctx{*gs, session, rnd, platform, {}};
     TBattleForm form{ctx};
     session.sides = BattleSides{};
-    session.sides.hero(1) = makeStack(kMilitia, 10);
+    session.sides.hero(1) = makeStack(kGorgs, 10);  // a flyer
     session.sides.hero(1).reaction = 200;
     session.sides.hero(2) = makeStack(kPeasants, 10);
     session.sides.hero(2).reaction = 150;
@@ -192,12 +203,29 @@ TEST(PadInBattle, XWaitsAndAEndsTheTurn) {
     form.engine().Tick();
     ASSERT_EQ(form.engine().activeHeroCode(), 11);
 
+    for (int x = 2; x <= 6; ++x)
+        for (int y = 1; y <= 5; ++y) form.engine().field.at(x, y) = kFree;
+
     GamepadInput input;
     VirtualPad pad(input);
-    pad.press(SDL_CONTROLLER_BUTTON_X);
-    EXPECT_EQ(session.sides.hero(1).waited, 1);
-    EXPECT_EQ(form.engine().activeHeroCode(), 12);
+    pad.flick(32767, 0);      // shows the cursor beside the stack: (2,1)
+    pad.flick(32767, 32767);  // (3,2)
+    pad.flick(0, 32767);      // (3,3)
+    ASSERT_TRUE(form.padCursorShown());
+    EXPECT_EQ(form.padCursorCell(), (Cell{3, 3}));
     pad.press(SDL_CONTROLLER_BUTTON_A);
-    EXPECT_NE(form.engine().activeHeroCode(), 12);
+    EXPECT_FALSE(form.padCursorShown());
+    Cell at;
+    ASSERT_TRUE(form.engine().FindStack(11, at));
+    EXPECT_EQ(at, (Cell{3, 3}));
+
+    const int active = form.engine().activeHeroCode();
+    ASSERT_NE(active, 0);
+    pad.press(SDL_CONTROLLER_BUTTON_X);
+    EXPECT_EQ(session.sides.hero(active - 10).waited, 1);
+    const int next = form.engine().activeHeroCode();
+    EXPECT_NE(next, active);
+    pad.press(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_NE(form.engine().activeHeroCode(), next);
     form.closeBattle();
 }

@@ -155,9 +155,41 @@ void TTrForm::keyPressEvent(QKeyEvent* e) {
     movement_.keyDown(k);
 }
 
+// The right stick shows a cursor over the view and moves it; while it shows, A
+// clicks its cell (the way, then the walk) and B hides it. A direction hides it
+// and steps as its key does.
+bool TTrForm::padCommand(const PadPress& p) {
+    using Kind = PadPress::Kind;
+    if (battleRunning()) return false;
+    if (p.kind == Kind::Cursor) {
+        const KeyStep s = keyStep(p.key);
+        if (padCursor_)
+            padCursorAt_ = QPoint(qBound(-2, padCursorAt_.x() + s.dx, 2),
+                                  qBound(-2, padCursorAt_.y() + s.dy, 2));
+        else
+            padCursorAt_ = QPoint(s.dx, s.dy);
+        padCursor_ = true;
+        update(kMapRect);
+        return true;
+    }
+    if (!padCursor_) return false;
+    const bool click = p.kind == Kind::Game && p.key == GameKey::Space;
+    if (click && !walk_->walking()) {
+        walk_->clickCell(qBound(1, ctx.gs.heroX + padCursorAt_.x(), kMapW),
+                         qBound(1, ctx.gs.heroY + padCursorAt_.y(), kMapH));
+        if (!walk_->walking()) return true;
+    }
+    padCursor_ = false;
+    update(kMapRect);
+    if (p.kind == Kind::Escape && walk_->walking()) walk_->stop();
+    return click || p.kind == Kind::Escape;
+}
+
 // A pad pulled out mid-walk: the walk ends as at a key.
 void TTrForm::padGone() {
     walk_->stop();
+    padCursor_ = false;
+    update(kMapRect);
 }
 
 bool TTrForm::commandKey(const QKeyEvent* e) {
@@ -205,6 +237,15 @@ void TTrForm::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     if (e->rect().intersects(kMapRect))
         p.drawImage(kMapRect, renderer_.frame(), renderer_.viewSource());
+    if (padCursor_) {
+        const QRect src = renderer_.viewSource();
+        const QRect cell(kMapRect.left() + (padCursorAt_.x() + 3) * 100 - src.x(),
+                         kMapRect.top() + (padCursorAt_.y() + 3) * 100 - src.y(), 100, 100);
+        p.setClipRect(kMapRect);
+        p.setPen(QPen(look::kPadGold, 3));
+        p.drawRect(cell.adjusted(2, 2, -2, -2));
+        p.setClipping(false);
+    }
     p.drawImage(kMiniAt, renderer_.miniMap(ctx.gs.continent));
     // The panel's bevels.
     p.setPen(QColor(0x3A, 0x28, 0x22));

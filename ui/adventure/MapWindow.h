@@ -58,7 +58,11 @@ public:
     void FormActivate();
 
     PadScreen padScreen() const override { return PadScreen::Map; }
+    bool padCommand(const PadPress& p) override;
     void padGone() override;
+    // The pad's cell cursor: shown, and its place from the hero's cell.
+    bool padCursorShown() const { return padCursor_; }
+    QPoint padCursorOffset() const { return padCursorAt_; }
 
 protected:
     void FormShow() override;
@@ -95,4 +99,6 @@ private:
     int animPhase_ = 1;
     std::array<QLabel*, 5> commands_{};
     MouseWalk* walk_ = nullptr;
+    bool padCursor_ = false;
+    QPoint padCursorAt_;
 };

@@ -42,10 +42,11 @@ public:
     GameContext& ctx;
 
     // The gamepad (ui/kit/GamepadInput): which of its tables the window reads,
-    // its commands that have no key (true when the window carried one out), and
-    // a pad pulled out while the window is active.
+    // a press offered to the window before its key is sent (true when the
+    // window took it: the pad's own commands, which have no key), and a pad
+    // pulled out while the window is active.
     virtual PadScreen padScreen() const { return PadScreen::Dialog; }
-    virtual bool padCommand(PadPress::Kind) { return false; }
+    virtual bool padCommand(const PadPress&) { return false; }
     virtual void padGone() {}
 
 protected:

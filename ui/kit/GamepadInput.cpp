@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "ui/kit/GameForm.h"
+#include "ui/kit/Look.h"
 
 // Qt's own way of offering a key to the shortcuts before the widget sees it, as
 // the window system's keys are offered (exported by Qt Gui, used by Qt's tests).
@@ -131,7 +133,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0xE8, 0xB4, 0x30), 2));
+        p.setPen(QPen(look::kPadGold, 2));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
     }
@@ -179,6 +181,7 @@ void GamepadInput::setEnabled(bool on) {
     pads_.stop();
     held_ = {};
     stick_ = GameKey::None;
+    rightStick_ = GameKey::None;
     chordOpen_ = false;
     repeat_ = Source::None;
     if (had) emit padsChanged();
@@ -196,6 +199,7 @@ GameKey GamepadInput::heldDirection() const {
 
 bool GamepadInput::anythingHeld() const {
     return chordOpen_ || repeat_ != Source::None || stick_ != GameKey::None ||
+           rightStick_ != GameKey::None ||
            std::any_of(held_.begin(), held_.end(), [](int n) { return n > 0; });
 }
 
@@ -231,6 +235,22 @@ void GamepadInput::handle(const PadEvent& e) {
             return;
         case PadEvent::Type::Stick: {
             const PadScreen s = screen();
+            if (e.right) {
+                // The cell cursor of the map and the battle.
+                const GameKey k =
+                    s == PadScreen::Dialog ? GameKey::None : stickDirection(e.x, e.y, deadZone_);
+                if (k == rightStick_) return;
+                rightStick_ = k;
+                if (k == GameKey::None) {
+                    if (repeat_ == Source::RightStick) repeat_ = Source::None;
+                    return;
+                }
+                padLast_ = true;
+                perform({PadPress::Kind::Cursor, k, 0, 0}, false);
+                repeat_ = Source::RightStick;
+                nextRepeat_ = now() + kRepeatDelayMs;
+                return;
+            }
             const GameKey k = stickDirection(e.x, e.y, deadZone_, s != PadScreen::Dialog);
             if (k == stick_) return;
             stick_ = k;
@@ -312,6 +332,10 @@ void GamepadInput::tick() {
         case Source::Stick:
             direction(stick_, true);
             break;
+        case Source::RightStick:
+            nextRepeat_ = t + kCursorRepeatMs;
+            perform({PadPress::Kind::Cursor, rightStick_, 0, 0}, true);
+            break;
         case Source::Button: {
             const PadPress p = padPress(s, repeatButton_);
             if (p.kind == PadPress::Kind::Game || p.kind == PadPress::Kind::Step)
@@ -335,6 +359,8 @@ void GamepadInput::direction(GameKey k, bool repeat) {
 void GamepadInput::perform(const PadPress& p, bool repeat) {
     QWidget* window = QApplication::activeWindow();
     if (!window) return;
+    // The window has the first say: the pad's own commands are its.
+    if (auto* form = qobject_cast<GameForm*>(window); form && form->padCommand(p)) return;
     QWidget* focus = QApplication::focusWidget();
     if (focus && focus->window() != window) focus = nullptr;
     using Kind = PadPress::Kind;
@@ -369,7 +395,7 @@ void GamepadInput::perform(const PadPress& p, bool repeat) {
                 slider->setValue(slider->value() + p.step);
             return;
         case Kind::Retreat:
-            if (auto* form = qobject_cast<GameForm*>(window)) form->padCommand(p.kind);
+        case Kind::Cursor:
             return;
     }
 }
@@ -386,6 +412,11 @@ void GamepadInput::moveFocus(QWidget* window, GameKey k, bool repeat) {
     }
     if (focus && !vertical && qobject_cast<QAbstractSlider*>(focus)) {
         sendKey(qtKey(k), repeat);
+        return;
+    }
+    // A closed drop-down list takes left and right as its up and down.
+    if (focus && !vertical && qobject_cast<QComboBox*>(focus)) {
+        sendKey(k == GameKey::Left ? Qt::Key_Up : Qt::Key_Down, repeat);
         return;
     }
     auto scroll = [k](QAbstractScrollArea* area) {

@@ -50,6 +50,7 @@ public:
     static constexpr int kHeldMs = 8;     // something held: repeats and chords
     static constexpr int kChordMs = 40;   // two D-pad buttons make one diagonal
     static constexpr int kRepeatDelayMs = 400;
+    static constexpr int kCursorRepeatMs = 150;  // the cell cursor, held
 
 signals:
     // A pad was plugged in or pulled out.
@@ -80,14 +81,15 @@ private:
     int deadZone_ = kDefaultDeadZone;
 
     std::array<int, static_cast<size_t>(PadButton::Count)> held_{};  // over all pads
-    GameKey stick_ = GameKey::None;
+    GameKey stick_ = GameKey::None;                                  // the left stick's direction
+    GameKey rightStick_ = GameKey::None;                             // the right one's
     // The D-pad buttons pressed since the chord began (bits of Up, Down, Left, Right).
     bool chordOpen_ = false;
     qint64 chordAt_ = 0;
     std::array<bool, 4> chord_{};
 
     // What repeats while held.
-    enum class Source { None, Dpad, Stick, Button };
+    enum class Source { None, Dpad, Stick, RightStick, Button };
     Source repeat_ = Source::None;
     PadButton repeatButton_ = PadButton::A;
     qint64 nextRepeat_ = 0;
