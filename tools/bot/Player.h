@@ -238,6 +238,13 @@ private:
     }
     void turn();
     void plan();
+    struct Search;
+    std::vector<int> dangerMap();
+    double reachValue(int x, int y, int unexplored) const;
+    void offerShips(Search& s, int from, int townX, int townY, int cost, MapKey dir);
+    void searchWays(Search& s, const std::vector<int>& danger);
+    void chooseBump(Search& s);
+    void followBack(const Search& s);
     bool onCourse() const;
     void updateGrave();
 
