@@ -6,6 +6,7 @@
 // With VESTRAN_REPORT set in the environment the game tells scripts and tests
 // on stderr when it is ready for them (platform/Report).
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include "core/data/GameState.h"
 #include "core/data/Session.h"
 #include "core/flow/CommandLine.h"
+#include "core/flow/ScaleChoice.h"
 #include "platform/Paths.h"
 #include "platform/QuitSignals.h"
 #include "platform/Random.h"
@@ -31,6 +33,34 @@
 namespace {
 GameState theGame;  // the one block, zero-filled until a game starts
 Session theSession;
+
+// The arguments left to the window system, as an application object takes them.
+struct QtArgs {
+    explicit QtArgs(std::vector<std::string>& args) {
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        argc = static_cast<int>(args.size());
+    }
+    std::vector<char*> argv;
+    int argc = 0;
+};
+
+// The screen the game opens on (the primary one), asked of a short-lived
+// application before the game's own: its available area in device pixels and
+// the desktop's factor before rounding. None without a screen.
+std::optional<scale::Screen> probeScreen(std::vector<std::string> qtArgs) {
+    qunsetenv("QT_SCALE_FACTOR");
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QtArgs args(qtArgs);
+    const QGuiApplication probe(args.argc, args.argv.data());
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return std::nullopt;
+    const double factor = s->devicePixelRatio();
+    const QRect area = s->availableGeometry();
+    return scale::Screen{static_cast<int>(area.width() * factor),
+                         static_cast<int>(area.height() * factor), factor};
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,27 +97,19 @@ int main(int argc, char** argv) {
         // Started from a menu nobody reads stderr: with a screen, a box says it too.
         if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return 1;
     }
-    // The remembered settings; the scale must be known before the application
-    // starts, and the command line's wins (and is remembered).
+    // The remembered settings, then the scale of this run, which must be set
+    // before the application object exists.
     const Settings stored = settingsfile::read();
     applySettings(stored);
-    if (cl.scale && cl.scale != stored.scale) {
-        Settings keep = currentSettings();
-        keep.scale = cl.scale;
-        settingsfile::write(keep);
-    }
-    if (const std::optional<double> scale = cl.scale ? cl.scale : stored.scale) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
-        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-            Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    }
-
     std::vector<std::string> qtArgs = cl.rest;
-    std::vector<char*> qtArgv;
-    for (auto& a : qtArgs) qtArgv.push_back(a.data());
-    qtArgv.push_back(nullptr);
-    int qtArgc = static_cast<int>(qtArgs.size());
-    QApplication app(qtArgc, qtArgv.data());
+    const scale::Choice runScale = scale::choose(cl.scale, stored.scale, probeScreen(qtArgs));
+    if (!runScale.note.empty()) std::fprintf(stderr, "vestran: %s\n", runScale.note.c_str());
+    qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(scale::text(runScale.value)));
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+
+    QtArgs qtArgv(qtArgs);
+    QApplication app(qtArgv.argc, qtArgv.argv.data());
     if (data.dir.empty()) {
         if (QtPlatform::interactive()) QtPlatform().message(noDataMessage(data));
         return 1;

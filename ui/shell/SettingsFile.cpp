@@ -14,6 +14,8 @@ bool leaveAlone = false;
 constexpr const char* kSpeed = "animation-speed";
 constexpr const char* kScale = "scale";
 constexpr const char* kAutosave = "autosave";
+constexpr const char* kFullscreen = "fullscreen";
+constexpr const char* kWideView = "wide-view";
 
 void complain(const std::string& what) {
     std::fprintf(stderr, "vestran: %s\n", what.c_str());
@@ -61,6 +63,8 @@ Settings read() {
     stored.speed = value(conf, kSpeed);
     stored.scale = value(conf, kScale);
     stored.autosave = value(conf, kAutosave);
+    stored.fullscreen = value(conf, kFullscreen);
+    stored.wideView = value(conf, kWideView);
     return parseSettings(stored);
 }
 
@@ -74,6 +78,8 @@ void write(const Settings& s) {
     put(kSpeed, stored.speed);
     put(kScale, stored.scale);
     put(kAutosave, stored.autosave);
+    put(kFullscreen, stored.fullscreen);
+    put(kWideView, stored.wideView);
     conf.sync();
     if (conf.status() != QSettings::NoError) {
         leaveAlone = true;  // one line per run is enough
