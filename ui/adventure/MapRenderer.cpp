@@ -70,9 +70,22 @@ void MapRenderer::setSlot(int slot, const QImage& picture, bool transparent) {
     slots_[static_cast<size_t>(slot)] = prepare(picture, transparent);
 }
 
+void MapRenderer::setView(const ViewCells& view) {
+    if (view == view_) return;
+    view_ = view;
+    ground_ = QImage(view.surfaceWidth(), view.surfaceHeight(), QImage::Format_RGB32);
+    ground_.fill(Qt::black);
+    frame_ = ground_.copy();
+    viewSource_ = QRect(100, 100, view.cols * 100, view.rows * 100);
+}
+
 void MapRenderer::drawBlits(QImage& surface, const std::vector<Blit>& blits) {
     QPainter p(&surface);
     for (const Blit& b : blits) {
+        if (b.slot == slot::kDark) {
+            p.fillRect(b.x, b.y, 100, 100, Qt::black);
+            continue;
+        }
         // Slot numbers come from map codes and town races: a value without a
         // picture draws nothing rather than reading past the table.
         if (b.slot < 1 || b.slot > slot::kCount) continue;
@@ -82,15 +95,16 @@ void MapRenderer::drawBlits(QImage& surface, const std::vector<Blit>& blits) {
 }
 
 void MapRenderer::buildGroundLayer(const GameState& gs) {
-    groundLayerBlits(gs, blits_);
+    groundLayerBlits(gs, blits_, view_);
     drawBlits(ground_, blits_);
 }
 
 void MapRenderer::composeFrame(GameState& gs, int phase) {
     std::memcpy(frame_.bits(), ground_.constBits(), static_cast<size_t>(ground_.sizeInBytes()));
-    frameBlits(gs, phase, blits_);
+    frameBlits(gs, phase, blits_, view_);
     drawBlits(frame_, blits_);
-    viewSource_ = QRect(100 + gs.stepShiftX, 100 + gs.stepShiftY, 500, 500);
+    viewSource_ =
+        QRect(100 + gs.stepShiftX, 100 + gs.stepShiftY, view_.cols * 100, view_.rows * 100);
     if (gs.stepShiftX == 0 && gs.stepShiftY == 0) {
         nearbyDots(gs, phase, dots_);
         drawDots(gs, dots_);

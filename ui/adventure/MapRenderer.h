@@ -1,7 +1,7 @@
 // The map's pictures and drawing surfaces: the 110 picture slots, the ground and
-// frame surfaces (700 x 700, the 7 x 7 cells around the hero) and the three
-// mini-maps. It turns the blit lists of MapView into pixels; the map window shows
-// the result. Kept apart from the window so a frame can be measured on its own.
+// frame surfaces (700 x 700, the 7 x 7 cells around the hero, or larger for the
+// wider view) and the three mini-maps. It turns the blit lists of MapView into pixels; the map
+// window shows the result. Kept apart from the window so a frame can be measured on its own.
 #pragma once
 
 #include <QImage>
@@ -30,12 +30,17 @@ public:
     void setSlot(int slot, const QImage& picture, bool transparent);
     const QImage& slotImage(int slot) const { return slots_[static_cast<size_t>(slot)]; }
 
+    // The cells the view shows; a change makes the surfaces anew (black), to be
+    // drawn by the next buildGroundLayer.
+    void setView(const ViewCells& view);
+    const ViewCells& view() const { return view_; }
+
     // Redraws the static layer around the hero.
     void buildGroundLayer(const GameState& gs);
     // Composes one frame: ground, water and ships, armies, the hero, and (at rest)
     // the mini-map around the hero. Updates gs.heroSprite as the frame chooses.
     void composeFrame(GameState& gs, int phase);
-    // The part of the frame surface that the window shows (500 x 500).
+    // The part of the frame surface that the window shows (500 x 500 for 5 x 5).
     QRect viewSource() const { return viewSource_; }
     const QImage& frame() const { return frame_; }
     const QImage& ground() const { return ground_; }
@@ -53,6 +58,7 @@ private:
     QImage ground_;
     QImage frame_;
     std::array<QImage, 3> mini_;
+    ViewCells view_;
     QRect viewSource_{100, 100, 500, 500};
     std::vector<Blit> blits_;
     std::vector<Dot> dots_;
