@@ -1,6 +1,8 @@
 #include "core/flow/ScaleChoice.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace scale {
 
@@ -39,6 +41,30 @@ Choice choose(std::optional<double> commandLine, std::optional<double> remembere
     const std::string head = "the scale " + text(*chosen) + " does not fit this screen; ";
     if (commandLine) return {*chosen, head + text(fit) + " would"};
     return {fit, head + "this run uses " + text(fit)};
+}
+
+bool sameScreen(const Screen& a, const Screen& b) {
+    return std::abs(a.width - b.width) <= 2 && std::abs(a.height - b.height) <= 2 &&
+           desktopFactor(a.desktopFactor) == desktopFactor(b.desktopFactor);
+}
+
+std::string screenText(const Screen& s) {
+    char factor[32];
+    std::snprintf(factor, sizeof factor, "%g", s.desktopFactor);
+    return std::to_string(s.width) + "x" + std::to_string(s.height) + "@" + factor;
+}
+
+std::optional<Screen> parseScreen(const std::string& text) {
+    Screen s;
+    char x = 0, at = 0;
+    int used = 0;
+    if (std::sscanf(text.c_str(), "%d%c%d%c%lf%n", &s.width, &x, &s.height, &at, &s.desktopFactor,
+                    &used) != 5 ||
+        x != 'x' || at != '@' || static_cast<size_t>(used) != text.size())
+        return std::nullopt;
+    if (s.width <= 0 || s.height <= 0 || !std::isfinite(s.desktopFactor) || s.desktopFactor <= 0)
+        return std::nullopt;
+    return s;
 }
 
 std::string text(double s, char decimalPoint) {

@@ -59,6 +59,14 @@ struct Choice {
 Choice choose(std::optional<double> commandLine, std::optional<double> remembered,
               const std::optional<Screen>& screen);
 
+// Whether two screens give the same scales: the same size (within the pixel or
+// two lost when Qt rounds a scaled size) and the same rounded desktop factor.
+bool sameScreen(const Screen& a, const Screen& b);
+// A screen as the settings file keeps it, "1920x1048@1.25", and back (none for
+// a text that is not one).
+std::string screenText(const Screen& s);
+std::optional<Screen> parseScreen(const std::string& text);
+
 // A scale as the player reads it: "1", "1,5" (the options window) or "1.5"
 // (files and the command line).
 std::string text(double s, char decimalPoint = '.');

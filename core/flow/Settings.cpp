@@ -43,6 +43,7 @@ Settings parseSettings(const StoredSettings& stored) {
     readSwitch(stored.autosave, s.autosave);
     readSwitch(stored.fullscreen, s.fullscreen);
     readSwitch(stored.wideView, s.wideView);
+    if (stored.screen) s.screen = scale::parseScreen(*stored.screen);
     return s;
 }
 
@@ -53,6 +54,7 @@ StoredSettings storeSettings(const Settings& s) {
     out.autosave = switchText(s.autosave);
     out.fullscreen = switchText(s.fullscreen);
     out.wideView = switchText(s.wideView);
+    if (s.screen) out.screen = scale::screenText(*s.screen);
     return out;
 }
 
@@ -87,5 +89,11 @@ bool wideView() {
 }
 void setWideView(bool on) {
     screenInForce().wideView = on;
+}
+std::optional<scale::Screen> lastScreen() {
+    return screenInForce().screen;
+}
+void setLastScreen(const scale::Screen& s) {
+    screenInForce().screen = s;
 }
 }  // namespace screen

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/flow/ScaleChoice.h"
 #include "platform/AnimationSpeed.h"
 
 struct Settings {
@@ -16,6 +17,9 @@ struct Settings {
     bool autosave = true;
     bool fullscreen = false;
     bool wideView = false;  // more of the map, in full screen only
+    // The screen the last run opened on: "Авто" is decided from it without
+    // asking the window system before the first window.
+    std::optional<scale::Screen> screen;
 };
 
 // The texts found in the file (none for a missing key). A speed out of range is
@@ -27,6 +31,7 @@ struct StoredSettings {
     std::optional<std::string> autosave;    // true / false
     std::optional<std::string> fullscreen;  // true / false
     std::optional<std::string> wideView;    // true / false
+    std::optional<std::string> screen;      // 1920x1048@1.25
 };
 Settings parseSettings(const StoredSettings& stored);
 StoredSettings storeSettings(const Settings& s);
@@ -47,4 +52,6 @@ bool fullscreen();
 void setFullscreen(bool on);
 bool wideView();
 void setWideView(bool on);
+std::optional<scale::Screen> lastScreen();
+void setLastScreen(const scale::Screen& s);
 }  // namespace screen

@@ -16,6 +16,7 @@ constexpr const char* kScale = "scale";
 constexpr const char* kAutosave = "autosave";
 constexpr const char* kFullscreen = "fullscreen";
 constexpr const char* kWideView = "wide-view";
+constexpr const char* kScreen = "screen";
 
 void complain(const std::string& what) {
     std::fprintf(stderr, "vestran: %s\n", what.c_str());
@@ -65,6 +66,7 @@ Settings read() {
     stored.autosave = value(conf, kAutosave);
     stored.fullscreen = value(conf, kFullscreen);
     stored.wideView = value(conf, kWideView);
+    stored.screen = value(conf, kScreen);
     return parseSettings(stored);
 }
 
@@ -80,6 +82,7 @@ void write(const Settings& s) {
     put(kAutosave, stored.autosave);
     put(kFullscreen, stored.fullscreen);
     put(kWideView, stored.wideView);
+    put(kScreen, stored.screen);
     conf.sync();
     if (conf.status() != QSettings::NoError) {
         leaveAlone = true;  // one line per run is enough

@@ -65,6 +65,18 @@ TEST(ScaleChoice, CommandLineHoldsRememberedGivesWayAutoFits) {
     EXPECT_EQ(scale::choose(std::nullopt, 3.0, std::nullopt).value, 3);
     EXPECT_EQ(scale::choose(std::nullopt, std::nullopt, std::nullopt).value, 1);
 
+    // The screen the last run opened on, as the settings file keeps it. A pixel
+    // or two lost to rounding, or an unrounded factor, is the same screen.
+    const Screen kept{1920, 1048, 1.25};
+    EXPECT_EQ(scale::screenText(kept), "1920x1048@1.25");
+    const std::optional<Screen> back = scale::parseScreen("1920x1048@1.25");
+    ASSERT_TRUE(back.has_value());
+    EXPECT_TRUE(scale::sameScreen(*back, {1919, 1049, 1}));
+    EXPECT_FALSE(scale::sameScreen(*back, {1920, 1048, 2}));
+    EXPECT_FALSE(scale::sameScreen(*back, {1366, 736, 1}));
+    for (const char* junk : {"", "1920x1048", "1920x1048@", "0x5@1", "1920x1048@1x", "ax1@1"})
+        EXPECT_FALSE(scale::parseScreen(junk).has_value()) << junk;
+
     EXPECT_EQ(scale::text(1.5, ','), "1,5");
     EXPECT_EQ(scale::text(4), "4");
 }
