@@ -32,20 +32,21 @@ struct NewGame {
     Random rnd;
     GameContext ctx{*gs, session, rnd, platform, {}};
 
-    NewGame() {
+    // The switches live for the whole run: every test starts and ends without them.
+    static void switchesOff() {
         screen::setFullscreen(false);
         screen::setWideView(false);
+    }
+    NewGame() {
+        switchesOff();
         rnd.useSeedSequence(5);
         CreateForms(ctx);
         GameForm::setMainWindow(ctx.forms.start);
-        ctx.forms.start->showForm();
         ctx.forms.start->Button8Click();
     }
     ~NewGame() {
-        GameForm::setMainWindow(nullptr);
-        DestroyForms(ctx);
-        screen::setFullscreen(false);
-        screen::setWideView(false);
+        DestroyForms(ctx);  // the main window's pointer follows it
+        switchesOff();
     }
     void key(QWidget* w, int k) {
         QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
