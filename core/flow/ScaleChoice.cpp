@@ -1,5 +1,6 @@
 #include "core/flow/ScaleChoice.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -56,11 +57,16 @@ std::string screenText(const Screen& s) {
 
 std::optional<Screen> parseScreen(const std::string& text) {
     Screen s;
-    char x = 0, at = 0;
-    int used = 0;
-    if (std::sscanf(text.c_str(), "%d%c%d%c%lf%n", &s.width, &x, &s.height, &at, &s.desktopFactor,
-                    &used) != 5 ||
-        x != 'x' || at != '@' || static_cast<size_t>(used) != text.size())
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    // A number, then `next` (or the end of the text when `next` is 0).
+    auto number = [&](auto& value, char next) {
+        const auto [stop, error] = std::from_chars(at, end, value);
+        if (error != std::errc() || (next != 0 && (stop == end || *stop != next))) return false;
+        at = next != 0 ? stop + 1 : stop;
+        return true;
+    };
+    if (!number(s.width, 'x') || !number(s.height, '@') || !number(s.desktopFactor, 0) || at != end)
         return std::nullopt;
     if (s.width <= 0 || s.height <= 0 || !std::isfinite(s.desktopFactor) || s.desktopFactor <= 0)
         return std::nullopt;

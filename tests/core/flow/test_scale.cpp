@@ -74,7 +74,8 @@ TEST(ScaleChoice, CommandLineHoldsRememberedGivesWayAutoFits) {
     EXPECT_TRUE(scale::sameScreen(*back, {1919, 1049, 1}));
     EXPECT_FALSE(scale::sameScreen(*back, {1920, 1048, 2}));
     EXPECT_FALSE(scale::sameScreen(*back, {1366, 736, 1}));
-    for (const char* junk : {"", "1920x1048", "1920x1048@", "0x5@1", "1920x1048@1x", "ax1@1"})
+    for (const char* junk : {"", "1920x1048", "1920x1048@", "0x5@1", "1920x1048@1x", "ax1@1",
+                             " 1x1@1", "99999999999x1@1", "1x1@nan", "1x1@-2"})
         EXPECT_FALSE(scale::parseScreen(junk).has_value()) << junk;
 
     EXPECT_EQ(scale::text(1.5, ','), "1,5");
