@@ -1,24 +1,34 @@
 // The map on any screen: full screen and back with F11, the windows it opens
-// centred on its stage, the wider view and what it keeps dark; and the game's
-// windows within the sizes the fitting scale counts on.
+// centred on its stage, the wider view and what it keeps dark, the game's
+// windows within the sizes the fitting scale counts on, and the map's pictures
+// drawn at twice their size for scales above 1.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QWindow>
+#include <map>
 #include <memory>
 
 #include "core/adventure/MapView.h"
 #include "core/data/GameState.h"
 #include "core/data/Session.h"
+#include "core/data/Twins.h"
 #include "core/flow/ScaleChoice.h"
 #include "core/flow/Settings.h"
+#include "platform/AssetNames.h"
+#include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "ui/adventure/MapRenderer.h"
 #include "ui/adventure/MapWindow.h"
 #include "ui/adventure/OptionsWindow.h"
+#include "ui/kit/Pictures.h"
 #include "ui/shell/StartWindow.h"
 #include "ui/shell/Startup.h"
 
@@ -162,4 +172,88 @@ TEST(Screens, NoWindowIsLargerThanTheFittingScaleCountsOn) {
         EXPECT_LE(w->minimumWidth(), width) << w->windowTitle().toStdString();
         EXPECT_LE(w->minimumHeight(), height) << w->windowTitle().toStdString();
     }
+}
+
+TEST(Screens, EveryMapSpriteHasATwinAtTwiceItsSizeWithAHardEdge) {
+    QFile table(QString::fromStdString(dataPath(twins::kTable)));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly)) << twins::kTable;
+    const auto made = twins::parseTable(table.readAll().toStdString());
+    HeadlessPlatform platform;
+    for (const assets::MapSlot& slot : assets::mapSlots()) {
+        if (slot.file.empty() || slot.mirroredFrom != 0 || !slot.transparent) continue;
+        const std::string picture = std::string(assets::kTravel) + slot.file;
+        const auto entry = made.find(picture);
+        ASSERT_NE(entry, made.end()) << picture;
+        QFile single(QString::fromStdString(dataPath(picture)));
+        ASSERT_TRUE(single.open(QIODevice::ReadOnly));
+        EXPECT_EQ(twins::checksum(single.readAll().toStdString()), entry->second) << picture;
+
+        const QImage one = LoadPic(platform, dataPath(picture));
+        QImage two(QString::fromStdString(dataPath(*twins::twinPath(picture))), "BMP");
+        ASSERT_FALSE(two.isNull()) << picture;
+        DecodeRows(two);
+        ASSERT_EQ(two.size(), one.size() * 2) << picture;
+        const QRgb key = one.pixel(1, 1);
+        EXPECT_EQ(two.pixel(1, 1), key) << picture;
+        // Next to the key colour only the sprite's own colours: none half-way to it.
+        auto far = [&](QRgb c) {
+            return std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) +
+                       std::abs(qBlue(c) - qBlue(key)) >
+                   120;
+        };
+        int blended = 0;
+        for (int y = 1; y + 1 < two.height(); ++y)
+            for (int x = 1; x + 1 < two.width(); ++x) {
+                const QRgb c = two.pixel(x, y);
+                if (c == key) continue;
+                const bool edge = two.pixel(x - 1, y) == key || two.pixel(x + 1, y) == key ||
+                                  two.pixel(x, y - 1) == key || two.pixel(x, y + 1) == key;
+                if (edge && !far(c)) ++blended;
+            }
+        EXPECT_EQ(blended, 0) << picture;
+    }
+    EXPECT_EQ(twins::twinPath("Resourse/Travel/gold.pic"), "Resourse/2x/Travel/gold.pic");
+    EXPECT_FALSE(twins::twinPath("Wav/gold.wav").has_value());
+    EXPECT_EQ(twins::parseTable(twins::tableLine("Resourse/a.pic", 0xABCDEF) + "junk\n"),
+              (std::map<std::string, uint64_t>{{"Resourse/a.pic", 0xABCDEF}}));
+}
+
+TEST(Screens, AChangedPictureIsDrawnFromItselfNotFromAStaleTwin) {
+    // A data folder with the generated map pictures, and a twin table that says
+    // the treasure's 1x picture has changed since its twin was drawn.
+    QTemporaryDir dir;
+    const QString built = QString::fromStdString(dataPath("Resourse"));
+    QDir().mkpath(dir.filePath("Resourse/2x"));
+    ASSERT_TRUE(QFile::link(built + "/Travel", dir.filePath("Resourse/Travel")));
+    ASSERT_TRUE(QFile::link(built + "/2x/Travel", dir.filePath("Resourse/2x/Travel")));
+    QFile original(built + "/2x/twins.txt");
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    auto table = twins::parseTable(original.readAll().toStdString());
+    table["Resourse/Travel/gold.pic"] ^= 1;
+    QFile changed(dir.filePath("Resourse/2x/twins.txt"));
+    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
+    for (const auto& [picture, sum] : table) changed.write(twins::tableLine(picture, sum).c_str());
+    changed.close();
+    const std::string before = programDir();
+    setProgramDir(dir.path().toStdString());
+
+    HeadlessPlatform platform;
+    MapRenderer r;
+    r.loadPictures(platform, true);
+    setProgramDir(before);
+    EXPECT_EQ(r.factor(), 2);
+    // The 1x picture doubled is made of 2 x 2 blocks; its twin is drawn finer.
+    auto blocky = [&](int slot) {
+        const QImage& img = r.slotImage(slot);
+        EXPECT_EQ(img.size(), QSize(200, 200)) << slot;
+        for (int y = 0; y < img.height(); y += 2)
+            for (int x = 0; x < img.width(); x += 2)
+                if (img.pixel(x, y) != img.pixel(x + 1, y + 1)) return false;
+        return true;
+    };
+    EXPECT_TRUE(blocky(slot::kTreasure));
+    EXPECT_FALSE(blocky(slot::kPortal));
+    // The composed frame is twice the size; the view's cells stay in the map's pixels.
+    EXPECT_EQ(r.frame().size(), QSize(1400, 1400));
+    EXPECT_EQ(r.frameSource(), QRect(200, 200, 1000, 1000));
 }

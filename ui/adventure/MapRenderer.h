@@ -24,7 +24,13 @@ public:
     // Loads every slot of the map's picture table from programDir (a missing file
     // is fatal through the platform). Transparent slots key out the colour of
     // their pixel (1,1); mirrored slots are the slot before them mirrored.
-    void loadPictures(Platform& platform);
+    // `twice`: the map is composed at twice its size, for scales above 1, each
+    // slot from its twin (core/data/Twins) where the twin was drawn from the same
+    // 1x picture, else from the 1x picture doubled.
+    void loadPictures(Platform& platform, bool twice = false);
+    // 2 when composed at twice the size, else 1. Blits, cells and viewSource()
+    // stay in the map's own pixels; the surfaces are this many times larger.
+    int factor() const { return factor_; }
     bool loaded() const { return loaded_; }
     // Puts a picture into a slot directly (tests and benchmarks).
     void setSlot(int slot, const QImage& picture, bool transparent);
@@ -42,6 +48,10 @@ public:
     void composeFrame(GameState& gs, int phase);
     // The part of the frame surface that the window shows (500 x 500 for 5 x 5).
     QRect viewSource() const { return viewSource_; }
+    // viewSource() in the frame surface's own pixels.
+    QRect frameSource() const {
+        return QRect(viewSource_.topLeft() * factor_, viewSource_.size() * factor_);
+    }
     const QImage& frame() const { return frame_; }
     const QImage& ground() const { return ground_; }
 
@@ -51,6 +61,7 @@ public:
     const QImage& miniMap(int continent) const;
 
 private:
+    void makeSurfaces();
     void drawBlits(QImage& surface, const std::vector<Blit>& blits);
     void drawDots(const GameState& gs, const std::vector<Dot>& dots);
 
@@ -63,4 +74,5 @@ private:
     std::vector<Blit> blits_;
     std::vector<Dot> dots_;
     bool loaded_ = false;
+    int factor_ = 1;
 };

@@ -235,7 +235,8 @@ void TTrForm::FormShow() {
     if (fullscreen_ && screen()) setGeometry(screen()->geometry());
     music_.setFile(dataPath(assets::mapMusic(1)));
     music_.open();
-    if (!renderer_.loaded()) renderer_.loadPictures(ctx.platform);
+    // Above scale 1 the map is composed at twice its size and scaled once.
+    if (!renderer_.loaded()) renderer_.loadPictures(ctx.platform, devicePixelRatioF() > 1);
     buildGroundLayer();
     FormActivate();
     Timer1->start();
@@ -256,8 +257,11 @@ void TTrForm::FormPaint() {
 }
 
 void TTrForm::paintStage(QPainter& p, const QRect& dirty) {
-    if (dirty.intersects(viewRect_))
-        p.drawImage(viewRect_, renderer_.frame(), renderer_.viewSource());
+    if (dirty.intersects(viewRect_)) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, renderer_.factor() > 1);
+        p.drawImage(viewRect_, renderer_.frame(), renderer_.frameSource());
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
     p.drawImage(miniRect().topLeft(), renderer_.miniMap(ctx.gs.continent));
     // The panel's bevels.
     p.setPen(kBevelDark);
