@@ -14,6 +14,9 @@ bool leaveAlone = false;
 constexpr const char* kSpeed = "animation-speed";
 constexpr const char* kScale = "scale";
 constexpr const char* kAutosave = "autosave";
+constexpr const char* kFullscreen = "fullscreen";
+constexpr const char* kWideView = "wide-view";
+constexpr const char* kScreen = "screen";
 
 void complain(const std::string& what) {
     std::fprintf(stderr, "vestran: %s\n", what.c_str());
@@ -61,6 +64,9 @@ Settings read() {
     stored.speed = value(conf, kSpeed);
     stored.scale = value(conf, kScale);
     stored.autosave = value(conf, kAutosave);
+    stored.fullscreen = value(conf, kFullscreen);
+    stored.wideView = value(conf, kWideView);
+    stored.screen = value(conf, kScreen);
     return parseSettings(stored);
 }
 
@@ -74,6 +80,9 @@ void write(const Settings& s) {
     put(kSpeed, stored.speed);
     put(kScale, stored.scale);
     put(kAutosave, stored.autosave);
+    put(kFullscreen, stored.fullscreen);
+    put(kWideView, stored.wideView);
+    put(kScreen, stored.screen);
     conf.sync();
     if (conf.status() != QSettings::NoError) {
         leaveAlone = true;  // one line per run is enough

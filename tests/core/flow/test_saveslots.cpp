@@ -294,7 +294,7 @@ TEST(Settings, StoredTextsAreClampedAndJunkKeepsTheDefaults) {
     EXPECT_TRUE(parseSettings(stored).autosave);
     EXPECT_FALSE(parseSettings(stored).scale.has_value());
 
-    stored = {"3", "2", "false"};
+    stored = {"3", "2", "false", {}, {}, {}};
     Settings s = parseSettings(stored);
     EXPECT_EQ(s.speed, AnimSpeed::None);
     EXPECT_EQ(s.scale, 2.0);
@@ -303,17 +303,25 @@ TEST(Settings, StoredTextsAreClampedAndJunkKeepsTheDefaults) {
     EXPECT_EQ(back.speed, "3");
     EXPECT_EQ(back.scale, "2");
     EXPECT_EQ(back.autosave, "false");
-    EXPECT_EQ(storeSettings(parseSettings({"1", "1.5", "true"})).scale, "1.5");
+    EXPECT_EQ(storeSettings(parseSettings({"1", "1.5", "true", {}, {}, {}})).scale, "1.5");
 
-    s = parseSettings({"99", "40", "1"});
+    // A scale outside 1..4 (an older run's 0.5), "auto" or junk: "Авто".
+    s = parseSettings({"99", "40", "1", {}, {}, {}});
     EXPECT_EQ(s.speed, AnimSpeed::None);
-    EXPECT_EQ(s.scale, 4.0);
+    EXPECT_FALSE(s.scale.has_value());
     EXPECT_TRUE(s.autosave);
-    s = parseSettings({"-5", "0.1", "maybe"});
+    s = parseSettings({"-5", "0.5", "maybe", {}, {}, {}});
     EXPECT_EQ(s.speed, AnimSpeed::Normal);
-    EXPECT_EQ(s.scale, 0.5);
+    EXPECT_FALSE(s.scale.has_value());
     EXPECT_TRUE(s.autosave);
-    s = parseSettings({"fast", "big", ""});
+    EXPECT_EQ(storeSettings(parseSettings({"0", "auto", "true", {}, {}, {}})).scale, "auto");
+    // The window switches, off unless stored on.
+    s = parseSettings({"0", "2", "true", "true", "1", {}});
+    EXPECT_TRUE(s.fullscreen);
+    EXPECT_TRUE(s.wideView);
+    EXPECT_FALSE(parseSettings({"0", "2", "true", "yes", "no", {}}).fullscreen);
+    EXPECT_EQ(storeSettings(s).wideView, "true");
+    s = parseSettings({"fast", "big", "", {}, {}, {}});
     EXPECT_EQ(s.speed, AnimSpeed::Normal);
     EXPECT_FALSE(s.scale.has_value());
 
