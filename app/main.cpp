@@ -5,8 +5,12 @@
 //
 // With VESTRAN_REPORT set in the environment the game tells scripts and tests
 // on stderr when it is ready for them (platform/Report).
+#include <unistd.h>
+
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +20,7 @@
 #include "core/data/GameState.h"
 #include "core/data/Session.h"
 #include "core/flow/CommandLine.h"
+#include "core/flow/ScaleChoice.h"
 #include "platform/Paths.h"
 #include "platform/QuitSignals.h"
 #include "platform/Random.h"
@@ -32,6 +37,60 @@
 namespace {
 GameState theGame;  // the one block, zero-filled until a game starts
 Session theSession;
+
+// The arguments left to the window system, as an application object takes them.
+struct QtArgs {
+    explicit QtArgs(std::vector<std::string>& args) {
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        argc = static_cast<int>(args.size());
+    }
+    std::vector<char*> argv;
+    int argc = 0;
+};
+
+// Set in the environment of a game started again for another screen.
+constexpr const char* kRestarted = "VESTRAN_RESTARTED";
+
+// The screen the game opens on (the primary one), asked of a short-lived
+// application before the game's own: its available area in device pixels and
+// the desktop's factor before rounding. None without a screen.
+std::optional<scale::Screen> probeScreen(std::vector<std::string> qtArgs) {
+    qunsetenv("QT_SCALE_FACTOR");
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QtArgs args(qtArgs);
+    const QGuiApplication probe(args.argc, args.argv.data());
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return std::nullopt;
+    const double factor = s->devicePixelRatio();
+    const QRect area = s->availableGeometry();
+    return scale::Screen{static_cast<int>(area.width() * factor),
+                         static_cast<int>(area.height() * factor), factor};
+}
+
+// Once the first window is up: the screen as the running game sees it. One other
+// than the remembered is remembered; when it changes the scale that "Авто" (or a
+// remembered scale that no longer fits) comes to, and `mayRestart`, the game
+// starts again, once, before anything has been played.
+void checkScreen(double runScale, bool mayRestart, char** argv) {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return;
+    const double ratio = s->devicePixelRatio();
+    const QRect area = s->availableGeometry();
+    const scale::Screen now{static_cast<int>(std::lround(area.width() * ratio)),
+                            static_cast<int>(std::lround(area.height() * ratio)), ratio / runScale};
+    const std::optional<scale::Screen> before = screen::lastScreen();
+    if (before && scale::sameScreen(*before, now)) return;
+    screen::setLastScreen(now);
+    settingsfile::write(currentSettings());
+    if (!mayRestart ||
+        scale::choose(std::nullopt, screen::rememberedScale(), now).value == runScale)
+        return;
+    report("restart");
+    qputenv(kRestarted, "1");
+    execv("/proc/self/exe", argv);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,27 +127,25 @@ int main(int argc, char** argv) {
         // Started from a menu nobody reads stderr: with a screen, a box says it too.
         if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return 1;
     }
-    // The remembered settings; the scale must be known before the application
-    // starts, and the command line's wins (and is remembered).
+    // The remembered settings, then the scale of this run, which must be set
+    // before the application object exists. It is decided from the screen the
+    // last run opened on (checked once the game is up); the first run asks the
+    // window system with a short-lived application.
     const Settings stored = settingsfile::read();
     applySettings(stored);
-    if (cl.scale && cl.scale != stored.scale) {
-        Settings keep = currentSettings();
-        keep.scale = cl.scale;
-        settingsfile::write(keep);
-    }
-    if (const std::optional<double> scale = cl.scale ? cl.scale : stored.scale) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
-        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-            Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    }
-
+    const bool restarted = qEnvironmentVariableIsSet(kRestarted);
+    qunsetenv(kRestarted);
     std::vector<std::string> qtArgs = cl.rest;
-    std::vector<char*> qtArgv;
-    for (auto& a : qtArgs) qtArgv.push_back(a.data());
-    qtArgv.push_back(nullptr);
-    int qtArgc = static_cast<int>(qtArgs.size());
-    QApplication app(qtArgc, qtArgv.data());
+    const bool probe = !stored.screen;
+    const scale::Choice runScale =
+        scale::choose(cl.scale, stored.scale, probe ? probeScreen(qtArgs) : stored.screen);
+    if (!runScale.note.empty()) std::fprintf(stderr, "vestran: %s\n", runScale.note.c_str());
+    qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(scale::text(runScale.value)));
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+
+    QtArgs qtArgv(qtArgs);
+    QApplication app(qtArgv.argc, qtArgv.argv.data());
     if (data.dir.empty()) {
         if (QtPlatform::interactive()) QtPlatform().message(noDataMessage(data));
         return 1;
@@ -112,7 +169,11 @@ int main(int argc, char** argv) {
         OpenSavedGame(ctx, *cl.load);
     else
         ctx.forms.start->showForm();
-    QTimer::singleShot(0, [] { report("ready"); });
+    const bool mayRestart = !probe && !cl.scale && !cl.load && !restarted;
+    QTimer::singleShot(0, [&] {
+        report("ready");
+        checkScreen(runScale.value, mayRestart, argv);
+    });
     const int status = QApplication::exec();
     pads.setEnabled(false);
     audio::shutdown();

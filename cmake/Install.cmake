@@ -37,7 +37,7 @@ install(TARGETS vestran vestran-tool RUNTIME DESTINATION ${VESTRAN_INSTALL_BINDI
 foreach(_dir Resourse Wav Music)
   install(DIRECTORY ${CMAKE_BINARY_DIR}/${_dir} DESTINATION ${VESTRAN_INSTALL_DATADIR}
           FILES_MATCHING PATTERN "*.pic" PATTERN "*.bmp" PATTERN "*.png" PATTERN "*.wav"
-          PATTERN "*.Wav" PATTERN "*.mid")
+          PATTERN "*.Wav" PATTERN "*.mid" PATTERN "twins.txt")
 endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/ReadMe.htm DESTINATION ${VESTRAN_INSTALL_DATADIR})
 

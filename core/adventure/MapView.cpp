@@ -17,8 +17,9 @@ bool sameFamily(int code, int base) {
     return code >= base && code <= base + 5;
 }
 
-void forestOrRock(const GameState& gs, int x, int y, int code, int base, std::vector<Blit>& out) {
-    const int px = viewPixelX(gs, x), py = viewPixelY(gs, y);
+void forestOrRock(const GameState& gs, const ViewCells& view, int x, int y, int code, int base,
+                  std::vector<Blit>& out) {
+    const int px = viewPixelX(gs, x, view), py = viewPixelY(gs, y, view);
     out.push_back({code, px, py});
     const int right = codeOrWater(gs, x + 1, y);
     const int lower = codeOrWater(gs, x, y + 1);
@@ -56,50 +57,81 @@ int clampPhase(int phase) {
     return (phase >= 1 && phase <= 4) ? phase : 1;
 }
 
+// Whether a cell of the view is drawn: every cell on the map, or with the fog
+// of the wider view only those the hero has explored.
+bool shown(const GameState& gs, const ViewCells& view, int x, int y) {
+    if (!GameState::onMap(x, y)) return false;
+    return !view.fog || gs.explored(gs.continent, x, y) != 0;
+}
+
+// Calls f(x, y) for every cell of the surfaces, x ascending, then y ascending.
+template <class F>
+void eachCell(const GameState& gs, const ViewCells& view, F f) {
+    const int left = gs.heroX - view.heroCol(), top = gs.heroY - view.heroRow();
+    for (int x = left; x <= left + view.cols + 1; ++x)
+        for (int y = top; y <= top + view.rows + 1; ++y) f(x, y);
+}
+
 }  // namespace
 
-int viewPixelX(const GameState& gs, int x) {
-    return (x - gs.heroX + 3) * kCell;
+ViewCells widestView(int width, int height) {
+    auto odd = [](int room) {
+        int n = room / kCell;
+        if (n % 2 == 0) --n;
+        return n < 5 ? 5 : n;
+    };
+    ViewCells v;
+    v.cols = odd(width);
+    v.rows = odd(height);
+    v.fog = v.cols > 5 || v.rows > 5;
+    return v;
 }
-int viewPixelY(const GameState& gs, int y) {
-    return (y - gs.heroY + 3) * kCell;
+
+int viewPixelX(const GameState& gs, int x, const ViewCells& view) {
+    return (x - gs.heroX + view.heroCol()) * kCell;
+}
+int viewPixelY(const GameState& gs, int y, const ViewCells& view) {
+    return (y - gs.heroY + view.heroRow()) * kCell;
 }
 
 int codeOrWater(const GameState& gs, int x, int y) {
     return GameState::onMap(x, y) ? gs.here(x, y) : 100;
 }
 
-void groundLayerBlits(const GameState& gs, std::vector<Blit>& out) {
+void groundLayerBlits(const GameState& gs, std::vector<Blit>& out, const ViewCells& view) {
     out.clear();
-    const int hx = gs.heroX, hy = gs.heroY;
-    for (int x = hx - 3; x <= hx + 3; ++x)
-        for (int y = hy - 3; y <= hy + 3; ++y) {
-            if (!GameState::onMap(x, y)) continue;
-            const int code = gs.here(x, y);
-            if (water(code)) continue;
-            const int s =
-                (code <= 11 || cell::isArmy(static_cast<uint16_t>(code))) ? gs.ground(x, y) : 1;
-            out.push_back({s, viewPixelX(gs, x), viewPixelY(gs, y)});
-        }
-    for (int x = hx - 3; x <= hx + 3; ++x)
-        for (int y = hy - 3; y <= hy + 3; ++y) {
-            if (!GameState::onMap(x, y)) continue;
-            const int code = gs.here(x, y);
-            if (code == 0) continue;
-            const int px = viewPixelX(gs, x), py = viewPixelY(gs, y);
-            if (cell::isTown(static_cast<uint16_t>(code)))
-                out.push_back({slot::kTownBase + gs.town(code - 700).race, px, py});
-            else if (code == cell::kPortal)
-                out.push_back({slot::kPortal, px, py});
-            else if (code == cell::kOrb)
-                out.push_back({slot::kOrb, px, py});
-            else if (code == cell::kTreasure)
-                out.push_back({slot::kTreasure, px, py});
-            else if (sameFamily(code, cell::kForestFirst))
-                forestOrRock(gs, x, y, code, cell::kForestFirst, out);
-            else if (sameFamily(code, cell::kRockFirst))
-                forestOrRock(gs, x, y, code, cell::kRockFirst, out);
-        }
+    eachCell(gs, view, [&](int x, int y) {
+        if (!shown(gs, view, x, y)) return;
+        const int code = gs.here(x, y);
+        if (water(code)) return;
+        const int s =
+            (code <= 11 || cell::isArmy(static_cast<uint16_t>(code))) ? gs.ground(x, y) : 1;
+        out.push_back({s, viewPixelX(gs, x, view), viewPixelY(gs, y, view)});
+    });
+    eachCell(gs, view, [&](int x, int y) {
+        if (!shown(gs, view, x, y)) return;
+        const int code = gs.here(x, y);
+        if (code == 0) return;
+        const int px = viewPixelX(gs, x, view), py = viewPixelY(gs, y, view);
+        if (cell::isTown(static_cast<uint16_t>(code)))
+            out.push_back({slot::kTownBase + gs.town(code - 700).race, px, py});
+        else if (code == cell::kPortal)
+            out.push_back({slot::kPortal, px, py});
+        else if (code == cell::kOrb)
+            out.push_back({slot::kOrb, px, py});
+        else if (code == cell::kTreasure)
+            out.push_back({slot::kTreasure, px, py});
+        else if (sameFamily(code, cell::kForestFirst))
+            forestOrRock(gs, view, x, y, code, cell::kForestFirst, out);
+        else if (sameFamily(code, cell::kRockFirst))
+            forestOrRock(gs, view, x, y, code, cell::kRockFirst, out);
+    });
+    // Last, so that no join of a clump reaches into a dark cell.
+    if (view.fog)
+        eachCell(gs, view, [&](int x, int y) {
+            if (!shown(gs, view, x, y))
+                out.push_back({slot::kDark, viewPixelX(gs, x, view), viewPixelY(gs, y, view)});
+        });
 }
 
 int waterSlot(const GameState& gs, int x, int y, int phase) {
@@ -143,32 +175,30 @@ int heroSlot(GameState& gs, int phase) {
     return gs.heroSprite + (gs.heroFacing == 1 ? slot::kMirrored : 0);
 }
 
-void frameBlits(GameState& gs, int phase, std::vector<Blit>& out) {
+void frameBlits(GameState& gs, int phase, std::vector<Blit>& out, const ViewCells& view) {
     out.clear();
     phase = clampPhase(phase);
-    const int hx = gs.heroX, hy = gs.heroY;
-    for (int x = hx - 3; x <= hx + 3; ++x)
-        for (int y = hy - 3; y <= hy + 3; ++y) {
-            if (!GameState::onMap(x, y)) continue;
-            const int code = gs.here(x, y);
-            if (!water(code)) continue;
-            const int px = viewPixelX(gs, x), py = viewPixelY(gs, y);
-            out.push_back({waterSlot(gs, x, y, phase), px, py});
-            if (code == cell::kShip) out.push_back({phase <= 2 ? 96 : 97, px, py});
-        }
-    for (int x = hx - 3; x <= hx + 3; ++x)
-        for (int y = hy - 3; y <= hy + 3; ++y) {
-            if (!GameState::onMap(x, y)) continue;
-            const int first = armyFirstSlot(gs.here(x, y));
-            if (first == 0) continue;
-            int dx = 0, dy = 0;
-            armySlide(gs, x, y, dx, dy);
-            out.push_back(
-                {first + kPhaseArmy[phase], viewPixelX(gs, x) + dx, viewPixelY(gs, y) + dy});
-        }
+    eachCell(gs, view, [&](int x, int y) {
+        if (!shown(gs, view, x, y)) return;
+        const int code = gs.here(x, y);
+        if (!water(code)) return;
+        const int px = viewPixelX(gs, x, view), py = viewPixelY(gs, y, view);
+        out.push_back({waterSlot(gs, x, y, phase), px, py});
+        if (code == cell::kShip) out.push_back({phase <= 2 ? 96 : 97, px, py});
+    });
+    eachCell(gs, view, [&](int x, int y) {
+        if (!shown(gs, view, x, y)) return;
+        const int first = armyFirstSlot(gs.here(x, y));
+        if (first == 0) return;
+        int dx = 0, dy = 0;
+        armySlide(gs, x, y, dx, dy);
+        out.push_back({first + kPhaseArmy[phase], viewPixelX(gs, x, view) + dx,
+                       viewPixelY(gs, y, view) + dy});
+    });
     const int hero = heroSlot(gs, phase);
-    const int top = (gs.onShip == 1 && phase <= 2) ? 299 : 300;
-    out.push_back({hero, 300 + gs.stepShiftX, top + gs.stepShiftY});
+    const int left = view.heroCol() * kCell, top = view.heroRow() * kCell;
+    const int lift = (gs.onShip == 1 && phase <= 2) ? 1 : 0;
+    out.push_back({hero, left + gs.stepShiftX, top - lift + gs.stepShiftY});
 }
 
 uint32_t cellColour(int code) {

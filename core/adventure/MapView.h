@@ -1,6 +1,7 @@
 // What the adventure map draws, decided without any drawing back-end: which
-// picture slot goes where on the two 700 x 700 surfaces, the mini-map colours
-// and the panel texts. The map window turns these lists into pixels.
+// picture slot goes where on the two surfaces (700 x 700 for the 5 x 5 view),
+// the mini-map colours and the panel texts. The map window turns these lists
+// into pixels.
 #pragma once
 
 #include <cstdint>
@@ -22,9 +23,33 @@ constexpr int kShip = 96;
 constexpr int kHeroShip = 98;
 constexpr int kMirrored = 10;  // added when the hero faces right
 constexpr int kCount = 110;
+constexpr int kDark = -1;  // not a picture: a black cell the wider view keeps dark
 }  // namespace slot
 
-// One picture drawn at a pixel position of a 700 x 700 surface.
+// The cells the view shows: 5 x 5 around the hero, or in the wider view as many
+// as fit (odd numbers, the hero in the middle). The surfaces hold one more cell on
+// every side, which a step's slide scrolls in. `fog`: the wider view draws only
+// what the mini-map shows: unexplored cells and cells off the map are black, and
+// nothing stands on them.
+struct ViewCells {
+    int cols = 5;
+    int rows = 5;
+    bool fog = false;
+    // The hero's cell on the surfaces, counted from their left and top edges.
+    int heroCol() const { return (cols + 1) / 2; }
+    int heroRow() const { return (rows + 1) / 2; }
+    int surfaceWidth() const { return (cols + 2) * 100; }
+    int surfaceHeight() const { return (rows + 2) * 100; }
+    bool operator==(const ViewCells&) const = default;
+};
+
+// The wider view in `width` x `height` pixels of room: as many whole cells as fit
+// across and down, odd numbers so that the hero stands in the middle, and never
+// fewer than 5 x 5. Larger than 5 x 5 it has the fog; exactly that, it is the
+// map's own view.
+ViewCells widestView(int width, int height);
+
+// One picture drawn at a pixel position of a surface.
 struct Blit {
     int slot;
     int x;
@@ -32,17 +57,17 @@ struct Blit {
     bool operator==(const Blit&) const = default;
 };
 
-// Top-left pixel of map cell (x, y) on the surfaces: the 7 x 7 cells around the
-// hero, the hero's cell at (300, 300).
-int viewPixelX(const GameState& gs, int x);
-int viewPixelY(const GameState& gs, int y);
+// Top-left pixel of map cell (x, y) on the surfaces: for the 5 x 5 view the 7 x 7
+// cells around the hero, the hero's cell at (300, 300).
+int viewPixelX(const GameState& gs, int x, const ViewCells& view = {});
+int viewPixelY(const GameState& gs, int y, const ViewCells& view = {});
 
 // Cell code of the hero's continent; cells off the map read as water.
 int codeOrWater(const GameState& gs, int x, int y);
 
 // The static layer: grass under every land cell, then towns, objects, forests
 // and rocks (with the half-cell joins between neighbouring clumps).
-void groundLayerBlits(const GameState& gs, std::vector<Blit>& out);
+void groundLayerBlits(const GameState& gs, std::vector<Blit>& out, const ViewCells& view = {});
 
 // The water picture of a water cell for an animation phase 1..4: open water,
 // or the shore piece matching the land around it.
@@ -58,7 +83,7 @@ int heroSlot(GameState& gs, int phase);
 
 // Everything drawn over the ground layer for one frame, in order: water and
 // moored ships, roaming armies, the hero.
-void frameBlits(GameState& gs, int phase, std::vector<Blit>& out);
+void frameBlits(GameState& gs, int phase, std::vector<Blit>& out, const ViewCells& view = {});
 
 // Mini-map colour of a cell code, 0x00BBGGRR.
 uint32_t cellColour(int code);

@@ -34,6 +34,23 @@ public:
     virtual void openNewWeek() = 0;
 };
 
+// A view that shows, plays and opens nothing: the rules played without a
+// window. A user overrides only what it wants to see.
+class NullStepView : public StepView {
+public:
+    void paint() override {}
+    void stepPause() override {}
+    void buildGroundLayer() override {}
+    void setStatus(const std::string&, const std::string&) override {}
+    void playSound(const char*) override {}
+    void openBandit() override {}
+    void openTown() override {}
+    void openPortal() override {}
+    void openTreasure() override {}
+    void openTownList() override {}
+    void openNewWeek() override {}
+};
+
 // "ИСКОРТИЯ  Неделя 1 День 1"
 std::string calendarText(const GameState& gs);
 // "X=6 Y=18"

@@ -12,7 +12,7 @@ struct BattleSides;
 // The bandit group of a map code (500 + group); -1 for a code that names no group.
 int banditGroup(uint16_t encounterCode);
 // "В отряде есть:" and the members' names in capitals, one per line. The first
-// break is LF CR, the others CR LF, as the window has always shown them.
+// break is LF CR, the others CR LF (the bandit window drops the CR).
 std::string banditText(int group);
 // Gold and Authority of the group; no letter, no relation changes. The cell to
 // clear was set by the map and stays.

@@ -236,9 +236,15 @@ public:
 private:
     int livingCount(int side) const;
     bool hasNeighbourOf(Cell c, int side) const;
+    // The computer's turn, a function a phase (EnemyTurn.cpp).
     double targetScore(const Troop& us, int usCode, const Troop& them, int themCode,
                        double carried);
     bool threatensShooter(const Troop& them, Cell themAt, int ourSide) const;
+    int shotTarget(const Troop& us, Cell at, int foe);
+    bool stepAway(int code, Cell at, int foe);
+    void flyAndStrike(int code, int foe);
+    bool strikeWithinStep(int code, Cell at, int foe);
+    void approach(int code, Cell at, int foe);
     void finish(bool heroWon);
     void tell(const BattleEvent& e);
     void setCursor(Cursor c);

@@ -17,7 +17,7 @@ std::string diaryLetter(int n);
 std::string applyVictory(GameState& gs, const BattleReward& reward);
 
 // Takes a quarter of the gold and a fifth of the Authority. Returns the losses
-// text (its line breaks are LF CR, as the defeat window has always shown them).
+// text, its lines broken by LF CR (the defeat window drops the CR).
 std::string applyDefeat(GameState& gs);
 
 // Leaving a battle: every army slot keeps half (rounded down) of its battle

@@ -149,44 +149,100 @@ private:
     int timer_ = 0;
 };
 
-}  // namespace
+// The cell a ship bought in the town at `town` is moored on, -1 for none: the
+// town window picks the first water cell of the last column of the 3x3 block
+// around the town that has one.
+int mooring(const std::vector<Kind>& kind, CellXY town) {
+    int ship = -1;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const int x = town.x + dx, y = town.y + dy;
+            if ((dx || dy) && GameState::onMap(x, y) && kind[idx(x, y)] == Kind::Water) {
+                ship = idx(x, y);
+                break;
+            }
+        }
+    return ship;
+}
 
-MapCheckReport checkMapText(int c, std::string_view text) {
-    MapCheckReport rep;
-    auto fail = [&](std::string s) { rep.errors.push_back(std::move(s)); };
-    if (c < 1 || c > kContinents) {
-        fail("no continent " + std::to_string(c));
-        return rep;
+// The regions reachable from `from` along the links `next` (against them when
+// `forward` is false).
+std::vector<bool> reachable(const std::vector<std::vector<int>>& next, int from, bool forward) {
+    const int regions = static_cast<int>(next.size());
+    std::vector<std::vector<int>> g(regions);
+    for (int a = 0; a < regions; ++a)
+        for (int b : next[a]) (forward ? g[a] : g[b]).push_back(forward ? b : a);
+    std::vector<bool> seen(regions, false);
+    std::vector<int> stack{from};
+    seen[from] = true;
+    while (!stack.empty()) {
+        int a = stack.back();
+        stack.pop_back();
+        for (int b : g[a])
+            if (!seen[b]) seen[b] = true, stack.push_back(b);
     }
+    return seen;
+}
 
-    // ---- format and counts --------------------------------------------------
+struct LetterCounts {
+    int spaces = 0, water = 0, forest = 0, rock = 0, towns = 0, portals = 0;
+};
+
+// One continent's map text checked step by step; each step adds what it finds
+// to the report, in the order the report lists it.
+class MapText {
+public:
+    MapText(int c, MapCheckReport& rep) : c_(c), rep_(rep) {}
+
+    LetterCounts readLetters(std::string_view text);
+    void checkCounts(const LetterCounts& have);
+    void checkLandmarksPlaced();
+    void checkPrefix(std::string_view text);
+    void findRegions();
+    void findLandmarkContacts();
+    void checkRegionsJoined();
+    void checkStartJoined();
+    void findChokepoints();
+
+private:
+    void fail(std::string s) { rep_.errors.push_back(std::move(s)); }
+    std::vector<std::vector<int>> shipLinks();
+
+    const int c_;
+    MapCheckReport& rep_;
+    std::vector<Kind> kind_ = std::vector<Kind>(kCells, Kind::Water);
+    std::vector<int> region_, body_, regionSize_;
+    std::vector<Landmark> marks_;
+};
+
+// The length, and what each letter makes of its cell.
+LetterCounts MapText::readLetters(std::string_view text) {
     if (text.size() != static_cast<size_t>(kMapTextLen))
         fail("length " + std::to_string(text.size()) + ", not " + std::to_string(kMapTextLen));
-    std::vector<Kind> kind(kCells, Kind::Water);
-    int spaces = 0, water = 0, forest = 0, rock = 0, towns = 0, portals = 0;
+    LetterCounts have;
     const size_t n = std::min(text.size(), static_cast<size_t>(kMapTextLen));
     for (size_t k = 0; k < n; ++k) {
         const int x = kMapTextX0 + static_cast<int>(k) % kMapTextW;
         const int y = kMapTextY0 + static_cast<int>(k) / kMapTextW;
-        Kind& kd = kind[idx(x, y)];
+        Kind& kd = kind_[idx(x, y)];
         switch (text[k]) {
             case ' ':
-                kd = Kind::Open, ++spaces;
+                kd = Kind::Open, ++have.spaces;
                 break;
             case 'W':
-                ++water;
+                ++have.water;
                 break;
             case 'L':
-                kd = Kind::Blocked, ++forest;
+                kd = Kind::Blocked, ++have.forest;
                 break;
             case 'R':
-                kd = Kind::Blocked, ++rock;
+                kd = Kind::Blocked, ++have.rock;
                 break;
             case 'T':
-                kd = Kind::Town, ++towns;
+                kd = Kind::Town, ++have.towns;
                 break;
             case 'P':
-                kd = Kind::Portal, ++portals;
+                kd = Kind::Portal, ++have.portals;
                 break;
             default:
                 kd = Kind::Blocked;
@@ -194,121 +250,141 @@ MapCheckReport checkMapText(int c, std::string_view text) {
                 break;
         }
     }
-    const MapTextCounts& want = mapTextCounts(c);
-    auto count = [&](const char* what, int have, int need) {
-        if (have != need)
-            fail(std::string(what) + ": " + std::to_string(have) + ", not " + std::to_string(need));
+    return have;
+}
+
+// Each letter as often as the continent wants it.
+void MapText::checkCounts(const LetterCounts& have) {
+    const MapTextCounts& want = mapTextCounts(c_);
+    auto count = [&](const char* what, int got, int need) {
+        if (got != need)
+            fail(std::string(what) + ": " + std::to_string(got) + ", not " + std::to_string(need));
     };
-    count("spaces", spaces, want.spaces);
-    count("W", water, want.water);
-    count("L", forest, want.forest);
-    count("R", rock, want.rock);
-    count("T", towns, 10);
-    count("P", portals, 1);
-    for (const CellXY& t : townCells(c))
-        if (kind[idx(t.x, t.y)] != Kind::Town) fail("no town at " + at(t.x, t.y));
-    const CellXY p = portalCell(c);
-    if (kind[idx(p.x, p.y)] != Kind::Portal) fail("no portal at " + at(p.x, p.y));
-    if (c == 1 && text.substr(0, kContinent1Prefix.size()) != kContinent1Prefix)
+    count("spaces", have.spaces, want.spaces);
+    count("W", have.water, want.water);
+    count("L", have.forest, want.forest);
+    count("R", have.rock, want.rock);
+    count("T", have.towns, 10);
+    count("P", have.portals, 1);
+}
+
+void MapText::checkLandmarksPlaced() {
+    for (const CellXY& t : townCells(c_))
+        if (kind_[idx(t.x, t.y)] != Kind::Town) fail("no town at " + at(t.x, t.y));
+    const CellXY p = portalCell(c_);
+    if (kind_[idx(p.x, p.y)] != Kind::Portal) fail("no portal at " + at(p.x, p.y));
+}
+
+void MapText::checkPrefix(std::string_view text) {
+    if (c_ == 1 && text.substr(0, kContinent1Prefix.size()) != kContinent1Prefix)
         fail("the first line does not begin with the fixed prefix");
+}
 
-    // ---- land regions, water bodies and landmarks ----------------------------
-    std::vector<int> region, body;
-    rep.regions = label(region, [&](int x, int y) { return kind[idx(x, y)] == Kind::Open; });
-    rep.waterBodies =
-        label(body, [&](int x, int y) { return sailable(x, y) && kind[idx(x, y)] == Kind::Water; });
-    std::vector<int> regionSize(rep.regions, 0);
+// Land regions, water bodies within the sailing frame, and each region's size.
+void MapText::findRegions() {
+    rep_.regions = label(region_, [&](int x, int y) { return kind_[idx(x, y)] == Kind::Open; });
+    rep_.waterBodies = label(
+        body_, [&](int x, int y) { return sailable(x, y) && kind_[idx(x, y)] == Kind::Water; });
+    regionSize_.assign(rep_.regions, 0);
     for (int i = 0; i < kCells; ++i)
-        if (region[i] >= 0) ++regionSize[region[i]];
+        if (region_[i] >= 0) ++regionSize_[region_[i]];
+}
 
-    std::vector<Landmark> marks;
-    for (int t = 0; t < 10; ++t) marks.push_back({"the town at", townCells(c)[t], {}});
-    marks.push_back({"the portal at", p, {}});
-    for (auto& m : marks) {
+// The open cells each town and the portal touch; one that touches none fails.
+void MapText::findLandmarkContacts() {
+    for (int t = 0; t < 10; ++t) marks_.push_back({"the town at", townCells(c_)[t], {}});
+    marks_.push_back({"the portal at", portalCell(c_), {}});
+    for (auto& m : marks_) {
         // A landmark missing from the text (reported above) has no ways in.
-        const Kind k = kind[idx(m.at.x, m.at.y)];
+        const Kind k = kind_[idx(m.at.x, m.at.y)];
         if (k != Kind::Town && k != Kind::Portal) continue;
         forNeighbours(m.at.x, m.at.y, [&](int x, int y) {
-            if (kind[idx(x, y)] == Kind::Open) m.contacts.push_back(idx(x, y));
+            if (kind_[idx(x, y)] == Kind::Open) m.contacts.push_back(idx(x, y));
         });
         if (m.contacts.empty()) fail(m.what + " " + at(m.at.x, m.at.y) + " touches no open land");
     }
+}
 
-    // ---- where each region can go ---------------------------------------------
-    std::vector<std::vector<int>> bodyShores(rep.waterBodies);
+// Where each region can go by a ship bought in a town it touches: every region
+// on the shores of the water the ship is moored on. Counts the harbour towns.
+std::vector<std::vector<int>> MapText::shipLinks() {
+    std::vector<std::vector<int>> bodyShores(rep_.waterBodies);
     for (int i = 0; i < kCells; ++i) {
-        if (region[i] < 0) continue;
+        if (region_[i] < 0) continue;
         forNeighbours(cellX(i), cellY(i), [&](int x, int y) {
-            int b = body[idx(x, y)];
-            if (b >= 0) bodyShores[b].push_back(region[i]);
+            int b = body_[idx(x, y)];
+            if (b >= 0) bodyShores[b].push_back(region_[i]);
         });
     }
-    std::vector<std::vector<int>> next(rep.regions);
+    std::vector<std::vector<int>> next(rep_.regions);
     for (int t = 0; t < 10; ++t) {
-        const CellXY tc = townCells(c)[t];
-        // The town window moors the ship on the first water cell of the last column
-        // of the 3x3 block around the town that has one.
-        int ship = -1;
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy) {
-                const int x = tc.x + dx, y = tc.y + dy;
-                if ((dx || dy) && GameState::onMap(x, y) && kind[idx(x, y)] == Kind::Water) {
-                    ship = idx(x, y);
-                    break;
-                }
-            }
-        if (kind[idx(tc.x, tc.y)] != Kind::Town || ship < 0 || body[ship] < 0) continue;
-        ++rep.harbourTowns;
-        for (int v : marks[t].contacts)
-            for (int r : bodyShores[body[ship]]) next[region[v]].push_back(r);
+        const CellXY tc = townCells(c_)[t];
+        const int ship = mooring(kind_, tc);
+        if (kind_[idx(tc.x, tc.y)] != Kind::Town || ship < 0 || body_[ship] < 0) continue;
+        ++rep_.harbourTowns;
+        for (int v : marks_[t].contacts)
+            for (int r : bodyShores[body_[ship]]) next[region_[v]].push_back(r);
     }
-    if (rep.regions > 0) {
-        // Judged from the largest region, so that the report names the stray ones.
-        const int main = static_cast<int>(std::max_element(regionSize.begin(), regionSize.end()) -
-                                          regionSize.begin());
-        auto reach = [&](bool forward) {
-            std::vector<std::vector<int>> g(rep.regions);
-            for (int a = 0; a < rep.regions; ++a)
-                for (int b : next[a]) (forward ? g[a] : g[b]).push_back(forward ? b : a);
-            std::vector<bool> seen(rep.regions, false);
-            std::vector<int> stack{main};
-            seen[main] = true;
-            while (!stack.empty()) {
-                int a = stack.back();
-                stack.pop_back();
-                for (int b : g[a])
-                    if (!seen[b]) seen[b] = true, stack.push_back(b);
-            }
-            return seen;
-        };
-        const auto from = reach(true), to = reach(false);
-        for (int r = 0; r < rep.regions; ++r) {
-            if (from[r] && to[r]) continue;
-            int first = 0;
-            while (region[first] != r) ++first;
-            fail("the land region at " + at(cellX(first), cellY(first)) + " (" +
-                 std::to_string(regionSize[r]) + " cells) is cut off from the rest");
-        }
-    }
+    return next;
+}
 
-    if (c == 1) {
-        const int start = idx(kHeroStart.x, kHeroStart.y);
-        bool joined = false;
-        if (kind[start] == Kind::Open)
-            forNeighbours(kStartTown.x, kStartTown.y, [&](int x, int y) {
-                if (region[idx(x, y)] == region[start]) joined = true;
-            });
-        if (!joined) fail("the hero cannot walk from his start cell to the town beside it");
+// Every region reaches the largest one and back, so that the report names the
+// stray ones.
+void MapText::checkRegionsJoined() {
+    const auto next = shipLinks();
+    if (rep_.regions == 0) return;
+    const int main = static_cast<int>(std::max_element(regionSize_.begin(), regionSize_.end()) -
+                                      regionSize_.begin());
+    const auto from = reachable(next, main, true), to = reachable(next, main, false);
+    for (int r = 0; r < rep_.regions; ++r) {
+        if (from[r] && to[r]) continue;
+        int first = 0;
+        while (region_[first] != r) ++first;
+        fail("the land region at " + at(cellX(first), cellY(first)) + " (" +
+             std::to_string(regionSize_[r]) + " cells) is cut off from the rest");
     }
+}
 
-    // ---- corridor width -----------------------------------------------------------
-    rep.chokepoints = Chokes(kind, region, regionSize, marks).find();
-    for (const auto& m : marks)
+void MapText::checkStartJoined() {
+    if (c_ != 1) return;
+    const int start = idx(kHeroStart.x, kHeroStart.y);
+    bool joined = false;
+    if (kind_[start] == Kind::Open)
+        forNeighbours(kStartTown.x, kStartTown.y, [&](int x, int y) {
+            if (region_[idx(x, y)] == region_[start]) joined = true;
+        });
+    if (!joined) fail("the hero cannot walk from his start cell to the town beside it");
+}
+
+// The cells whose loss would cut the land, and the single ways into a landmark,
+// top to bottom, each once.
+void MapText::findChokepoints() {
+    rep_.chokepoints = Chokes(kind_, region_, regionSize_, marks_).find();
+    for (const auto& m : marks_)
         if (m.contacts.size() == 1)
-            rep.chokepoints.push_back({cellX(m.contacts[0]), cellY(m.contacts[0])});
-    std::sort(rep.chokepoints.begin(), rep.chokepoints.end(),
+            rep_.chokepoints.push_back({cellX(m.contacts[0]), cellY(m.contacts[0])});
+    std::sort(rep_.chokepoints.begin(), rep_.chokepoints.end(),
               [](CellXY a, CellXY b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
-    rep.chokepoints.erase(std::unique(rep.chokepoints.begin(), rep.chokepoints.end()),
-                          rep.chokepoints.end());
+    rep_.chokepoints.erase(std::unique(rep_.chokepoints.begin(), rep_.chokepoints.end()),
+                           rep_.chokepoints.end());
+}
+
+}  // namespace
+
+MapCheckReport checkMapText(int c, std::string_view text) {
+    MapCheckReport rep;
+    if (c < 1 || c > kContinents) {
+        rep.errors.push_back("no continent " + std::to_string(c));
+        return rep;
+    }
+    MapText map(c, rep);
+    map.checkCounts(map.readLetters(text));
+    map.checkLandmarksPlaced();
+    map.checkPrefix(text);
+    map.findRegions();
+    map.findLandmarkContacts();
+    map.checkRegionsJoined();
+    map.checkStartJoined();
+    map.findChokepoints();
     return rep;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/flow/ScaleChoice.h"
 #include "core/flow/Version.h"
 
 std::optional<double> RoundScale(const std::string& text) {
@@ -11,11 +12,9 @@ std::optional<double> RoundScale(const std::string& text) {
     char* end = nullptr;
     errno = 0;
     const double v = std::strtod(text.c_str(), &end);
-    if (errno != 0 || *end != '\0' || !std::isfinite(v) || v <= 0) return std::nullopt;
-    double r = std::round(v * 2.0) / 2.0;
-    if (r < 0.5) r = 0.5;
-    if (r > 4.0) r = 4.0;
-    return r;
+    if (errno != 0 || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+    if (v < scale::kMin || v > scale::kMax) return std::nullopt;
+    return std::round(v / scale::kStep) * scale::kStep;
 }
 
 namespace {
@@ -84,7 +83,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (!takeValue()) return cl;
             cl.scale = RoundScale(value);
             if (!cl.scale) {
-                cl.error = "--scale needs a positive number, not '" + value + "'";
+                cl.error = "--scale needs a number from 1 to 4, not '" + value + "'";
                 return cl;
             }
         } else if (a.rfind("--", 0) == 0) {
@@ -109,12 +108,20 @@ std::string UsageText(const std::string& program) {
            "                  else ../share/games/vestran beside it, as installed,\n"
            "                  with saves in $XDG_DATA_HOME/vestran/Save/, by default\n"
            "                  ~/.local/share/vestran/Save/)\n"
-           "  --scale F       enlarge the windows by F (rounded to a multiple of 0.5,\n"
-           "                  0.5 to 4; whole numbers keep pictures sharp); remembered\n"
-           "                  for the next runs\n"
+           "  --scale F       draw the windows F times their size for this run only\n"
+           "                  (1 to 4, rounded to a multiple of 0.5; whole numbers keep\n"
+           "                  pictures sharpest). The window system multiplies it by\n"
+           "                  the desktop's own factor (rounded to a whole number).\n"
+           "                  Without it the game uses the scale chosen in its options,\n"
+           "                  or by default (\"Авто\") the largest that fits the screen;\n"
+           "                  a scale that does not fit is said on stderr\n"
            "  --load FILE     start straight into the game saved in FILE\n"
            "  --version       print the version and exit\n"
-           "  --help          print this help and exit\n";
+           "  --help          print this help and exit\n"
+           "\n"
+           "In the game, F11 puts the map window on the whole screen and back (the\n"
+           "options' \"Полный экран\"); with \"Широкий обзор\" on, the full screen shows\n"
+           "as many cells of the map as fit, the unexplored ones black.\n";
 }
 
 std::string VersionText() {

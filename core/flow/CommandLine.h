@@ -14,15 +14,15 @@ struct CommandLine {
     bool version = false;
     std::optional<uint64_t> seed;        // a reproducible game
     std::optional<std::string> dataDir;  // where pictures, sounds and saves are
-    std::optional<double> scale;         // window scale, a multiple of 0.5
+    std::optional<double> scale;         // this run's scale (core/flow/ScaleChoice)
     std::optional<std::string> load;     // a saved game to start straight into
     std::string error;                   // set when the line cannot be used
     std::vector<std::string> rest;       // for the window system (argv[0] first)
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
-// Nearest multiple of 0.5 within 0.5..4, so pictures keep sharp pixel edges at the
-// common factors 1 and 2. Empty for a value that is not a number.
+// The nearest multiple of 0.5 to a scale of 1 to 4. Empty for a value that is
+// not a number or lies outside 1..4.
 std::optional<double> RoundScale(const std::string& text);
 
 std::string UsageText(const std::string& program);

@@ -5,6 +5,7 @@
 
 #include "core/flow/Autosave.h"
 #include "core/flow/CommandLine.h"
+#include "core/flow/ScaleChoice.h"
 
 namespace {
 
@@ -17,10 +18,20 @@ std::optional<long long> wholeNumber(const std::string& text) {
     return v;
 }
 
-std::optional<bool> yesNo(const std::string& text) {
-    if (text == "false" || text == "0") return false;
-    if (text == "true" || text == "1") return true;
-    return std::nullopt;
+void readSwitch(const std::optional<std::string>& text, bool& out) {
+    if (!text) return;
+    if (*text == "false" || *text == "0") out = false;
+    if (*text == "true" || *text == "1") out = true;
+}
+
+const char* switchText(bool on) {
+    return on ? "true" : "false";
+}
+
+// The scale remembered for the next runs and the two window switches.
+Settings& screenInForce() {
+    static Settings s;
+    return s;
 }
 
 bool padOn = true;
@@ -33,10 +44,11 @@ Settings parseSettings(const StoredSettings& stored) {
     if (stored.speed)
         if (auto n = wholeNumber(*stored.speed)) s.speed = animSpeedFromNumber(*n);
     if (stored.scale) s.scale = RoundScale(*stored.scale);
-    if (stored.autosave)
-        if (auto on = yesNo(*stored.autosave)) s.autosave = *on;
-    if (stored.gamepad)
-        if (auto on = yesNo(*stored.gamepad)) s.gamepad = *on;
+    readSwitch(stored.autosave, s.autosave);
+    readSwitch(stored.fullscreen, s.fullscreen);
+    readSwitch(stored.wideView, s.wideView);
+    if (stored.screen) s.screen = scale::parseScreen(*stored.screen);
+    readSwitch(stored.gamepad, s.gamepad);
     if (stored.deadZone)
         if (auto n = wholeNumber(*stored.deadZone))
             s.deadZone = static_cast<int>(std::clamp<long long>(*n, kMinDeadZone, kMaxDeadZone));
@@ -46,21 +58,18 @@ Settings parseSettings(const StoredSettings& stored) {
 StoredSettings storeSettings(const Settings& s) {
     StoredSettings out;
     out.speed = std::to_string(static_cast<int>(s.speed));
-    if (s.scale) {
-        std::string text = std::to_string(*s.scale);
-        // "1.500000" -> "1.5", "2.000000" -> "2"
-        while (!text.empty() && text.back() == '0') text.pop_back();
-        if (!text.empty() && text.back() == '.') text.pop_back();
-        out.scale = text;
-    }
-    out.autosave = s.autosave ? "true" : "false";
-    out.gamepad = s.gamepad ? "true" : "false";
+    out.scale = s.scale ? scale::text(*s.scale) : "auto";
+    out.autosave = switchText(s.autosave);
+    out.fullscreen = switchText(s.fullscreen);
+    out.wideView = switchText(s.wideView);
+    if (s.screen) out.screen = scale::screenText(*s.screen);
+    out.gamepad = switchText(s.gamepad);
     out.deadZone = std::to_string(s.deadZone);
     return out;
 }
 
 Settings currentSettings() {
-    Settings s;
+    Settings s = screenInForce();
     s.speed = animationSpeed();
     s.autosave = autosave::enabled();
     s.gamepad = padOn;
@@ -71,6 +80,7 @@ Settings currentSettings() {
 void applySettings(const Settings& s) {
     setAnimationSpeed(s.speed);
     autosave::setEnabled(s.autosave);
+    screenInForce() = s;
     padOn = s.gamepad;
     padDeadZone = std::clamp(s.deadZone, kMinDeadZone, kMaxDeadZone);
 }
@@ -84,3 +94,30 @@ void setGamepadEnabled(bool on) {
 int stickDeadZone() {
     return padDeadZone;
 }
+
+namespace screen {
+std::optional<double> rememberedScale() {
+    return screenInForce().scale;
+}
+void setRememberedScale(std::optional<double> s) {
+    screenInForce().scale = s;
+}
+bool fullscreen() {
+    return screenInForce().fullscreen;
+}
+void setFullscreen(bool on) {
+    screenInForce().fullscreen = on;
+}
+bool wideView() {
+    return screenInForce().wideView;
+}
+void setWideView(bool on) {
+    screenInForce().wideView = on;
+}
+std::optional<scale::Screen> lastScreen() {
+    return screenInForce().screen;
+}
+void setLastScreen(const scale::Screen& s) {
+    screenInForce().screen = s;
+}
+}  // namespace screen

@@ -1,6 +1,10 @@
 #include "platform/qt/Gamepad.h"
 
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include "platform/qt/SdlStart.h"
 
@@ -69,8 +73,10 @@ bool Gamepads::start() {
 
 void Gamepads::stop() {
     if (!started_) return;
-    for (auto& [id, pad] : pads_)
+    for (auto& [id, pad] : pads_) {
         SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
+        if (pad.wake >= 0) ::close(pad.wake);
+    }
     pads_.clear();
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     started_ = false;
@@ -82,6 +88,10 @@ void Gamepads::open(int deviceIndex, std::vector<PadEvent>& out) {
     SDL_GameController* gc = SDL_GameControllerOpen(deviceIndex);
     if (!gc) return;
     pads_[id].controller = gc;
+    // Every reader of an input device gets all its events: ours only wake the game.
+    const char* path = SDL_GameControllerPath(gc);
+    if (path && std::strncmp(path, "/dev/input/event", 16) == 0)
+        pads_[id].wake = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     PadEvent e;
     e.type = PadEvent::Type::Added;
     e.pad = id;
@@ -108,11 +118,31 @@ void Gamepads::close(int32_t id, std::vector<PadEvent>& out) {
             out.push_back(e);
         }
     SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
+    if (pad.wake >= 0) ::close(pad.wake);
     pads_.erase(it);
     PadEvent e;
     e.type = PadEvent::Type::Removed;
     e.pad = id;
     out.push_back(e);
+}
+
+std::vector<int> Gamepads::wakeFiles() const {
+    std::vector<int> out;
+    for (const auto& [id, pad] : pads_)
+        if (pad.wake >= 0) out.push_back(pad.wake);
+    return out;
+}
+
+bool Gamepads::allWake() const {
+    for (const auto& [id, pad] : pads_)
+        if (pad.wake < 0) return false;
+    return true;
+}
+
+void Gamepads::wakeDrain(int fd) {
+    char buf[512];
+    while (::read(fd, buf, sizeof buf) > 0) {
+    }
 }
 
 std::vector<PadEvent> Gamepads::poll() {

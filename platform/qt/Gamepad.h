@@ -40,6 +40,12 @@ public:
 
     // The pads open now.
     int count() const { return static_cast<int>(pads_.size()); }
+    // Files that become readable when a pad is used (the input devices of the
+    // pads that have one), for the owner's event loop to wait on instead of
+    // polling; whether every pad open has one. wakeDrain() empties one.
+    std::vector<int> wakeFiles() const;
+    bool allWake() const;
+    static void wakeDrain(int fd);
     // Listens to one pad only (its instance id), or to every pad (-1).
     void listenTo(int32_t pad) { only_ = pad; }
 
@@ -50,6 +56,7 @@ private:
         int x = 0, y = 0;            // the left stick
         int rx = 0, ry = 0;          // the right stick
         bool leftMoved = false, rightMoved = false;
+        int wake = -1;  // the input device, read only to know when to poll
     };
     void open(int deviceIndex, std::vector<PadEvent>& out);
     void close(int32_t id, std::vector<PadEvent>& out);

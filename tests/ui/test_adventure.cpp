@@ -441,9 +441,9 @@ TEST_F(AdventureWindows, ClickedWalkEndsAsTheSameWalkByKeys) {
     MouseWalk& walk = *tr->mouseWalk();
     auto click = [&](int x, int y) {  // a cell of the mini-map
         const QPointF at(512 + 3 * x, 5 + 3 * y);
-        QMouseEvent e(QEvent::MouseButtonPress, at, tr->mapToGlobal(at), Qt::LeftButton,
+        QMouseEvent e(QEvent::MouseButtonPress, at, tr->stage()->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(tr.get(), &e);
+        QApplication::sendEvent(tr->stage(), &e);
     };
     click(9, 21);
     EXPECT_FALSE(walk.hasTarget());

@@ -26,34 +26,23 @@ using Draw = std::function<void(QPainter&)>;
 
 QImage makeSprite(const Draw& draw, QRectF shadow, int seed, const Draw& under = {},
                   float scale = 1) {
-    const float zoom = renderScale();
-    const int n = int(std::lround(80 * zoom));
-    QImage body = canvas(n, n);
-    QPainter p;
-    beginPaint(p, body);
-    p.scale(zoom, zoom);
-    // Figures grow from the middle of the ground line.
-    p.translate(38, kGround);
-    p.scale(scale, scale);
-    p.translate(-38, -kGround);
-    draw(p);
-    p.end();
-    brushTexture(body, 0.07f, 5 * zoom, seed);
-    QImage low = canvas(n, n);
+    QImage body = scaledCanvas(80, [&](QPainter& p) {
+        // Figures grow from the middle of the ground line.
+        p.translate(38, kGround);
+        p.scale(scale, scale);
+        p.translate(-38, -kGround);
+        draw(p);
+    });
+    brushTexture(body, 0.07f, 5 * renderScale(), seed);
+    QImage low = canvas(body.width(), body.height());
     if (!shadow.isEmpty()) {
         QPointF c = shadow.center();
         shadow.setWidth(shadow.width() * scale);
         shadow.moveCenter(QPointF(38 + (c.x() - 38) * scale, c.y()));
         groundShadow(low, shadow);
     }
-    if (under) {
-        QPainter q;
-        beginPaint(q, low);
-        q.scale(zoom, zoom);
-        under(q);
-        q.end();
-    }
-    return finishSprite(body, std::max(1, int(std::lround(zoom))), &low);
+    if (under) paintScaled(low, under);
+    return finishSprite(body, scaledThickness(1), &low);
 }
 
 QRectF shadowAt(float cx, float w) {
@@ -977,21 +966,8 @@ QImage creaturePicture(const std::string& picFile) {
     for (char ch : picFile) seed = (seed * 31 + static_cast<unsigned char>(ch)) & 0xFFFF;
     if (picFile == "Fant.pic") {
         // The wisps are thinned to every other pixel, so they go below the outlined body.
-        const float zoom = renderScale();
-        const int n = int(std::lround(80 * zoom));
-        QImage wisps = canvas(n, n);
-        QPainter p;
-        beginPaint(p, wisps);
-        p.scale(zoom, zoom);
-        phantomWisps(p);
-        p.end();
-        QImage body = canvas(n, n);
-        beginPaint(p, body);
-        p.scale(zoom, zoom);
-        phantom(p);
-        p.end();
-        QImage under = thinOut(wisps);
-        return finishSprite(body, std::max(1, int(std::lround(zoom))), &under);
+        const QImage under = thinOut(scaledCanvas(80, phantomWisps));
+        return finishSprite(scaledCanvas(80, phantom), scaledThickness(1), &under);
     }
     return makeSprite(it->second.draw, it->second.shadow, seed, it->second.under, it->second.scale);
 }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QImage>
+#include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,12 +37,21 @@ public:
 
     const std::set<std::string>& written() const { return written_; }
 
+    // The twins: while on, every .pic goes to its twin's path (core/data/Twins)
+    // instead, and is listed with the checksum of its 1x picture, which must have
+    // been written before. writeTwinTable() writes the list beside the set.
+    void setTwins(bool on) { twins_ = on; }
+    void writeTwinTable();
+
 private:
     void writeFile(const std::string& rel, const std::string& data);
 
     std::string root_;
     std::vector<std::string> only_;
     std::set<std::string> written_;
+    bool twins_ = false;
+    std::map<std::string, uint64_t> sums_;  // every .pic written at 1x
+    std::string twinTable_;
 };
 
 // Art families, one per file.

@@ -19,18 +19,11 @@ namespace gen {
 
 QImage mapSprite(const std::function<void(QPainter&)>& draw,
                  const std::function<void(QImage&)>& shadows, int seed, int outline) {
-    const float s = renderScale();
-    const int n = int(std::lround(100 * s));
-    QImage body = canvas(n, n);
-    QPainter p;
-    beginPaint(p, body);
-    p.scale(s, s);
-    draw(p);
-    p.end();
-    brushTexture(body, 0.08f, 6 * s, seed);
-    QImage under = canvas(n, n);
+    QImage body = scaledCanvas(100, draw);
+    brushTexture(body, 0.08f, 6 * renderScale(), seed);
+    QImage under = canvas(body.width(), body.height());
     if (shadows) shadows(under);
-    return finishSprite(body, std::max(1, int(std::lround(outline * s))), &under);
+    return finishSprite(body, scaledThickness(float(outline)), &under);
 }
 
 namespace {

@@ -26,6 +26,26 @@ QImage canvas(int w, int h) {
     return img;
 }
 
+void paintScaled(QImage& img, const Drawing& draw) {
+    const float s = renderScale();
+    QPainter p;
+    beginPaint(p, img);
+    p.scale(s, s);
+    draw(p);
+    p.end();
+}
+
+QImage scaledCanvas(int units, const Drawing& draw) {
+    const int n = int(std::lround(units * renderScale()));
+    QImage img = canvas(n, n);
+    paintScaled(img, draw);
+    return img;
+}
+
+int scaledThickness(float units) {
+    return std::max(1, int(std::lround(units * renderScale())));
+}
+
 void beginPaint(QPainter& p, QImage& img) {
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdint>
+#include <functional>
 
 namespace gen {
 
@@ -32,6 +33,16 @@ private:
 QImage canvas(int w, int h);
 // A painter with antialiasing on.
 void beginPaint(QPainter& p, QImage& img);
+
+// Sprites are drawn in units of their size at the game's own scale; these paint
+// them at the render scale.
+using Drawing = std::function<void(QPainter&)>;
+// Paints `draw` over `img`, in drawing units.
+void paintScaled(QImage& img, const Drawing& draw);
+// A transparent square canvas `units` drawing units wide with `draw` painted on it.
+QImage scaledCanvas(int units, const Drawing& draw);
+// An outline of `units` drawing units, in whole pixels (at least one).
+int scaledThickness(float units);
 
 // Deterministic hash noise in 0..1.
 float hash01(int x, int y, int seed);

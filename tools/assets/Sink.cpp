@@ -3,6 +3,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "core/data/Twins.h"
 #include "platform/PicCodec.h"
 #include "tools/assets/Gen.h"
 #include "tools/assets/Palette.h"
@@ -68,9 +69,22 @@ void Sink::writeFile(const std::string& rel, const std::string& data) {
     written_.insert(rel);
 }
 
-void Sink::pic(const std::string& rel, const QImage& src, PicKind kind,
+void Sink::writeTwinTable() {
+    if (!twinTable_.empty()) writeFile(twins::kTable, twinTable_);
+}
+
+void Sink::pic(const std::string& picture, const QImage& src, PicKind kind,
                const std::vector<QRgb>* shared) {
-    if (!wanted(rel)) return;
+    if (!wanted(picture)) return;
+    std::string rel = picture;
+    if (twins_) {
+        const auto twin = twins::twinPath(picture);
+        const auto sum = sums_.find(picture);
+        if (!twin || sum == sums_.end())
+            throw std::runtime_error(picture + ": no 1x picture to twin");
+        rel = *twin;
+        twinTable_ += twins::tableLine(picture, sum->second);
+    }
     QImage img = src.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width(), h = img.height();
     std::vector<QRgb> pal;
@@ -107,6 +121,7 @@ void Sink::pic(const std::string& rel, const QImage& src, PicKind kind,
     }
     for (int y = h - 1; y >= 0; --y)
         out.append(reinterpret_cast<const char*>(rows.data() + size_t(y) * rowBytes), rowBytes);
+    if (!twins_) sums_[rel] = twins::checksum(out);
     writeFile(rel, out);
 }
 

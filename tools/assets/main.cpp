@@ -13,6 +13,7 @@
 #include "core/data/GameFiles.h"
 #include "platform/AssetNames.h"
 #include "tools/assets/Gen.h"
+#include "tools/assets/Paint.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -48,6 +49,15 @@ int main(int argc, char** argv) {
         gen::genMapTiles(sink);
         gen::genMapObjects(sink);
         gen::genMapFigures(sink);
+        {
+            // The map's pictures again at twice their size, for scales above 1.
+            gen::ScaleScope twice{2};
+            sink.setTwins(true);
+            gen::genMapObjects(sink);
+            gen::genMapFigures(sink);
+            sink.setTwins(false);
+            sink.writeTwinTable();
+        }
         gen::genCreatures(sink);
         gen::genBattleArt(sink);
         gen::genTownViews(sink);

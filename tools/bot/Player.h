@@ -106,14 +106,9 @@ class Player;
 
 // The map window as the bot sees it: nothing to draw, every window it opens is
 // handed to the player.
-class MapScreen : public StepView {
+class MapScreen : public NullStepView {
 public:
     explicit MapScreen(Player& p) : p_(p) {}
-    void paint() override {}
-    void stepPause() override {}
-    void buildGroundLayer() override {}
-    void setStatus(const std::string&, const std::string&) override {}
-    void playSound(const char*) override {}
     void openBandit() override;
     void openTown() override;
     void openPortal() override;
@@ -238,6 +233,13 @@ private:
     }
     void turn();
     void plan();
+    struct Search;
+    std::vector<int> dangerMap();
+    double reachValue(int x, int y, int unexplored) const;
+    void offerShips(Search& s, int from, int townX, int townY, int cost, MapKey dir);
+    void searchWays(Search& s, const std::vector<int>& danger);
+    void chooseBump(Search& s);
+    void followBack(const Search& s);
     bool onCourse() const;
     void updateGrave();
 

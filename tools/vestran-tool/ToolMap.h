@@ -9,12 +9,6 @@
 // case), '.' for Space; MapKey::None for any other.
 MapKey toolMapKey(char c);
 
-// A map that neither draws nor plays anything; what a step opens is the command's.
-class SilentMap : public StepView {
-public:
-    void paint() override {}
-    void stepPause() override {}
-    void buildGroundLayer() override {}
-    void setStatus(const std::string&, const std::string&) override {}
-    void playSound(const char*) override {}
-};
+// A map that neither draws nor plays anything; what a step opens is the command's
+// (each command overrides the windows it answers).
+using SilentMap = NullStepView;

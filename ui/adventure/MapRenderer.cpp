@@ -1,9 +1,12 @@
 #include "ui/adventure/MapRenderer.h"
 
+#include <QFile>
 #include <QPainter>
 #include <cstring>
+#include <map>
 
 #include "core/data/GameState.h"
+#include "core/data/Twins.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "ui/kit/Pictures.h"
@@ -39,18 +42,61 @@ QImage prepare(const QImage& picture, bool transparent) {
     return argb.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+// A picture at twice its size, each pixel four; an 8-bit picture stays 8-bit, so
+// that its rows mirror as the loaded ones do.
+QImage doubled(const QImage& picture) {
+    if (picture.format() != QImage::Format_Indexed8) return picture.scaled(picture.size() * 2);
+    QImage out(picture.size() * 2, QImage::Format_Indexed8);
+    out.setColorTable(picture.colorTable());
+    for (int y = 0; y < out.height(); ++y) {
+        const uchar* from = picture.constScanLine(y / 2);
+        uchar* to = out.scanLine(y);
+        for (int x = 0; x < out.width(); ++x) to[x] = from[x / 2];
+    }
+    return out;
+}
+
+// The twin of a 1x picture (core/data/Twins), when the table names that very
+// picture and the twin is exactly twice its size; else none.
+QImage twinOf(const std::string& picture, const QImage& single,
+              const std::map<std::string, uint64_t>& table) {
+    const auto entry = table.find(picture);
+    const auto path = twins::twinPath(picture);
+    if (entry == table.end() || !path) return {};
+    QFile file(QString::fromStdString(dataPath(picture)));
+    if (!file.open(QIODevice::ReadOnly) ||
+        twins::checksum(file.readAll().toStdString()) != entry->second)
+        return {};
+    QImage twin(QString::fromStdString(dataPath(*path)), "BMP");
+    if (twin.isNull() || twin.size() != single.size() * 2) return {};
+    DecodeRows(twin);
+    return twin;
+}
+
+std::map<std::string, uint64_t> twinTable() {
+    QFile file(QString::fromStdString(dataPath(twins::kTable)));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return twins::parseTable(file.readAll().toStdString());
+}
+
 }  // namespace
 
-MapRenderer::MapRenderer()
-    : ground_(kSurface, kSurface, QImage::Format_RGB32),
-      frame_(kSurface, kSurface, QImage::Format_RGB32) {
-    ground_.fill(Qt::black);
-    frame_.fill(Qt::black);
+MapRenderer::MapRenderer() {
+    makeSurfaces();
     recreateMiniMaps();
 }
 
-void MapRenderer::loadPictures(Platform& platform) {
+void MapRenderer::makeSurfaces() {
+    ground_ = QImage(view_.surfaceWidth() * factor_, view_.surfaceHeight() * factor_,
+                     QImage::Format_RGB32);
+    ground_.fill(Qt::black);
+    frame_ = ground_.copy();
+}
+
+void MapRenderer::loadPictures(Platform& platform, bool twice) {
     const auto& table = assets::mapSlots();
+    const std::map<std::string, uint64_t> twinsMade =
+        twice ? twinTable() : std::map<std::string, uint64_t>{};
     std::vector<QImage> raw(table.size());
     for (size_t i = 1; i < table.size(); ++i) {
         const assets::MapSlot& s = table[i];
@@ -58,10 +104,17 @@ void MapRenderer::loadPictures(Platform& platform) {
             raw[i] = raw[static_cast<size_t>(s.mirroredFrom)].copy();
             if (!raw[i].isNull()) MirrorRows(raw[i]);
         } else if (!s.file.empty()) {
-            raw[i] = LoadPic(platform, dataPath(std::string(assets::kTravel) + s.file));
+            const std::string picture = std::string(assets::kTravel) + s.file;
+            raw[i] = LoadPic(platform, dataPath(picture));
+            if (twice && !raw[i].isNull()) {
+                QImage twin = twinOf(picture, raw[i], twinsMade);
+                raw[i] = twin.isNull() ? doubled(raw[i]) : twin;
+            }
         }
         slots_[i] = prepare(raw[i], s.transparent);
     }
+    factor_ = twice ? 2 : 1;
+    makeSurfaces();
     loaded_ = true;
 }
 
@@ -70,27 +123,39 @@ void MapRenderer::setSlot(int slot, const QImage& picture, bool transparent) {
     slots_[static_cast<size_t>(slot)] = prepare(picture, transparent);
 }
 
+void MapRenderer::setView(const ViewCells& view) {
+    if (view == view_) return;
+    view_ = view;
+    makeSurfaces();
+    viewSource_ = QRect(100, 100, view.cols * 100, view.rows * 100);
+}
+
 void MapRenderer::drawBlits(QImage& surface, const std::vector<Blit>& blits) {
     QPainter p(&surface);
     for (const Blit& b : blits) {
+        if (b.slot == slot::kDark) {
+            p.fillRect(b.x * factor_, b.y * factor_, 100 * factor_, 100 * factor_, Qt::black);
+            continue;
+        }
         // Slot numbers come from map codes and town races: a value without a
         // picture draws nothing rather than reading past the table.
         if (b.slot < 1 || b.slot > slot::kCount) continue;
         const QImage& img = slots_[static_cast<size_t>(b.slot)];
-        if (!img.isNull()) p.drawImage(b.x, b.y, img);
+        if (!img.isNull()) p.drawImage(b.x * factor_, b.y * factor_, img);
     }
 }
 
 void MapRenderer::buildGroundLayer(const GameState& gs) {
-    groundLayerBlits(gs, blits_);
+    groundLayerBlits(gs, blits_, view_);
     drawBlits(ground_, blits_);
 }
 
 void MapRenderer::composeFrame(GameState& gs, int phase) {
     std::memcpy(frame_.bits(), ground_.constBits(), static_cast<size_t>(ground_.sizeInBytes()));
-    frameBlits(gs, phase, blits_);
+    frameBlits(gs, phase, blits_, view_);
     drawBlits(frame_, blits_);
-    viewSource_ = QRect(100 + gs.stepShiftX, 100 + gs.stepShiftY, 500, 500);
+    viewSource_ =
+        QRect(100 + gs.stepShiftX, 100 + gs.stepShiftY, view_.cols * 100, view_.rows * 100);
     if (gs.stepShiftX == 0 && gs.stepShiftY == 0) {
         nearbyDots(gs, phase, dots_);
         drawDots(gs, dots_);

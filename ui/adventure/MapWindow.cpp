@@ -1,11 +1,15 @@
 #include "ui/adventure/MapWindow.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTableWidget>
+#include <QWindow>
 
 #include "core/data/GameState.h"
+#include "core/flow/Settings.h"
 #include "core/flow/Sound.h"
 #include "core/towns/Relations.h"
 #include "core/towns/TownRules.h"
@@ -23,6 +27,7 @@
 #include "ui/battle/BanditWindow.h"
 #include "ui/battle/BattleWindow.h"
 #include "ui/kit/Look.h"
+#include "ui/shell/SettingsFile.h"
 #include "ui/shell/StartWindow.h"
 #include "ui/towns/ArmyWindow.h"
 #include "ui/towns/NewWeekWindow.h"
@@ -31,9 +36,19 @@
 
 namespace {
 
+// The map's own layout: the window, the 5 x 5 view and the mini-map beside it.
+constexpr int kWidth = 732;
+constexpr int kHeight = 511;
 const QRect kMapRect(6, 5, 500, 500);
 const QPoint kMiniAt(512, 5);
 constexpr int kStepPauseMs = 23;
+// Room the panel and the margins leave the view in the wider view.
+constexpr int kBesideView = kWidth - 500;
+constexpr int kAboveBelowView = 11;
+
+const QColor kMapColour(0x75, 0x51, 0x4A);
+const QColor kBevelDark(0x3A, 0x28, 0x22);
+const QColor kBevelLight(0xA8, 0x8C, 0x80);
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -55,19 +70,44 @@ constexpr CommandKey kCommandKeys[5] = {
 
 }  // namespace
 
+// Everything the map shows, at the map's own size (or the wider view's); the
+// window around it only adds the backdrop in full screen.
+class MapStage : public QWidget {
+public:
+    explicit MapStage(TTrForm& map) : QWidget(&map), map_(map) {
+        setMouseTracking(true);
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, kMapColour);
+        setPalette(pal);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QPainter p(this);
+        map_.paintStage(p, e->rect());
+    }
+
+private:
+    TTrForm& map_;
+};
+
 TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this) {
     setWindowTitle(QStringLiteral("Вестран"));
-    setClientSize(732, 511);
+    setClientSize(kWidth, kHeight);
     setKeepFocus(false);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x75, 0x51, 0x4A));
+    pal.setColor(QPalette::Window, kMapColour);
     setPalette(pal);
+    stage_ = new MapStage(*this);
+    stage_->setGeometry(0, 0, kWidth, kHeight);
+    viewRect_ = kMapRect;
 
     auto plain = [this](int x, int y, const QColor& colour) {
-        auto* l = new QLabel(this);
+        auto* l = new QLabel(stage_);
         l->setFont(look::sans(11));
         l->move(x, y);
         l->resize(200, 15);
@@ -93,7 +133,7 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
                                           cyrillicOnKey(kCommandKeys[i].latin),
                                           QChar::fromLatin1(kCommandKeys[i].latin)));
 
-    StringGrid1 = new QTableWidget(6, 2, this);
+    StringGrid1 = new QTableWidget(6, 2, stage_);
     StringGrid1->setGeometry(519, 392, 201, 105);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
@@ -116,13 +156,24 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &TTrForm::Timer1Timer);
 
-    walk_ = new MouseWalk(*this, ctx, kMapRect,
-                          QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)),
+    walk_ = new MouseWalk(*this, *stage_, ctx, kMapRect, miniRect(),
                           [this](GameKey k) { return movement_.keyDown(k); });
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label1),
+                       static_cast<QWidget*>(Label7), static_cast<QWidget*>(StringGrid1)})
+        panel_.emplace_back(w, w->pos());
+    for (QLabel* l : commands_) panel_.emplace_back(l, l->pos());
+}
+
+QWidget* TTrForm::stage() const {
+    return stage_;
+}
+
+QRect TTrForm::miniRect() const {
+    return QRect(kMiniAt + QPoint(panelShift_, 0), QSize(MapRenderer::kMiniW, MapRenderer::kMiniH));
 }
 
 QLabel* TTrForm::commandLabel(const QString& text, int x, int y) {
-    auto* l = new QLabel(text, this);
+    auto* l = new QLabel(text, stage_);
     l->setFont(look::sans(11));
     l->move(x, y);
     l->adjustSize();
@@ -163,13 +214,12 @@ bool TTrForm::padCommand(const PadPress& p) {
     if (battleRunning()) return false;
     if (p.kind == Kind::Cursor) {
         const KeyStep s = keyStep(p.key);
-        if (padCursor_)
-            padCursorAt_ = QPoint(qBound(-2, padCursorAt_.x() + s.dx, 2),
-                                  qBound(-2, padCursorAt_.y() + s.dy, 2));
-        else
-            padCursorAt_ = QPoint(s.dx, s.dy);
+        const ViewCells& v = renderer_.view();
+        const QPoint from = padCursor_ ? padCursorAt_ : QPoint(0, 0);
+        padCursorAt_ = QPoint(qBound(-v.cols / 2, from.x() + s.dx, v.cols / 2),
+                              qBound(-v.rows / 2, from.y() + s.dy, v.rows / 2));
         padCursor_ = true;
-        update(kMapRect);
+        stage_->update(viewRect_);
         return true;
     }
     if (!padCursor_) return false;
@@ -180,7 +230,7 @@ bool TTrForm::padCommand(const PadPress& p) {
         if (!walk_->walking()) return true;
     }
     padCursor_ = false;
-    update(kMapRect);
+    stage_->update(viewRect_);
     if (p.kind == Kind::Escape && walk_->walking()) walk_->stop();
     return click || p.kind == Kind::Escape;
 }
@@ -189,7 +239,7 @@ bool TTrForm::padCommand(const PadPress& p) {
 void TTrForm::padGone() {
     walk_->stop();
     padCursor_ = false;
-    update(kMapRect);
+    stage_->update(viewRect_);
 }
 
 bool TTrForm::commandKey(const QKeyEvent* e) {
@@ -197,6 +247,10 @@ bool TTrForm::commandKey(const QKeyEvent* e) {
         return false;
     if (e->key() == Qt::Key_F1) {
         if (ctx.forms.start) ctx.forms.start->Button9Click();
+        return true;
+    }
+    if (e->key() == Qt::Key_F11) {
+        toggleFullscreen();
         return true;
     }
     for (size_t i = 0; i < commands_.size(); ++i)
@@ -210,9 +264,15 @@ bool TTrForm::commandKey(const QKeyEvent* e) {
 // ---- show, paint, timer ------------------------------------------------------
 
 void TTrForm::FormShow() {
+    if (screen::fullscreen() != fullscreen_)
+        setFullscreen(screen::fullscreen());
+    else if (fullscreen_)
+        keepWindowsAbove(true);
+    if (fullscreen_ && screen()) setGeometry(screen()->geometry());
     music_.setFile(dataPath(assets::mapMusic(1)));
     music_.open();
-    if (!renderer_.loaded()) renderer_.loadPictures(ctx.platform);
+    // Above scale 1 the map is composed at twice its size and scaled once.
+    if (!renderer_.loaded()) renderer_.loadPictures(ctx.platform, devicePixelRatioF() > 1);
     buildGroundLayer();
     FormActivate();
     Timer1->start();
@@ -228,34 +288,123 @@ void TTrForm::FormPaint() {
     const QString gold = qs(statusLine(ctx.gs));
     if (Label7->text() != gold) Label7->setText(gold);
     renderer_.composeFrame(ctx.gs, animPhase_);
-    update(kMapRect);
-    if (ctx.gs.stepShiftX == 0 && ctx.gs.stepShiftY == 0)
-        update(QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)));
+    stage_->update(viewRect_);
+    if (ctx.gs.stepShiftX == 0 && ctx.gs.stepShiftY == 0) stage_->update(miniRect());
 }
 
-void TTrForm::paintEvent(QPaintEvent* e) {
-    QPainter p(this);
-    if (e->rect().intersects(kMapRect))
-        p.drawImage(kMapRect, renderer_.frame(), renderer_.viewSource());
+void TTrForm::paintStage(QPainter& p, const QRect& dirty) {
+    if (dirty.intersects(viewRect_)) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, renderer_.factor() > 1);
+        p.drawImage(viewRect_, renderer_.frame(), renderer_.frameSource());
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+    p.drawImage(miniRect().topLeft(), renderer_.miniMap(ctx.gs.continent));
     if (padCursor_) {
         const QRect src = renderer_.viewSource();
-        const QRect cell(kMapRect.left() + (padCursorAt_.x() + 3) * 100 - src.x(),
-                         kMapRect.top() + (padCursorAt_.y() + 3) * 100 - src.y(), 100, 100);
-        p.setClipRect(kMapRect);
+        const ViewCells& v = renderer_.view();
+        const QRect cell(viewRect_.left() + (padCursorAt_.x() + v.heroCol()) * 100 - src.x(),
+                         viewRect_.top() + (padCursorAt_.y() + v.heroRow()) * 100 - src.y(), 100,
+                         100);
+        p.setClipRect(viewRect_);
         p.setPen(QPen(look::kPadGold, 3));
+        p.setBrush(Qt::NoBrush);
         p.drawRect(cell.adjusted(2, 2, -2, -2));
         p.setClipping(false);
     }
-    p.drawImage(kMiniAt, renderer_.miniMap(ctx.gs.continent));
     // The panel's bevels.
-    p.setPen(QColor(0x3A, 0x28, 0x22));
-    p.drawRect(kMapRect.adjusted(-2, -2, 1, 1));
-    p.drawRect(
-        QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)).adjusted(-2, -2, 1, 1));
-    p.setPen(QColor(0xA8, 0x8C, 0x80));
+    p.setPen(kBevelDark);
+    p.drawRect(viewRect_.adjusted(-2, -2, 1, 1));
+    p.drawRect(miniRect().adjusted(-2, -2, 1, 1));
+    p.setPen(kBevelLight);
     for (const QRect& r : {QRect(512, 252, 214, 37), QRect(512, 292, 214, 58),
                            QRect(512, 354, 214, 34), QRect(512, 390, 214, 112)})
-        p.drawRect(r);
+        p.drawRect(r.translated(panelShift_, 0));
+}
+
+// In full screen, around the stage: the backdrop in the map's frame colours.
+void TTrForm::paintEvent(QPaintEvent*) {
+    if (!fullscreen_) return;  // the stage covers the window
+    QPainter p(this);
+    p.fillRect(rect(), kBevelDark);
+    const QRect around = stage_->geometry();
+    p.setPen(kBevelLight);
+    p.drawRect(around.adjusted(-3, -3, 2, 2));
+    p.setPen(kMapColour);
+    p.drawRect(around.adjusted(-2, -2, 1, 1));
+}
+
+void TTrForm::resizeEvent(QResizeEvent* e) {
+    GameForm::resizeEvent(e);
+    layoutStage();
+}
+
+// ---- full screen and the wider view ----------------------------------------------
+
+void TTrForm::layoutStage() {
+    if (!walk_) return;  // still being built
+    ViewCells cells;
+    if (fullscreen_ && screen::wideView())
+        cells = widestView(width() - kBesideView, height() - kAboveBelowView);
+    const bool changed = !(cells == renderer_.view());
+    renderer_.setView(cells);
+    viewRect_ = QRect(kMapRect.topLeft(), QSize(cells.cols * 100, cells.rows * 100));
+    panelShift_ = viewRect_.width() - kMapRect.width();
+    for (const auto& [w, at] : panel_) w->move(at + QPoint(panelShift_, 0));
+    walk_->setAreas(viewRect_, miniRect());
+    const QSize size(kWidth + panelShift_, qMax(kHeight, viewRect_.bottom() + 1 + 6));
+    const QPoint at = fullscreen_
+                          ? QPoint((width() - size.width()) / 2, (height() - size.height()) / 2)
+                          : QPoint(0, 0);
+    stage_->setGeometry(QRect(at, size));
+    if (changed && isVisible()) {
+        buildGroundLayer();
+        FormPaint();
+    }
+    update();
+}
+
+void TTrForm::setFullscreen(bool on) {
+    if (on == fullscreen_) return;
+    fullscreen_ = on;
+    QScreen* s = screen();
+    if (on) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        // Without a window manager nobody answers that: the window takes the
+        // screen itself.
+        if (s) setGeometry(s->geometry());
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setClientSize(kWidth, kHeight);
+        if (s) move(s->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+    }
+    keepWindowsAbove(on);
+    layoutStage();
+}
+
+void TTrForm::toggleFullscreen() {
+    screen::setFullscreen(!fullscreen_);
+    settingsfile::write(currentSettings());
+    setFullscreen(screen::fullscreen());
+}
+
+// A window manager keeps a window above the one it is transient for: the game's
+// other windows stay above the full-screen map. In a window they are left free.
+void TTrForm::keepWindowsAbove(bool above) {
+    if (above && !windowHandle()) winId();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !qobject_cast<GameForm*>(w)) continue;
+        if (!w->windowHandle()) {
+            if (!above) continue;
+            w->winId();
+        }
+        w->windowHandle()->setTransientParent(above ? windowHandle() : nullptr);
+    }
+}
+
+void TTrForm::FormHide() {
+    if (fullscreen_) keepWindowsAbove(false);
 }
 
 void TTrForm::Timer1Timer() {
@@ -279,12 +428,12 @@ void TTrForm::Timer1Timer() {
 
 void TTrForm::redrawMiniMap() {
     renderer_.redrawMiniMap(ctx.gs);
-    update(QRect(kMiniAt, QSize(MapRenderer::kMiniW, MapRenderer::kMiniH)));
+    stage_->update(miniRect());
 }
 
 void TTrForm::recreateMiniMaps() {
     renderer_.recreateMiniMaps();
-    update();
+    stage_->update();
 }
 
 // ---- panel -------------------------------------------------------------------

@@ -2,11 +2,18 @@
 // hero, the mini-map of the continent, the calendar, gold and Authority, the
 // races' regard, and the command labels that open the other windows. A key
 // press is one step of the hero (the rules are in core/adventure/Movement).
+//
+// All of it is drawn on one stage, a child widget of the map's own size. In a
+// window the stage is the whole window; in full screen (F11, or the options'
+// switch) the window fills the screen and the stage sits in its middle on a
+// backdrop, or with the wider view grows to show as many cells as fit.
 #pragma once
 
 #include <QLabel>
 #include <QTimer>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "core/adventure/Movement.h"
 #include "platform/Random.h"
@@ -15,6 +22,7 @@
 #include "ui/kit/GameForm.h"
 
 class QTableWidget;
+class MapStage;
 class MouseWalk;
 
 class TTrForm : public GameForm, private StepView {
@@ -37,8 +45,19 @@ public:
     // The 200 ms tick: music upkeep, then the next animation phase.
     void Timer1Timer();
 
+    // Full screen on or off (F11 and the options' switch; remembered by them).
+    void setFullscreen(bool on);
+    bool fullscreen() const { return fullscreen_; }
+    // F11: full screen on or off, remembered for the next runs.
+    void toggleFullscreen();
+    // Lays the stage out anew for the window's size and the wider view's switch.
+    void layoutStage();
+    // Where the view, the mini-map and the panel are drawn and clicked.
+    QWidget* stage() const;
+
     // For tests and benchmarks.
     MapRenderer& renderer() { return renderer_; }
+    const MapRenderer& renderer() const { return renderer_; }
     int animPhase() const { return animPhase_; }
     const HeroMovement& movement() const { return movement_; }
     // Travel with the mouse: the way to a clicked cell and its walk.
@@ -66,13 +85,22 @@ public:
 
 protected:
     void FormShow() override;
+    void FormHide() override;
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
+    friend class MapStage;
+    // Draws the view, the mini-map and the bevels on the stage.
+    void paintStage(QPainter& p, const QRect& dirty);
+    QRect miniRect() const;
+    // The other windows stay above the map in full screen.
+    void keepWindowsAbove(bool above);
+
     // What a step does to the screen and the other windows.
     void paint() override;
     void stepPause() override;
@@ -99,6 +127,11 @@ private:
     int animPhase_ = 1;
     std::array<QLabel*, 5> commands_{};
     MouseWalk* walk_ = nullptr;
+    MapStage* stage_ = nullptr;
+    QRect viewRect_;      // on the stage
+    int panelShift_ = 0;  // how far the wider view pushes the panel right
+    std::vector<std::pair<QWidget*, QPoint>> panel_;  // the panel's controls, unshifted
+    bool fullscreen_ = false;
     bool padCursor_ = false;
     QPoint padCursorAt_;
 };

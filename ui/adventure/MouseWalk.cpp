@@ -100,11 +100,19 @@ void outlinedText(QPainter& p, const QRect& box, const QString& text, const QCol
 
 }  // namespace
 
-MouseWalk::MouseWalk(TTrForm& map, GameContext& ctx, QRect view, QRect mini,
+MouseWalk::MouseWalk(TTrForm& map, QWidget& surface, GameContext& ctx, QRect view, QRect mini,
                      std::function<bool(GameKey)> press)
-    : QObject(&map), map_(map), ctx_(ctx), view_(view), mini_(mini), press_(std::move(press)) {
-    viewOverlay_ = new Overlay(&map, view, [this](QPainter& p) { paintView(p, view_.topLeft()); });
-    miniOverlay_ = new Overlay(&map, mini, [this](QPainter& p) { paintMini(p, mini_.topLeft()); });
+    : QObject(&map),
+      map_(map),
+      surface_(surface),
+      ctx_(ctx),
+      view_(view),
+      mini_(mini),
+      press_(std::move(press)) {
+    viewOverlay_ =
+        new Overlay(&surface, view, [this](QPainter& p) { paintView(p, view_.topLeft()); });
+    miniOverlay_ =
+        new Overlay(&surface, mini, [this](QPainter& p) { paintMini(p, mini_.topLeft()); });
     stepTimer_ = new QTimer(this);
     stepTimer_->setSingleShot(true);
     connect(stepTimer_, &QTimer::timeout, this, &MouseWalk::walkStep);
@@ -114,7 +122,22 @@ MouseWalk::MouseWalk(TTrForm& map, GameContext& ctx, QRect view, QRect mini,
         if (!hasTarget_) line_.clear();
         repaint();
     });
-    map.installEventFilter(this);
+    map.installEventFilter(this);      // keys and hiding
+    surface.installEventFilter(this);  // the pointer
+}
+
+void MouseWalk::setAreas(QRect view, QRect mini) {
+    view_ = view;
+    mini_ = mini;
+    viewOverlay_->setGeometry(view);
+    miniOverlay_->setGeometry(mini);
+}
+
+QPoint MouseWalk::cellCorner(int x, int y) const {
+    const MapRenderer& r = map_.renderer();
+    const QRect src = r.viewSource();
+    return view_.topLeft() + QPoint((x - ctx_.gs.heroX + r.view().heroCol()) * 100 - src.x(),
+                                    (y - ctx_.gs.heroY + r.view().heroRow()) * 100 - src.y());
 }
 
 MouseWalk::Stamp MouseWalk::stamp() const {
@@ -132,9 +155,10 @@ bool MouseWalk::busy() const {
 bool MouseWalk::cellAt(QPoint at, int& x, int& y) const {
     const GameState& gs = ctx_.gs;
     if (view_.contains(at)) {
-        const QRect src = map_.renderer().viewSource();
-        x = gs.heroX - 3 + (at.x() - view_.left() + src.x()) / 100;
-        y = gs.heroY - 3 + (at.y() - view_.top() + src.y()) / 100;
+        const MapRenderer& r = map_.renderer();
+        const QRect src = r.viewSource();
+        x = gs.heroX - r.view().heroCol() + (at.x() - view_.left() + src.x()) / 100;
+        y = gs.heroY - r.view().heroRow() + (at.y() - view_.top() + src.y()) / 100;
     } else if (mini_.contains(at)) {
         // Dots are drawn at (3x, 3y): the nearest one.
         x = (2 * (at.x() - mini_.left()) + 3) / 6;
@@ -293,10 +317,8 @@ void MouseWalk::paintView(QPainter& p, QPoint) {
     const GameState& gs = ctx_.gs;
     if (gs.stepShiftX == 0 && gs.stepShiftY == 0) refresh();
     if (hasTarget_ && path_.found) {
-        const QRect src = map_.renderer().viewSource();
         auto centre = [&](int x, int y) {
-            return QPointF((x - gs.heroX + 3) * 100 - src.x() + 50,
-                           (y - gs.heroY + 3) * 100 - src.y() + 50);
+            return QPointF(cellCorner(x, y) - view_.topLeft() + QPoint(50, 50));
         };
         const auto& steps = path_.presses;
         for (size_t i = 0; i + 1 < steps.size(); ++i) stepMarker(p, centre(steps[i].x, steps[i].y));
@@ -333,7 +355,7 @@ void MouseWalk::paintMini(QPainter& p, QPoint) {
 void MouseWalk::pointerMoved(QPoint at) {
     int x = 0, y = 0;
     if (busy() || !cellAt(at, x, y)) {
-        map_.unsetCursor();
+        surface_.unsetCursor();
         return;
     }
     const Stamp now = stamp();
@@ -345,9 +367,9 @@ void MouseWalk::pointerMoved(QPoint at) {
         hoverReachable_ = p.found && !p.presses.empty();
     }
     if (hoverReachable_)
-        map_.setCursor(Qt::PointingHandCursor);
+        surface_.setCursor(Qt::PointingHandCursor);
     else
-        map_.unsetCursor();
+        surface_.unsetCursor();
 }
 
 bool MouseWalk::tellCell(QPoint at, QPoint global) {
@@ -356,18 +378,20 @@ bool MouseWalk::tellCell(QPoint at, QPoint global) {
     // The tip goes when the pointer leaves the cell.
     QRect cellRect;
     if (view_.contains(at)) {
-        const QRect src = map_.renderer().viewSource();
-        cellRect = QRect(view_.left() + (x - ctx_.gs.heroX + 3) * 100 - src.x(),
-                         view_.top() + (y - ctx_.gs.heroY + 3) * 100 - src.y(), 100, 100);
+        cellRect = QRect(cellCorner(x, y), QSize(100, 100));
     } else {
         cellRect = QRect(mini_.left() + 3 * x - 2, mini_.top() + 3 * y - 2, 3, 3);
     }
-    QToolTip::showText(global, QString::fromStdString(cellInfo(ctx_.gs, x, y)), &map_, cellRect);
+    QToolTip::showText(global, QString::fromStdString(cellInfo(ctx_.gs, x, y)), &surface_,
+                       cellRect);
     return true;
 }
 
 bool MouseWalk::eventFilter(QObject* watched, QEvent* e) {
-    if (watched != &map_) return QObject::eventFilter(watched, e);
+    // The pointer is the stage's; the keys and the hiding are the map window's.
+    if (watched == &map_ && e->type() != QEvent::KeyPress && e->type() != QEvent::Hide)
+        return false;
+    if (watched != &map_ && watched != &surface_) return QObject::eventFilter(watched, e);
     switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
@@ -392,7 +416,7 @@ bool MouseWalk::eventFilter(QObject* watched, QEvent* e) {
             pointerMoved(static_cast<QMouseEvent*>(e)->position().toPoint());
             return false;
         case QEvent::Leave:
-            map_.unsetCursor();
+            surface_.unsetCursor();
             return false;
         case QEvent::ToolTip: {
             auto* he = static_cast<QHelpEvent*>(e);

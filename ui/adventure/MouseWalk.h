@@ -24,13 +24,16 @@ struct GameContext;
 class MouseWalk : public QObject {
     Q_OBJECT
 public:
-    // `view` and `mini` are the map window's rectangles of the view and the
-    // mini-map; `press` makes one step for a key exactly as the keyboard does
-    // and says whether the hero moved.
-    MouseWalk(TTrForm& map, GameContext& ctx, QRect view, QRect mini,
+    // `surface` is the map window's stage, where the view and the mini-map are
+    // drawn and clicked; `view` and `mini` are their rectangles on it; `press`
+    // makes one step for a key exactly as the keyboard does and says whether the
+    // hero moved.
+    MouseWalk(TTrForm& map, QWidget& surface, GameContext& ctx, QRect view, QRect mini,
               std::function<bool(GameKey)> press);
+    // The view and the mini-map moved or grew (the wider view).
+    void setAreas(QRect view, QRect mini);
 
-    // The map cell at a point of the map window: in the view or on the mini-map.
+    // The map cell at a point of the stage: in the view or on the mini-map.
     bool cellAt(QPoint at, int& x, int& y) const;
 
     // A left click on a cell: shows the way there, or walks it when the cell is
@@ -82,7 +85,11 @@ private:
     };
     Stamp stamp() const;
 
+    // The top-left pixel of map cell (x, y) on the stage, as the view shows it now.
+    QPoint cellCorner(int x, int y) const;
+
     TTrForm& map_;
+    QWidget& surface_;
     GameContext& ctx_;
     QRect view_;
     QRect mini_;

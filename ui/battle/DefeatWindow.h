@@ -1,20 +1,13 @@
 // The defeat window: takes the hero's losses and throws him to a random place.
 #pragma once
 
-#include "ui/kit/PictureForm.h"
+#include "ui/battle/OutcomeWindow.h"
 
-class QLabel;
-
-class TDefeatForm : public PictureForm {
+class TDefeatForm : public OutcomeWindow {
     Q_OBJECT
 public:
     explicit TDefeatForm(GameContext& ctx);
 
-    void Button1Click();
-    QLabel* Label1;  // the losses
-    QLabel* Label2;
-
 protected:
     void FormShow() override;
-    void FormClose() override;
 };

@@ -72,7 +72,8 @@ protected:
     // Whether the window takes the focus back when it loses activation (default).
     void setKeepFocus(bool keep) { keepFocus_ = keep; }
 
-    // Hooks named as the game names them.
+    // What the window does when it is shown, closing or hidden; each window
+    // overrides the ones it needs.
     virtual void FormShow() {}
     // The window is closing (its close() or an accepted close request).
     virtual void FormClose() {}

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSocketNotifier>
 #include <QStyleHints>
 #include <QTimer>
 #include <algorithm>
@@ -177,6 +178,7 @@ void GamepadInput::setEnabled(bool on) {
     }
     enabled_ = false;
     timer_->stop();
+    watchWakeFiles();
     const bool had = pads_.count() > 0;
     pads_.stop();
     held_ = {};
@@ -204,15 +206,42 @@ bool GamepadInput::anythingHeld() const {
 }
 
 int GamepadInput::pumpInterval() const {
-    if (pads_.count() == 0) return kNoPadMs;
-    return anythingHeld() ? kHeldMs : kIdleMs;
+    if (anythingHeld()) return kHeldMs;
+    const bool awake = std::all_of(wakers_.begin(), wakers_.end(),
+                                   [](QSocketNotifier* n) { return n->isEnabled(); });
+    if (pads_.count() == 0 || (pads_.allWake() && awake)) return kNoPadMs;
+    return kIdleMs;
 }
 
-void GamepadInput::pump() {
+void GamepadInput::pumpNow(bool woken) {
     if (!enabled_) return;
-    for (const PadEvent& e : pads_.poll()) handle(e);
+    const std::vector<PadEvent> events = pads_.poll();
+    if (std::any_of(events.begin(), events.end(), [](const PadEvent& e) {
+            return e.type == PadEvent::Type::Added || e.type == PadEvent::Type::Removed;
+        }))
+        watchWakeFiles();
+    for (QSocketNotifier* n : wakers_) n->setEnabled(!woken);
+    for (const PadEvent& e : events) handle(e);
     tick();
     if (enabled_) timer_->start(pumpInterval());
+}
+
+void GamepadInput::watchWakeFiles() {
+    // Possibly from one of their own signals: let go, then delete later.
+    for (QSocketNotifier* n : wakers_) {
+        n->setEnabled(false);
+        n->deleteLater();
+    }
+    wakers_.clear();
+    if (!enabled_) return;
+    for (int fd : pads_.wakeFiles()) {
+        auto* n = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(n, &QSocketNotifier::activated, this, [this, fd] {
+            Gamepads::wakeDrain(fd);
+            pumpNow(true);
+        });
+        wakers_.push_back(n);
+    }
 }
 
 PadScreen GamepadInput::screen() const {

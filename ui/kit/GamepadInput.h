@@ -3,20 +3,24 @@
 // window as the keyboard would send it. The windows answer a pad exactly as
 // they answer the keys; the map and the battle say which table they read.
 //
-// The pads are read often only while something is held; otherwise slowly, and
-// slowest with no pad at all (a pad plugged in is found within a second). A
-// held button repeats like a held key, its repeats marked as such; two D-pad
-// buttons pressed within a short while are one diagonal step.
+// The pads are read often only while something is held; otherwise slowly (a
+// pad plugged in is found within a second). A pad with an input device of its
+// own wakes the game when it is used, so it costs nothing while it lies still;
+// one without is read a few times a second. A held button repeats like a held
+// key, its repeats marked as such; two D-pad buttons pressed within a short
+// while are one diagonal step.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <vector>
 
 #include "platform/PadMap.h"
 #include "platform/qt/Gamepad.h"
 
+class QSocketNotifier;
 class QTimer;
 class QWidget;
 
@@ -37,7 +41,7 @@ public:
     void listenTo(int32_t pad) { pads_.listenTo(pad); }
 
     // Reads the pads now and acts on what they did (the timer calls it).
-    void pump();
+    void pump() { pumpNow(false); }
     int padCount() const { return pads_.count(); }
     // Whether the pad was the last thing the player used.
     bool padLast() const { return padLast_; }
@@ -46,7 +50,7 @@ public:
 
     // The timings, in milliseconds.
     static constexpr int kNoPadMs = 500;  // no pad: a pad plugged in is noticed
-    static constexpr int kIdleMs = 25;    // a pad, nothing held
+    static constexpr int kIdleMs = 125;   // a pad that cannot wake the game, nothing held
     static constexpr int kHeldMs = 8;     // something held: repeats and chords
     static constexpr int kChordMs = 40;   // two D-pad buttons make one diagonal
     static constexpr int kRepeatDelayMs = 400;
@@ -60,6 +64,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // `woken`: a pad's device has something; its wake-ups rest until the next
+    // timed read, so that a restless stick cannot keep the game busy.
+    void pumpNow(bool woken);
+    void watchWakeFiles();
     void handle(const PadEvent& e);
     void tick();
     void direction(GameKey k, bool repeat);
@@ -95,4 +103,5 @@ private:
     qint64 nextRepeat_ = 0;
 
     QPointer<QWidget> ring_;
+    std::vector<QSocketNotifier*> wakers_;
 };

@@ -22,6 +22,20 @@ void focus(QWidget* w) {
     w->setFocus();
 }
 
+// The battle fought at once on the battle window's own engine, then the
+// hand-over its outcome calls for (a fight the computer cannot finish goes on
+// in the window).
+void fightQuickly(GameContext& ctx, GameForm& from) {
+    TBattleForm* window = ctx.forms.battle;
+    if (!window) return;
+    const battle::QuickCombatResult r = battle::FightQuickly(window->engine(), ctx.session);
+    ctx.session.battleNote = battle::lossesLine(r.heroLost, r.enemyLost);
+    const Handover next = r.outcome == battle::Outcome::Victory  ? Handover::QuickWon
+                          : r.outcome == battle::Outcome::Defeat ? Handover::QuickLost
+                                                                 : Handover::QuickUnfinished;
+    runHandover(ctx, next, from, Closing::Yes);
+}
+
 void runStep(GameContext& ctx, HandoverStep step, GameForm& from, Closing closing) {
     TTrForm* map = ctx.forms.tr;
     TTownForm* town = ctx.forms.town;
@@ -98,16 +112,7 @@ void runStep(GameContext& ctx, HandoverStep step, GameForm& from, Closing closin
             autosave::write(ctx.gs, ctx.session);
             break;
         case HandoverStep::FightQuickly:
-            if (TBattleForm* window = ctx.forms.battle) {
-                const battle::QuickCombatResult r =
-                    battle::FightQuickly(window->engine(), ctx.session);
-                ctx.session.battleNote = battle::lossesLine(r.heroLost, r.enemyLost);
-                const Handover next = r.outcome == battle::Outcome::Victory ? Handover::QuickWon
-                                      : r.outcome == battle::Outcome::Defeat
-                                          ? Handover::QuickLost
-                                          : Handover::QuickUnfinished;
-                runHandover(ctx, next, from, Closing::Yes);
-            }
+            fightQuickly(ctx, from);
             break;
         case HandoverStep::ShowBattleAsItIs:
             ctx.session.battleNote.clear();

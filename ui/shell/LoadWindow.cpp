@@ -6,41 +6,15 @@
 #include "core/data/GameState.h"
 #include "core/flow/SaveSlots.h"
 #include "platform/Platform.h"
-#include "ui/kit/Look.h"
 #include "ui/shell/HandoverRunner.h"
 #include "ui/shell/SlotList.h"
 
-TLoadForm::TLoadForm(GameContext& c) : GameForm(c) {
-    setWindowTitle(QStringLiteral("Восстановление игры"));
-    setClientSize(329, 306);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, look::fromBgr(16744448));
-    setPalette(pal);
-
-    ListBox1 = new QListWidget(this);
-    ListBox1->setGeometry(8, 8, 313, 252);
-    slotlist::setUp(ListBox1);
-
-    Button1 = new QPushButton(QStringLiteral("Загрузить"), this);
-    Button1->setGeometry(8, 268, 97, 30);
-    Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-    Button2->setGeometry(224, 268, 97, 30);
-
-    connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
-    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && isVisible()) ListBox1Click();
-    });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    setEscapeAction([this] { Button2Click(); });
-    // A double click on a slot, or Enter, presses the window's first button.
-    setDefaultButton(Button1);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, Button1, &QPushButton::click);
-}
-
-int TLoadForm::selectedSlot() const {
-    return slotlist::slotOfRow(ListBox1->currentRow());
+TLoadForm::TLoadForm(GameContext& c)
+    : SlotWindow(c, QStringLiteral("Восстановление игры"), 16744448) {
+    addSlotList(8, 252);
+    Button1 = addButton(QStringLiteral("Загрузить"), 8);
+    Button2 = addButton(QStringLiteral("Отмена"), 224);
+    connectSlotControls();
 }
 
 void TLoadForm::FormShow() {
@@ -66,8 +40,4 @@ void TLoadForm::Button1Click() {
         return;
     }
     runHandover(ctx, Handover::Load, *this);
-}
-
-void TLoadForm::Button2Click() {
-    hide();
 }

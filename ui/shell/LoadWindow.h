@@ -1,27 +1,16 @@
 // The load window: the fifteen slots and the load that replaces the running game.
 #pragma once
 
-#include "ui/kit/GameForm.h"
+#include "ui/shell/SlotWindow.h"
 
-class QListWidget;
-class QPushButton;
-
-class TLoadForm : public GameForm {
+class TLoadForm : public SlotWindow {
     Q_OBJECT
 public:
     explicit TLoadForm(GameContext& ctx);
 
-    QListWidget* ListBox1;
-    QPushButton* Button1;  // Загрузить
-    QPushButton* Button2;  // Отмена
-
-    void ListBox1Click();
-    void Button1Click();
-    void Button2Click();
+    void ListBox1Click() override;
+    void Button1Click() override;
 
 protected:
     void FormShow() override;
-
-private:
-    int selectedSlot() const;  // 1..15, or the autosave
 };

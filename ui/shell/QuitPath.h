@@ -1,6 +1,8 @@
 // How the game ends. The player's "Выйти из игры" and a signal (Ctrl+C, kill,
 // the end of the session) autosave a game in progress first; the won game's
-// "Выход" ends it as it is. The close box is refused as always.
+// "Выход" ends it as it is. A close box never ends the game: the start and map
+// windows refuse the close request, as every game window does unless it asks
+// otherwise.
 #pragma once
 
 struct GameContext;

@@ -14,6 +14,9 @@ bool leaveAlone = false;
 constexpr const char* kSpeed = "animation-speed";
 constexpr const char* kScale = "scale";
 constexpr const char* kAutosave = "autosave";
+constexpr const char* kFullscreen = "fullscreen";
+constexpr const char* kWideView = "wide-view";
+constexpr const char* kScreen = "screen";
 constexpr const char* kGamepad = "gamepad";
 constexpr const char* kDeadZone = "stick-dead-zone";
 
@@ -63,6 +66,9 @@ Settings read() {
     stored.speed = value(conf, kSpeed);
     stored.scale = value(conf, kScale);
     stored.autosave = value(conf, kAutosave);
+    stored.fullscreen = value(conf, kFullscreen);
+    stored.wideView = value(conf, kWideView);
+    stored.screen = value(conf, kScreen);
     stored.gamepad = value(conf, kGamepad);
     stored.deadZone = value(conf, kDeadZone);
     return parseSettings(stored);
@@ -78,6 +84,9 @@ void write(const Settings& s) {
     put(kSpeed, stored.speed);
     put(kScale, stored.scale);
     put(kAutosave, stored.autosave);
+    put(kFullscreen, stored.fullscreen);
+    put(kWideView, stored.wideView);
+    put(kScreen, stored.screen);
     put(kGamepad, stored.gamepad);
     put(kDeadZone, stored.deadZone);
     conf.sync();

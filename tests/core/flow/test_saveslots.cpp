@@ -296,7 +296,7 @@ TEST(Settings, StoredTextsAreClampedAndJunkKeepsTheDefaults) {
 
     EXPECT_TRUE(parseSettings(stored).gamepad);
 
-    stored = {"3", "2", "false", "false", "50"};
+    stored = {"3", "2", "false", {}, {}, {}, "false", "50"};
     Settings s = parseSettings(stored);
     EXPECT_EQ(s.speed, AnimSpeed::None);
     EXPECT_EQ(s.scale, 2.0);
@@ -309,20 +309,29 @@ TEST(Settings, StoredTextsAreClampedAndJunkKeepsTheDefaults) {
     EXPECT_EQ(back.autosave, "false");
     EXPECT_EQ(back.gamepad, "false");
     EXPECT_EQ(back.deadZone, "50");
-    EXPECT_EQ(storeSettings(parseSettings({"1", "1.5", "true", {}, {}})).scale, "1.5");
+    EXPECT_EQ(storeSettings(parseSettings({"1", "1.5", "true", {}, {}, {}, {}, {}})).scale, "1.5");
 
-    s = parseSettings({"99", "40", "1", "1", "100"});
+    // A scale outside 1..4 (an older run's 0.5), "auto" or junk: "Авто".
+    s = parseSettings({"99", "40", "1", {}, {}, {}, "1", "100"});
     EXPECT_EQ(s.speed, AnimSpeed::None);
-    EXPECT_EQ(s.scale, 4.0);
+    EXPECT_FALSE(s.scale.has_value());
     EXPECT_TRUE(s.autosave);
     EXPECT_EQ(s.deadZone, kMaxDeadZone);
-    s = parseSettings({"-5", "0.1", "maybe", "maybe", "-3"});
+    s = parseSettings({"-5", "0.5", "maybe", {}, {}, {}, "maybe", "-3"});
     EXPECT_EQ(s.speed, AnimSpeed::Normal);
-    EXPECT_EQ(s.scale, 0.5);
+    EXPECT_FALSE(s.scale.has_value());
     EXPECT_TRUE(s.autosave);
     EXPECT_TRUE(s.gamepad);
     EXPECT_EQ(s.deadZone, kMinDeadZone);
-    s = parseSettings({"fast", "big", "", "", "much"});
+    EXPECT_EQ(storeSettings(parseSettings({"0", "auto", "true", {}, {}, {}, {}, {}})).scale,
+              "auto");
+    // The window switches, off unless stored on.
+    s = parseSettings({"0", "2", "true", "true", "1", {}, {}, {}});
+    EXPECT_TRUE(s.fullscreen);
+    EXPECT_TRUE(s.wideView);
+    EXPECT_FALSE(parseSettings({"0", "2", "true", "yes", "no", {}, {}, {}}).fullscreen);
+    EXPECT_EQ(storeSettings(s).wideView, "true");
+    s = parseSettings({"fast", "big", "", {}, {}, {}, {}, "much"});
     EXPECT_EQ(s.deadZone, kDefaultDeadZone);
     EXPECT_EQ(s.speed, AnimSpeed::Normal);
     EXPECT_FALSE(s.scale.has_value());

@@ -22,6 +22,8 @@ TEST(Startup, CommandLine) {
                                                           {"v", "--seed", "12x"},
                                                           {"v", "--scale", "abc"},
                                                           {"v", "--scale", "0"},
+                                                          {"v", "--scale", "0.9"},
+                                                          {"v", "--scale", "4.5"},
                                                           {"v", "--data-dir", ""},
                                                           {"v", "--load"},
                                                           {"v", "--sead", "1"}})
@@ -30,9 +32,13 @@ TEST(Startup, CommandLine) {
     EXPECT_EQ(RoundScale("2"), 2.0);
     EXPECT_EQ(RoundScale("1.74"), 1.5);
     EXPECT_EQ(RoundScale("1.75"), 2.0);
-    EXPECT_EQ(RoundScale("0.1"), 0.5);
-    EXPECT_EQ(RoundScale("9"), 4.0);
+    EXPECT_EQ(RoundScale("1"), 1.0);
+    EXPECT_EQ(RoundScale("4"), 4.0);
+    EXPECT_FALSE(RoundScale("0.5").has_value());
+    EXPECT_FALSE(RoundScale("9").has_value());
     EXPECT_FALSE(RoundScale("nan").has_value());
+    EXPECT_NE(ParseCommandLine({"v", "--scale", "0.5"}).error.find("from 1 to 4"),
+              std::string::npos);
 }
 
 TEST(IntroStory, PhasesFollowTheTagArithmetic) {
