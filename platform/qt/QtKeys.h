@@ -11,6 +11,8 @@ class QKeyEvent;
 // A Qt key code; `keypad` when it came from the numeric keypad.
 GameKey gameKey(int qtKey, bool keypad);
 GameKey gameKey(const QKeyEvent* e);
+// The Qt key of a game key (the arrows, PgUp/PgDn/Home/End, Space); 0 for None.
+int qtKeyOf(GameKey k);
 
 // Letter keys by their place on the keyboard rather than by the letter the
 // layout gives, so that a letter key works alike in the Latin and the Cyrillic

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/qt/QtKeys.h"
 #include "ui/kit/GameForm.h"
 #include "ui/kit/Look.h"
 
@@ -25,32 +26,6 @@ Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int 
                                                bool autorep, ushort count);
 
 namespace {
-
-int qtKey(GameKey k) {
-    switch (k) {
-        case GameKey::Right:
-            return Qt::Key_Right;
-        case GameKey::Left:
-            return Qt::Key_Left;
-        case GameKey::Up:
-            return Qt::Key_Up;
-        case GameKey::Down:
-            return Qt::Key_Down;
-        case GameKey::PageUp:
-            return Qt::Key_PageUp;
-        case GameKey::PageDown:
-            return Qt::Key_PageDown;
-        case GameKey::Home:
-            return Qt::Key_Home;
-        case GameKey::End:
-            return Qt::Key_End;
-        case GameKey::Space:
-            return Qt::Key_Space;
-        case GameKey::None:
-            break;
-    }
-    return 0;
-}
 
 bool isDpad(PadButton b) {
     return b == PadButton::Up || b == PadButton::Down || b == PadButton::Left ||
@@ -264,33 +239,13 @@ void GamepadInput::handle(const PadEvent& e) {
             return;
         case PadEvent::Type::Stick: {
             const PadScreen s = screen();
-            if (e.right) {
-                // The cell cursor of the map and the battle.
-                const GameKey k =
-                    s == PadScreen::Dialog ? GameKey::None : stickDirection(e.x, e.y, deadZone_);
-                if (k == rightStick_) return;
-                rightStick_ = k;
-                if (k == GameKey::None) {
-                    if (repeat_ == Source::RightStick) repeat_ = Source::None;
-                    return;
-                }
-                padLast_ = true;
-                perform({PadPress::Kind::Cursor, k, 0, 0}, false);
-                repeat_ = Source::RightStick;
-                nextRepeat_ = now() + kRepeatDelayMs;
-                return;
-            }
-            const GameKey k = stickDirection(e.x, e.y, deadZone_, s != PadScreen::Dialog);
-            if (k == stick_) return;
-            stick_ = k;
-            if (k == GameKey::None) {
-                if (repeat_ == Source::Stick) repeat_ = Source::None;
-                return;
-            }
-            padLast_ = true;
-            direction(k, false);
-            repeat_ = Source::Stick;
-            nextRepeat_ = now() + kRepeatDelayMs;
+            if (e.right)  // the cell cursor of the map and the battle
+                stickMoved(
+                    s == PadScreen::Dialog ? GameKey::None : stickDirection(e.x, e.y, deadZone_),
+                    rightStick_, Source::RightStick);
+            else
+                stickMoved(stickDirection(e.x, e.y, deadZone_, s != PadScreen::Dialog), stick_,
+                           Source::Stick);
             return;
         }
         case PadEvent::Type::Button:
@@ -329,6 +284,22 @@ void GamepadInput::handle(const PadEvent& e) {
         repeatButton_ = e.button;
         nextRepeat_ = now() + kRepeatDelayMs;
     }
+}
+
+void GamepadInput::stickMoved(GameKey k, GameKey& was, Source source) {
+    if (k == was) return;
+    was = k;
+    if (k == GameKey::None) {
+        if (repeat_ == source) repeat_ = Source::None;
+        return;
+    }
+    padLast_ = true;
+    if (source == Source::RightStick)
+        perform({PadPress::Kind::Cursor, k, 0, 0}, false);
+    else
+        direction(k, false);
+    repeat_ = source;
+    nextRepeat_ = now() + kRepeatDelayMs;
 }
 
 void GamepadInput::tick() {
@@ -397,7 +368,7 @@ void GamepadInput::perform(const PadPress& p, bool repeat) {
         case Kind::None:
             return;
         case Kind::Game:
-            sendKey(qtKey(p.key), repeat,
+            sendKey(qtKeyOf(p.key), repeat,
                     p.key == GameKey::Space ? QStringLiteral(" ") : QString());
             return;
         case Kind::Letter:
@@ -436,11 +407,11 @@ void GamepadInput::moveFocus(QWidget* window, GameKey k, bool repeat) {
     // Lists move their selection and texts scroll up and down; sliders move left
     // and right.
     if (focus && vertical && qobject_cast<QAbstractItemView*>(focus)) {
-        sendKey(qtKey(k), repeat);
+        sendKey(qtKeyOf(k), repeat);
         return;
     }
     if (focus && !vertical && qobject_cast<QAbstractSlider*>(focus)) {
-        sendKey(qtKey(k), repeat);
+        sendKey(qtKeyOf(k), repeat);
         return;
     }
     // A closed drop-down list takes left and right as its up and down.

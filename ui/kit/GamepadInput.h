@@ -101,6 +101,9 @@ private:
     Source repeat_ = Source::None;
     PadButton repeatButton_ = PadButton::A;
     qint64 nextRepeat_ = 0;
+    // A stick that points elsewhere (`was` keeps where it pointed): its first
+    // step now, its repeats while it stays.
+    void stickMoved(GameKey k, GameKey& was, Source source);
 
     QPointer<QWidget> ring_;
     std::vector<QSocketNotifier*> wakers_;
