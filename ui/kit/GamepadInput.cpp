@@ -196,6 +196,9 @@ void GamepadInput::pumpNow(bool woken) {
         }))
         watchWakeFiles();
     for (QSocketNotifier* n : wakers_) n->setEnabled(!woken);
+    // A press may open a question with its own event loop, or a step may pause:
+    // the pads are read meanwhile too.
+    timer_->start(pumpInterval());
     for (const PadEvent& e : events) handle(e);
     tick();
     if (enabled_) timer_->start(pumpInterval());
