@@ -434,11 +434,14 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 }
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
-    if (isLetterKey(e, 'L')) {
+    // The battle's letters are named for their keys: the key that types one
+    // counts as well as the key in its place.
+    const char letter = letterKey(e, "LAW", LetterRule::PlaceOrLetter);
+    if (letter == 'L') {
         if (!quickclose::isRepeat(e)) log_->toggle();
         return;
     }
-    if (isLetterKey(e, 'A')) {
+    if (letter == 'A') {
         // Kept through a pause: it counts when the pause is over.
         if (ctx.platform.pausing())
             autoTogglePending_ = !autoTogglePending_;
@@ -447,7 +450,7 @@ void TBattleForm::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (ctx.platform.pausing() || engine_.activeHeroCode() == 0 || autoHero_) return;
-    if (isLetterKey(e, 'W')) {
+    if (letter == 'W') {
         engine_.HeroWait();
         return;
     }
