@@ -33,4 +33,12 @@ public:
     QPushButton* Button7 = nullptr;
     QPushButton* Button9 = nullptr;
     GameTimer* Timer1 = nullptr;
+
+protected:
+    void FormShow() override;
+    void FormHide() override;
+
+private:
+    // The animation is over and the menu answers.
+    bool menuReady() const;
 };
