@@ -55,6 +55,8 @@ QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, QColor colour, in
 TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session, c.rnd, *this) {
     setWindowTitle(QStringLiteral("Битва"));
     setClientSize(570, 546);
+    // No one leaves a fight by closing its window.
+    setCloseHintText("Бой не покинуть — только «Отступить»");
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(128, 64, 64));

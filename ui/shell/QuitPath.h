@@ -1,6 +1,6 @@
-// How the game ends. The player's "Выйти из игры" and a signal (Ctrl+C, kill,
-// the end of the session) autosave a game in progress first; the won game's
-// "Выход" ends it as it is. The close box is refused as always.
+// How the game ends. The player's "Выйти из игры" (the options window's button,
+// or the map's close box) and a signal (Ctrl+C, kill, the end of the session)
+// autosave a game in progress first; the won game's "Выход" ends it as it is.
 #pragma once
 
 struct GameContext;

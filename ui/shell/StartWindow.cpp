@@ -104,6 +104,10 @@ void TStartForm::FormHide() {
     Timer1->stop();
 }
 
+void TStartForm::closeRequestRefused() {
+    if (menuReady()) Button7Click();
+}
+
 bool TStartForm::menuReady() const {
     return Button7->isEnabled();
 }

@@ -37,6 +37,8 @@ public:
 protected:
     void FormShow() override;
     void FormHide() override;
+    // Once the menu answers, the close box does what "ВЫХОД" does.
+    void closeRequestRefused() override;
 
 private:
     // The animation is over and the menu answers.
