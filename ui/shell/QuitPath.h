@@ -13,7 +13,8 @@ namespace quitpath {
 // status 0.
 void watchSignals(GameContext& ctx);
 
-// The player confirmed "Выйти из игры": autosave, then end.
+// The player confirmed "Выйти из игры": autosave, then end. An autosave that
+// fails is shown in a message box first.
 void leaveGame(GameContext& ctx);
 // "Выход" of the won game: nothing left to autosave, the program ends.
 void leaveWonGame(GameContext& ctx);
