@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFocusEvent>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -255,6 +256,10 @@ TEST(StartWindow, HowToPlayOpensTheHelpWindowAndTheLinkItsPageAboutTheGame) {
     help->systemButton()->click();  // offered to the system's browser too
     ASSERT_EQ(t.platform.urls.size(), 1u);
     EXPECT_EQ(t.platform.urls[0], dir.filePath("ReadMe.htm").toStdString());
+    EXPECT_TRUE(help->noBrowserNote()->isHidden());
+    t.platform.browserStarts = false;
+    help->systemButton()->click();
+    EXPECT_FALSE(help->noBrowserNote()->isHidden()) << "no browser: the window says so";
     help->closeButton()->click();
     EXPECT_FALSE(help->isVisible());
     setProgramDir(oldDir);
