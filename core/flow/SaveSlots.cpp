@@ -113,9 +113,9 @@ std::string slotLine(int n) {
     // The autosave names itself by its time: the game it holds keeps the name
     // of whichever save it was last loaded from.
     const std::string when = slotTime(n);
-    const std::string title = when.empty() ? "АВТОСОХРАНЕНИЕ" : "АВТОСОХРАНЕНИЕ от " + when;
-    if (!whole) return title + ": " + kDamagedLine;
-    return title + " (игра «" + printable(image->saveName.str()) + "»)";
+    const std::string title = when.empty() ? "Автосохранение" : "Автосохранение " + when;
+    if (!whole) return title + " — " + kDamagedLine;
+    return title + " — «" + printable(image->saveName.str()) + "»";
 }
 
 std::string fileTimeText(const std::string& path) {

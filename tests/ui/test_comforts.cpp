@@ -249,9 +249,8 @@ TEST(Autosave, ANewWeekKeepsTheGameAsItsEventLeftIt) {
     g.ctx.forms.load->showForm(g.ctx.forms.tr);
     ASSERT_EQ(g.ctx.forms.load->ListBox1->count(), 16);
     const QListWidgetItem* line = g.ctx.forms.load->ListBox1->item(15);
-    EXPECT_EQ(
-        line->text().toStdString(),
-        "АВТОСОХРАНЕНИЕ от " + saveslots::slotTime(saveslots::kAutoSlot) + " (игра «Моя игра»)");
+    EXPECT_EQ(line->text().toStdString(),
+              "Автосохранение " + saveslots::slotTime(saveslots::kAutoSlot) + " — «Моя игра»");
     g.ctx.forms.load->hide();
     g.ctx.forms.save->showForm(g.ctx.forms.tr);
     EXPECT_EQ(g.ctx.forms.save->ListBox1->count(), 15);

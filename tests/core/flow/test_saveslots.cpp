@@ -257,7 +257,7 @@ TEST_F(SaveSlots, AutosaveIsACopyBesideTheSlotsAndAFailureKeepsTheOlderOne) {
     EXPECT_EQ(when[5], '.');
     EXPECT_EQ(when[10], ' ');
     EXPECT_EQ(when[13], ':');
-    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ от " + when + " (игра «Поход»)");
+    EXPECT_EQ(slotLine(kAutoSlot), "Автосохранение " + when + " — «Поход»");
 
     // Never saved into or deleted through the slots.
     EXPECT_FALSE(saveToSlot(kAutoSlot, *game, "x").ok);
@@ -285,7 +285,7 @@ TEST_F(SaveSlots, AutosaveIsACopyBesideTheSlotsAndAFailureKeepsTheOlderOne) {
 
     // A damaged autosave is refused like a damaged slot.
     writeBytes(kAutoSlot, std::vector<unsigned char>(10));
-    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ от " + slotTime(kAutoSlot) + ": ПОВРЕЖДЁН...");
+    EXPECT_EQ(slotLine(kAutoSlot), "Автосохранение " + slotTime(kAutoSlot) + " — ПОВРЕЖДЁН...");
     EXPECT_FALSE(loadFromSlot(kAutoSlot, *loaded).ok);
 }
 
