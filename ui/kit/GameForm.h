@@ -1,8 +1,9 @@
 // The base of every window of the game. It gives a window the game's dialog
 // conventions: on top, centred on the main window, modal without a modal loop
 // (the opener is disabled while it is shown), close requests of the window system
-// refused where the window refuses them, Escape answered, and the focus taken back
-// when another of the game's windows takes the activation while it is visible.
+// refused where the window refuses them (a hint then says how the window closes),
+// Escape answered, and the focus taken back when another of the game's windows
+// takes the activation while it is visible.
 //
 // Focus rule: of two visible, enabled windows that both keep the focus, the one
 // shown later wins; the older one never takes the focus back from it, so two
