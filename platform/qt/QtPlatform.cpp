@@ -114,7 +114,8 @@ bool QtPlatform::openUrl(const std::string& url) {
     // xdg-open tells that it found no browser only by its exit status, soon; when
     // it found one it may also stay until the browser closes.
     constexpr int kVerdictMs = 1500;
-    auto* run = new QProcess(qApp);
+    // Without a parent: leaving the game does not end the browser it started.
+    auto* run = new QProcess;
     QObject::connect(run, &QProcess::finished, run, &QObject::deleteLater);
     QObject::connect(run, &QProcess::errorOccurred, run, [run](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart) run->deleteLater();
