@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 enum class GameKey { None, Right, Left, Up, Down, PageUp, PageDown, Home, End, Space };
 
@@ -29,3 +31,29 @@ GameKey directionKey(int dx, int dy);
 // The numeric keypad with NumLock on: 1..9 act as End, Down, PgDn, Left, Space,
 // Right, Home, Up, PgUp (the keys printed under the digits). Other digits: None.
 GameKey keypadDigitKey(int digit);
+
+// Letter keys. A key has a place on the keyboard (the Latin letter a QWERTY
+// keyboard prints there) and a letter the layout in use types with it. Where a
+// letter stands for its initial, as the Russian letters of the map's commands do,
+// the place counts, so that the Latin and the Cyrillic layout act alike. Where a
+// Latin letter is named for the key, as W (wait) in battle is, the key that types
+// it counts too, so that it works on AZERTY, Dvorak or Colemak.
+enum class LetterRule {
+    Place,          // the place only (the typed letter only when the place is unknown)
+    PlaceOrLetter,  // the typed letter (Latin, or the Russian on its key), else the place
+};
+
+// The Latin letter ('A'..'Z') at an X keyboard key code (the Linux scan code + 8),
+// or 0 for a key that is not a letter's.
+char letterAtX11Code(unsigned code);
+// The Latin letter a typed character stands for: itself in either case, or for
+// a letter of the Russian layout the Latin letter on its key ('Ц' gives 'W');
+// 0 for anything else.
+char letterOfTyped(char32_t typed);
+// The Russian layout's letter on the key of a Latin letter ('W' gives 'Ц'), or 0.
+char32_t cyrillicAt(char latin);
+
+// Which of `letters` ('A'..'Z') a key press means, or 0. `place` is what
+// letterAtX11Code() made of the key's place, unknown for a press sent by a
+// program; `typed` what letterOfTyped() made of the character it types.
+char letterKey(std::string_view letters, std::optional<char> place, char typed, LetterRule rule);

@@ -27,6 +27,7 @@ public:
     [[noreturn]] virtual void fatal(const std::string& text) = 0;
 
     virtual bool fileExists(const std::string& path) const;
-    // Opens a web address or a local file in the user's browser.
-    virtual void openUrl(const std::string& url) = 0;
+    // Opens a web address or a local file in the user's browser; false when no
+    // browser could be started.
+    virtual bool openUrl(const std::string& url) = 0;
 };

@@ -156,6 +156,72 @@ int waterSlot(const GameState& gs, int x, int y, int phase) {
     return w + kPhaseWater[clampPhase(phase)];
 }
 
+namespace {
+// The water pictures of the shore pieces (first frames), bit by bit.
+constexpr int kShorePieceWater[slot::kShorePieces] = {14, 17, 20, 23, 38, 41, 44, 47};
+constexpr unsigned kUp = 1, kDown = 2, kLeft = 4, kRight = 8, kUpRight = 16, kUpLeft = 32,
+                   kDownLeft = 64, kDownRight = 128;
+}  // namespace
+
+int shorePieceWater(int piece) {
+    return piece >= 0 && piece < slot::kShorePieces ? kShorePieceWater[piece] : slot::kWater;
+}
+
+unsigned shoreOverlays(const GameState& gs, int x, int y) {
+    auto dry = [&](int cx, int cy) { return GameState::onMap(cx, cy) && !water(gs.here(cx, cy)); };
+    const bool up = dry(x, y - 1), down = dry(x, y + 1), left = dry(x - 1, y),
+               right = dry(x + 1, y);
+    unsigned wanted =
+        (up ? kUp : 0) | (down ? kDown : 0) | (left ? kLeft : 0) | (right ? kRight : 0);
+    // A corner of land shows only where both sides beside it are water.
+    if (dry(x + 1, y - 1) && !up && !right) wanted |= kUpRight;
+    if (dry(x - 1, y - 1) && !up && !left) wanted |= kUpLeft;
+    if (dry(x - 1, y + 1) && !down && !left) wanted |= kDownLeft;
+    if (dry(x + 1, y + 1) && !down && !right) wanted |= kDownRight;
+    unsigned shown = 0;
+    switch (waterSlot(gs, x, y, 1)) {
+        case 14:
+            shown = kUp;
+            break;
+        case 17:
+            shown = kDown;
+            break;
+        case 20:
+            shown = kLeft;
+            break;
+        case 23:
+            shown = kRight;
+            break;
+        case 26:
+            shown = kUp | kRight;
+            break;
+        case 29:
+            shown = kUp | kLeft;
+            break;
+        case 32:
+            shown = kDown | kLeft;
+            break;
+        case 35:
+            shown = kDown | kRight;
+            break;
+        case 38:
+            shown = kUpRight;
+            break;
+        case 41:
+            shown = kUpLeft;
+            break;
+        case 44:
+            shown = kDownLeft;
+            break;
+        case 47:
+            shown = kDownRight;
+            break;
+        default:
+            break;
+    }
+    return wanted & ~shown;
+}
+
 void armySlide(const GameState& gs, int x, int y, int& dx, int& dy) {
     dx = dy = 0;
     if (gs.stepShiftX == 0 && gs.stepShiftY == 0) return;
@@ -184,6 +250,10 @@ void frameBlits(GameState& gs, int phase, std::vector<Blit>& out, const ViewCell
         if (!water(code)) return;
         const int px = viewPixelX(gs, x, view), py = viewPixelY(gs, y, view);
         out.push_back({waterSlot(gs, x, y, phase), px, py});
+        const unsigned missing = shoreOverlays(gs, x, y);
+        for (int piece = 0; piece < slot::kShorePieces; ++piece)
+            if (missing & (1u << piece))
+                out.push_back({slot::kShoreOverlay + 3 * piece + kPhaseWater[phase], px, py});
         if (code == cell::kShip) out.push_back({phase <= 2 ? 96 : 97, px, py});
     });
     eachCell(gs, view, [&](int x, int y) {

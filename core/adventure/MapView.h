@@ -24,6 +24,15 @@ constexpr int kHeroShip = 98;
 constexpr int kMirrored = 10;  // added when the hero faces right
 constexpr int kCount = 110;
 constexpr int kDark = -1;  // not a picture: a black cell the wider view keeps dark
+// The shore pieces drawn over a water picture that leaves them out: 113 + 3 x
+// piece + frame, pieces in the order of shoreOverlays() (the surfaces are 111, 112).
+constexpr int kShoreOverlay = 113;
+constexpr int kShorePieces = 8;
+constexpr int kAllSlots = kShoreOverlay + 3 * kShorePieces;  // slots 0..kAllSlots - 1
+// Whether a slot names something to draw: a picture or a shore piece.
+constexpr bool drawable(int s) {
+    return (s >= 1 && s <= kCount) || (s >= kShoreOverlay && s < kAllSlots);
+}
 }  // namespace slot
 
 // The cells the view shows: 5 x 5 around the hero, or in the wider view as many
@@ -73,6 +82,16 @@ void groundLayerBlits(const GameState& gs, std::vector<Blit>& out, const ViewCel
 // or the shore piece matching the land around it.
 int waterSlot(const GameState& gs, int x, int y, int phase);
 
+// The shores the water picture of cell (x, y) leaves out. The picture rule keeps
+// only the last of its tests that holds, so a cell with land on an edge and at
+// an opposite corner, or on two opposite sides, shows one of them as a bare edge.
+// Bits in the order of the pieces: up, down, left, right, then the corners
+// up-right, up-left, down-left, down-right; each drawn over the cell as the
+// slot::kShoreOverlay piece of the same frame.
+unsigned shoreOverlays(const GameState& gs, int x, int y);
+// The water picture of a shore piece (bit 0..7 above), first frame.
+int shorePieceWater(int piece);
+
 // Pixel shift of an army drawn at cell (x, y) while the hero's step slides
 // the view: armies that moved this step glide from their old cell.
 void armySlide(const GameState& gs, int x, int y, int& dx, int& dy);
@@ -81,8 +100,8 @@ void armySlide(const GameState& gs, int x, int y, int& dx, int& dy);
 // does (standing frames only at rest; the ship rocks during a step too).
 int heroSlot(GameState& gs, int phase);
 
-// Everything drawn over the ground layer for one frame, in order: water and
-// moored ships, roaming armies, the hero.
+// Everything drawn over the ground layer for one frame, in order: water with
+// the shores its picture leaves out, moored ships, roaming armies, the hero.
 void frameBlits(GameState& gs, int phase, std::vector<Blit>& out, const ViewCells& view = {});
 
 // Mini-map colour of a cell code, 0x00BBGGRR.

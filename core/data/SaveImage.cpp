@@ -47,13 +47,31 @@ SaveResult readSaveFile(const std::string& path, GameState& gs) {
     return r;
 }
 
+std::string fileErrorCause(int err) {
+    switch (err) {
+        case EACCES:
+        case EPERM:
+            return "нет прав на запись в эту папку";
+        case ENOSPC:
+        case EDQUOT:
+            return "на диске не осталось места";
+        case EROFS:
+            return "файловая система доступна только для чтения";
+        case ENOENT:
+        case ENOTDIR:
+            return "такой папки нет, и создать её не удалось";
+        default:
+            return std::string("ошибка системы (") + std::strerror(err) + ")";
+    }
+}
+
 SaveResult writeSaveFile(const std::string& path, const GameState& gs) {
     SaveResult r;
     const std::vector<unsigned char> bytes = encodeSave(gs);
     const std::string tmp = path + ".tmp";
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
-        r.error = "Не удалось записать файл " + path + ": " + std::strerror(errno) + ".";
+        r.error = "Не удалось записать файл " + path + ": " + fileErrorCause(errno) + ".";
         return r;
     }
     size_t done = 0;
@@ -82,7 +100,7 @@ SaveResult writeSaveFile(const std::string& path, const GameState& gs) {
     }
     if (!ok) {
         std::remove(tmp.c_str());
-        r.error = "Не удалось записать файл " + path + ": " + std::strerror(err) + ".";
+        r.error = "Не удалось записать файл " + path + ": " + fileErrorCause(err) + ".";
         return r;
     }
     r.ok = true;

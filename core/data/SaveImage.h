@@ -22,6 +22,11 @@ struct SaveResult {
 // short, too long) `gs` is left exactly as it was.
 SaveResult readSaveFile(const std::string& path, GameState& gs);
 
+// Why a file could not be written or deleted, for the player, in Russian: no
+// permission, a full disk, a read-only file system, a missing folder; the
+// system's own words for anything rarer.
+std::string fileErrorCause(int err);
+
 // Writes the save image to `path` safely: a temporary file in the same folder is
 // written, flushed and renamed over the target, so a failed write never destroys
 // an older save.

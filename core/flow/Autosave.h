@@ -3,6 +3,8 @@
 // signal. It never interrupts play: a failure is one line on stderr.
 #pragma once
 
+#include <string>
+
 struct GameState;
 struct Session;
 
@@ -14,7 +16,8 @@ void setEnabled(bool on);
 
 // Writes the autosave when the switch is on and a game is in progress. A failed
 // write prints one line on stderr and keeps the older autosave; the game goes on
-// either way. Returns whether the autosave was written.
-bool write(const GameState& gs, const Session& session);
+// either way. Returns whether the autosave was written; a failure's reason, in
+// Russian, goes to `error` when one is given (it stays empty otherwise).
+bool write(const GameState& gs, const Session& session, std::string* error = nullptr);
 
 }  // namespace autosave

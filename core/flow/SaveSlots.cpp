@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -107,11 +106,16 @@ bool slotExists(int n) {
 }
 
 std::string slotLine(int n) {
-    const std::string prefix = n == kAutoSlot ? kAutoPrefix : "";
-    if (!slotExists(n)) return prefix + kEmptyLine;
+    if (!slotExists(n)) return (n == kAutoSlot ? kAutoPrefix : "") + std::string(kEmptyLine);
     auto image = std::make_unique<GameState>();
-    if (!readSaveFile(slotPath(n), *image).ok) return prefix + kDamagedLine;
-    return prefix + printable(image->saveName.str());
+    const bool whole = readSaveFile(slotPath(n), *image).ok;
+    if (n != kAutoSlot) return whole ? printable(image->saveName.str()) : kDamagedLine;
+    // The autosave names itself by its time: the game it holds keeps the name
+    // of whichever save it was last loaded from.
+    const std::string when = slotTime(n);
+    const std::string title = when.empty() ? "Автосохранение" : "Автосохранение " + when;
+    if (!whole) return title + " — " + kDamagedLine;
+    return title + " — «" + printable(image->saveName.str()) + "»";
 }
 
 std::string fileTimeText(const std::string& path) {
@@ -188,7 +192,8 @@ SaveResult deleteSlot(int n) {
     SaveResult r;
     const std::string path = slotPath(n);
     if (std::remove(path.c_str()) != 0) {
-        r.error = "Не удалось удалить файл " + path + ": " + std::strerror(errno) + ".";
+        const std::string cause = errno == ENOENT ? "его уже нет" : fileErrorCause(errno);
+        r.error = "Не удалось удалить файл " + path + ": " + cause + ".";
         return r;
     }
     r.ok = true;

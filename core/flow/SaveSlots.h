@@ -39,7 +39,9 @@ bool slotExists(int n);
 
 // The line the slot list shows for slot n (UTF-8): kEmptyLine without a file,
 // the stored save name of a file that reads whole, kDamagedLine otherwise. The
-// autosave's line starts with kAutoPrefix.
+// autosave's line names itself with its time and the game it holds, short
+// enough for the list: "Автосохранение 08.12.2026 14:05 — «Поход»"; without a
+// file it is kAutoPrefix + kEmptyLine.
 std::string slotLine(int n);
 std::vector<std::string> slotLines();  // slots 1..15 in order
 

@@ -28,6 +28,7 @@ void HeadlessPlatform::fatal(const std::string& text) {
     throw FatalError(text);
 }
 
-void HeadlessPlatform::openUrl(const std::string& url) {
+bool HeadlessPlatform::openUrl(const std::string& url) {
     urls.push_back(url);
+    return browserStarts;
 }

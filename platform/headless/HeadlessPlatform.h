@@ -22,12 +22,13 @@ public:
     void message(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
     [[noreturn]] void fatal(const std::string& text) override;
-    void openUrl(const std::string& url) override;
+    bool openUrl(const std::string& url) override;
 
     std::vector<std::string> sounds;    // every sound played, in order
     std::vector<std::string> messages;  // every message and question shown
     std::vector<std::string> urls;
-    std::deque<bool> answers;  // next Yes/No answers; No when empty
-    long long pausedMs = 0;    // total of all pauses asked for
-    bool echo = false;         // also print messages on stderr (the tool)
+    bool browserStarts = true;  // what openUrl answers
+    std::deque<bool> answers;   // next Yes/No answers; No when empty
+    long long pausedMs = 0;     // total of all pauses asked for
+    bool echo = false;          // also print messages on stderr (the tool)
 };

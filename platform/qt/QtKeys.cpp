@@ -43,16 +43,6 @@ GameKey gameKey(const QKeyEvent* e) {
 
 namespace {
 
-// The Russian layout's letters on the keys A..Z of the Latin one.
-const char16_t kCyrillic[26] = {u'Ф', u'И', u'С', u'В', u'У', u'А', u'П', u'Р', u'Ш',
-                                u'О', u'Л', u'Д', u'Ь', u'Т', u'Щ', u'З', u'Й', u'К',
-                                u'Ы', u'Е', u'Г', u'М', u'Ц', u'Ч', u'Н', u'Я'};
-
-// Key codes of the X keyboard (the Linux scan code + 8) of the keys A..Z: they
-// name the key's place, not its letter.
-constexpr quint32 kX11Codes[26] = {38, 56, 54, 40, 26, 41, 42, 43, 31, 44, 45, 46, 58,
-                                   57, 32, 33, 24, 27, 39, 28, 30, 55, 25, 53, 29, 52};
-
 bool x11Codes() {
     const QString p = QGuiApplication::platformName();
     return p == QLatin1String("xcb") || p.startsWith(QLatin1String("wayland"));
@@ -60,16 +50,23 @@ bool x11Codes() {
 
 }  // namespace
 
-bool isLetterKey(const QKeyEvent* e, char latin) {
-    if (latin < 'A' || latin > 'Z') return false;
-    const int i = latin - 'A';
+char letterKey(const QKeyEvent* e, std::string_view letters, LetterRule rule) {
     // A key typed on a keyboard names its place; a key sent by a program (tests,
     // input tools) may carry only its letter.
-    if (e->nativeScanCode() != 0 && x11Codes()) return e->nativeScanCode() == kX11Codes[i];
-    return e->key() == Qt::Key_A + i || e->key() == static_cast<int>(kCyrillic[i]);
+    std::optional<char> place;
+    if (e->nativeScanCode() != 0 && x11Codes()) place = letterAtX11Code(e->nativeScanCode());
+    // Qt names a letter key by the capital its layout types.
+    const int key = e->key();
+    const char typed = key > 0 && key < 0x110000 ? letterOfTyped(static_cast<char32_t>(key)) : 0;
+    return letterKey(letters, place, typed, rule);
+}
+
+bool isLetterKey(const QKeyEvent* e, char latin) {
+    if (latin < 'A' || latin > 'Z') return false;
+    return letterKey(e, std::string_view(&latin, 1), LetterRule::Place) == latin;
 }
 
 QString cyrillicOnKey(char latin) {
-    if (latin < 'A' || latin > 'Z') return {};
-    return QString(QChar(kCyrillic[latin - 'A']));
+    const char32_t c = cyrillicAt(latin);
+    return c ? QString::fromUcs4(&c, 1) : QString();
 }

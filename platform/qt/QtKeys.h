@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 #include "platform/GameKeys.h"
 
@@ -14,10 +15,11 @@ GameKey gameKey(const QKeyEvent* e);
 // The Qt key of a game key (the arrows, PgUp/PgDn/Home/End, Space); 0 for None.
 int qtKeyOf(GameKey k);
 
-// Letter keys by their place on the keyboard rather than by the letter the
-// layout gives, so that a letter key works alike in the Latin and the Cyrillic
-// layout. Whether the event is the key that carries the Latin letter `latin`
-// ('A'..'Z') on a Latin keyboard, whatever the layout in use.
+// Which of `letters` ('A'..'Z') a key press means under `rule`, or 0
+// (platform/GameKeys tells how letter keys are read).
+char letterKey(const QKeyEvent* e, std::string_view letters, LetterRule rule);
+// Whether the event is the key at the place of the Latin letter `latin` on a
+// Latin keyboard, whatever the layout in use (LetterRule::Place).
 bool isLetterKey(const QKeyEvent* e, char latin);
 // The letter the Russian layout puts on that key: "Г" for 'U'.
 QString cyrillicOnKey(char latin);

@@ -5,7 +5,9 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
@@ -102,11 +104,24 @@ void QtPlatform::fatal(const std::string& text) {
     std::exit(1);
 }
 
-void QtPlatform::openUrl(const std::string& url) {
+bool QtPlatform::openUrl(const std::string& url) {
     const QString u = QString::fromStdString(url);
     const QUrl target = u.startsWith("http://") || u.startsWith("https://")
                             ? QUrl(u)
                             : QUrl::fromLocalFile(QFileInfo(u).absoluteFilePath());
-    // When no browser can be started the click does nothing visible.
-    QDesktopServices::openUrl(target);
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(target);
+    // xdg-open tells that it found no browser only by its exit status, soon; when
+    // it found one it may also stay until the browser closes.
+    constexpr int kVerdictMs = 1500;
+    // Without a parent: leaving the game does not end the browser it started.
+    auto* run = new QProcess;
+    QObject::connect(run, &QProcess::finished, run, &QObject::deleteLater);
+    QObject::connect(run, &QProcess::errorOccurred, run, [run](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) run->deleteLater();
+    });
+    run->start(opener, {target.toString()});
+    if (!run->waitForStarted(kVerdictMs)) return false;
+    if (!run->waitForFinished(kVerdictMs)) return true;
+    return run->exitStatus() == QProcess::NormalExit && run->exitCode() == 0;
 }

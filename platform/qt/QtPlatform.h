@@ -23,7 +23,7 @@ public:
     // The message, then the program ends with status 1 (sound closed first).
     [[noreturn]] void fatal(const std::string& text) override;
     // Web addresses as they are; anything else is a local file.
-    void openUrl(const std::string& url) override;
+    bool openUrl(const std::string& url) override;
 
     // Someone can answer a box: a real screen, and VESTRAN_NONINTERACTIVE unset.
     static bool interactive();

@@ -30,7 +30,7 @@ struct Problems {
 
 inline void checkBlits(const std::vector<Blit>& blits, Problems& p) {
     for (const Blit& b : blits)
-        if (b.slot < 1 || b.slot > slot::kCount) p.add("a picture slot outside 1..110");
+        if (!slot::drawable(b.slot)) p.add("a picture slot that draws nothing");
 }
 
 // The map window as the step rules see it; every frame is composed and checked.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,7 +11,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -31,15 +34,18 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/QtPlatform.h"
 #include "ui/adventure/MapWindow.h"
+#include "ui/adventure/OptionsWindow.h"
 #include "ui/battle/BanditWindow.h"
 #include "ui/battle/BattleWindow.h"
 #include "ui/battle/VictoryWindow.h"
+#include "ui/kit/OutlinedLabel.h"
 #include "ui/shell/HandoverRunner.h"
 #include "ui/shell/LoadWindow.h"
 #include "ui/shell/SaveWindow.h"
 #include "ui/shell/StartWindow.h"
 #include "ui/shell/Startup.h"
 #include "ui/towns/NewWeekWindow.h"
+#include "ui/towns/TownListWindow.h"
 
 using namespace battle;
 
@@ -133,6 +139,7 @@ std::pair<Snapshot, Snapshot> playAt(AnimSpeed speed) {
     battle->showForm(g.ctx.forms.tr);
     g.key(battle, Qt::Key_A);
     EXPECT_TRUE(battle->autoHero());
+    EXPECT_TRUE(battle->autoNotice()->isVisible()) << "said over the field, not only the title";
     EXPECT_TRUE(Game::waitFor([&] { return g.ctx.forms.victory->isVisible(); }, 30000))
         << "the computer did not finish the battle";
     const Snapshot afterBattle = snapshot(g);
@@ -242,10 +249,111 @@ TEST(Autosave, ANewWeekKeepsTheGameAsItsEventLeftIt) {
     g.ctx.forms.load->showForm(g.ctx.forms.tr);
     ASSERT_EQ(g.ctx.forms.load->ListBox1->count(), 16);
     const QListWidgetItem* line = g.ctx.forms.load->ListBox1->item(15);
-    EXPECT_EQ(line->text().toStdString(), "АВТОСОХРАНЕНИЕ: Моя игра");
-    EXPECT_EQ(line->data(Qt::UserRole + 1).toString().size(), 16) << "its time, beside the text";
+    EXPECT_EQ(line->text().toStdString(),
+              "Автосохранение " + saveslots::slotTime(saveslots::kAutoSlot) + " — «Моя игра»");
     g.ctx.forms.load->hide();
     g.ctx.forms.save->showForm(g.ctx.forms.tr);
     EXPECT_EQ(g.ctx.forms.save->ListBox1->count(), 15);
     g.ctx.forms.save->hide();
+}
+
+TEST(Autosave, AFailureWhenThePlayerLeavesIsShownBeforeTheGameEnds) {
+    HeadlessPlatform platform;
+    Game g(platform, 9);
+    autosave::setEnabled(true);
+    // A file where the save folder should be.
+    QFile blocker(g.data.dir.filePath("Save"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    platform.answers = {true};
+    g.ctx.forms.options->Button3Click();  // "Выйти из игры", Yes
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].rfind("Автосохранение не удалось: Не удалось записать файл", 0),
+              0u)
+        << platform.messages[1];
+    EXPECT_FALSE(g.session.gameInProgress);
+}
+
+// ---- the close box -----------------------------------------------------------
+
+// Qt lets its own test library mark an event as the window system's; so does this.
+class QSpontaneKeyEvent {
+public:
+    static void setSpontaneous(QEvent* e) { e->setSpontaneous(); }
+};
+
+namespace {
+
+// What a close box or Alt+F4 sends.
+bool requestClose(QWidget* w) {
+    QCloseEvent e;
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    QCoreApplication::instance()->notify(w, &e);
+    return e.isAccepted();
+}
+
+bool hintShown(GameForm* w) {
+    return w->refusedCloseHint() && w->refusedCloseHint()->isVisible();
+}
+
+}  // namespace
+
+TEST(CloseBox, TheMapAsksToLeaveAndAWindowOverItSaysHowItCloses) {
+    HeadlessPlatform platform;
+    Game g(platform, 5);
+    TTrForm* map = g.ctx.forms.tr;
+    ASSERT_TRUE(map->isVisible());
+    const std::string question = "Вы действительно хотите выйти из игры?";
+
+    TOptionsForm* options = g.ctx.forms.options;
+    options->showForm(map);
+    EXPECT_FALSE(requestClose(map));
+    EXPECT_TRUE(hintShown(options)) << "the window in front answers";
+    EXPECT_TRUE(platform.messages.empty());
+    options->hide();
+
+    // The map stays enabled behind a battle; the battle still answers for it.
+    g.session.sides = BattleSides{};
+    g.session.sides.hero(1) = makeStack(kPeasants, 30);
+    g.session.sides.enemy(1) = makeStack(kPeasants, 30);
+    TBattleForm* battle = g.ctx.forms.battle;
+    battle->showForm(map);
+    EXPECT_FALSE(requestClose(map));
+    EXPECT_FALSE(requestClose(battle));
+    EXPECT_TRUE(battle->isVisible()) << "no one leaves a fight by closing it";
+    EXPECT_TRUE(hintShown(battle));
+    EXPECT_EQ(battle->refusedCloseHint()->text().toStdString(),
+              "Бой не покинуть — только «Отступить»");
+    EXPECT_TRUE(platform.messages.empty());
+    battle->closeBattle();
+
+    // The map alone asks the options window's question; No keeps the game.
+    EXPECT_FALSE(requestClose(map));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], question);
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_TRUE(g.session.gameInProgress);
+
+    // A window that closes on a close request still accepts it.
+    g.ctx.forms.tinfo->showForm(map);
+    EXPECT_TRUE(requestClose(g.ctx.forms.tinfo));
+    g.ctx.forms.tinfo->hide();
+}
+
+TEST(CloseBox, TheStartWindowLeavesOnceItsMenuAnswers) {
+    HeadlessPlatform platform;
+    auto gs = std::make_unique<GameState>();
+    Session session;
+    Random rnd(1);
+    GameContext ctx{*gs, session, rnd, platform, {}};
+    TStartForm start(ctx);
+    start.showForm();
+    EXPECT_FALSE(requestClose(&start));
+    EXPECT_TRUE(start.isVisible()) << "refused while the menu is still asleep";
+    for (int i = 0; i < 21; ++i) start.Timer1Timer();
+    ASSERT_TRUE(start.Button7->isEnabled());
+    // "ВЫХОД" ends the event loop; a loop that does not end reports 7.
+    QTimer::singleShot(0, &start, [&] { requestClose(&start); });
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QApplication::exec(), 0);
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFocusEvent>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -155,7 +156,6 @@ TEST(StartWindow, ButtonsAppearFanOutAndWakeUpOnlyAfterTheSixteenthMove) {
         return n;
     };
     EXPECT_EQ(start.Timer1->interval(), 500);
-    EXPECT_TRUE(start.Timer1->isActive());
     for (QPushButton* b : menu) EXPECT_TRUE(b->isHidden());
     EXPECT_FALSE(start.Button9->isHidden());
     EXPECT_EQ(enabledCount(), 0);
@@ -200,6 +200,29 @@ TEST(StartWindow, ButtonsAppearFanOutAndWakeUpOnlyAfterTheSixteenthMove) {
     setProgramDir(oldDir);
 }
 
+// A game opened from the command line never shows the start window: its
+// animation must not run hidden and switch the loaded game's sounds back on.
+TEST(StartWindow, TheAnimationRunsOnlyWhileTheWindowIsShown) {
+    auto* t = new StartFixture;
+    TStartForm start(t->ctx);
+    EXPECT_FALSE(start.Timer1->isActive()) << "created hidden";
+    start.showForm();
+    EXPECT_TRUE(start.Timer1->isActive());
+    start.Timer1Timer();
+    start.hide();
+    EXPECT_FALSE(start.Timer1->isActive());
+    start.showForm();  // shown again (a --load that failed): the animation goes on
+    EXPECT_TRUE(start.Timer1->isActive());
+    EXPECT_FALSE(start.Button5->isHidden());
+    for (int i = 0; i < 20; ++i) start.Timer1Timer();
+    ASSERT_TRUE(start.Button7->isEnabled());
+    start.hide();
+    start.showForm();
+    EXPECT_FALSE(start.Timer1->isActive()) << "the menu is ready: nothing left to animate";
+    start.hide();
+    delete t;
+}
+
 TEST(StartWindow, HowToPlayOpensTheHelpWindowAndTheLinkItsPageAboutTheGame) {
     QTemporaryDir dir;
     const std::string oldDir = programDir();
@@ -233,6 +256,10 @@ TEST(StartWindow, HowToPlayOpensTheHelpWindowAndTheLinkItsPageAboutTheGame) {
     help->systemButton()->click();  // offered to the system's browser too
     ASSERT_EQ(t.platform.urls.size(), 1u);
     EXPECT_EQ(t.platform.urls[0], dir.filePath("ReadMe.htm").toStdString());
+    EXPECT_TRUE(help->noBrowserNote()->isHidden());
+    t.platform.browserStarts = false;
+    help->systemButton()->click();
+    EXPECT_FALSE(help->noBrowserNote()->isHidden()) << "no browser: the window says so";
     help->closeButton()->click();
     EXPECT_FALSE(help->isVisible());
     setProgramDir(oldDir);

@@ -59,9 +59,10 @@ struct MouseTravel : ::testing::Test {
     MouseWalk& walk() { return *ctx.forms.tr->mouseWalk(); }
     void clickMini(int x, int y) {
         const QPointF at(512 + 3 * x, 5 + 3 * y);
-        QMouseEvent e(QEvent::MouseButtonPress, at, ctx.forms.tr->mapToGlobal(at), Qt::LeftButton,
+        QWidget* stage = ctx.forms.tr->stage();
+        QMouseEvent e(QEvent::MouseButtonPress, at, stage->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(ctx.forms.tr, &e);
+        QApplication::sendEvent(stage, &e);
     }
     bool walkEnds() {
         QElapsedTimer clock;

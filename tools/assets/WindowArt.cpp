@@ -80,22 +80,24 @@ QImage intro() {
         nightScene(399, 500, 410, QColor(10, 10, 30), QColor(60, 50, 80), QColor(30, 40, 36));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    moon(p, QPointF(300, 90), 24, QColor(230, 230, 240));
+    // The story's window ends on a piece of the picture enlarged: about x 81..335
+    // and y 70..394. The whole scene stands inside it.
+    moon(p, QPointF(290, 118), 22, QColor(230, 230, 240));
     // The Great Mage's grave: a stone slab under a dead tree.
-    limb(p, QPointF(90, 420), QPointF(110, 250), 12, QColor(60, 50, 44));
-    limb(p, QPointF(104, 300), QPointF(50, 240), 5, QColor(60, 50, 44));
-    limb(p, QPointF(108, 270), QPointF(170, 210), 5, QColor(60, 50, 44));
+    limb(p, QPointF(130, 378), QPointF(146, 222), 12, QColor(60, 50, 44));
+    limb(p, QPointF(142, 262), QPointF(104, 206), 5, QColor(60, 50, 44));
+    limb(p, QPointF(145, 240), QPointF(196, 190), 5, QColor(60, 50, 44));
     QPainterPath stone;
-    stone.moveTo(160, 430);
-    stone.lineTo(165, 330);
-    stone.quadTo(210, 290, 255, 330);
-    stone.lineTo(260, 430);
+    stone.moveTo(182, 376);
+    stone.lineTo(186, 296);
+    stone.quadTo(224, 262, 262, 296);
+    stone.lineTo(266, 376);
     stone.closeSubpath();
     shapeFill(p, stone, QColor(120, 120, 130), 2, 0.5f);
     p.setPen(QPen(QColor(140, 220, 255), 3));
     for (int i = 0; i < 3; ++i)
-        p.drawLine(QPointF(192 + i * 18, 350 + (i % 2) * 10), QPointF(200 + i * 18, 380));
-    glow(p, QPointF(210, 300), 10, QColor(220, 250, 255), QColor(90, 150, 230));
+        p.drawLine(QPointF(208 + i * 15, 312 + (i % 2) * 8), QPointF(214 + i * 15, 338));
+    glow(p, QPointF(224, 270), 9, QColor(220, 250, 255), QColor(90, 150, 230));
     vignette(p, 399, 500, 170);
     return img;
 }

@@ -79,6 +79,26 @@ std::map<std::string, uint64_t> twinTable() {
     return twins::parseTable(file.readAll().toStdString());
 }
 
+// A shore piece as drawn over another water picture: its land, sand and surf,
+// the rest transparent. Water is left out, the shallows included: they would
+// cover the shore the picture below has of its own. Land and sand are where the
+// piece differs from open water of the same frame (both come from one palette
+// and one wave field) and is not blue.
+QImage shoreOverlay(const QImage& piece, const QImage& open) {
+    if (piece.isNull() || open.isNull() || piece.size() != open.size()) return {};
+    QImage out = piece.convertToFormat(QImage::Format_ARGB32);
+    const QImage sea = open.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const auto* under = reinterpret_cast<const QRgb*>(sea.constScanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const bool blue = qBlue(row[x]) > qRed(row[x]) + 25;
+            if (row[x] == under[x] || blue) row[x] = 0;
+        }
+    }
+    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 }  // namespace
 
 MapRenderer::MapRenderer() {
@@ -113,6 +133,11 @@ void MapRenderer::loadPictures(Platform& platform, bool twice) {
         }
         slots_[i] = prepare(raw[i], s.transparent);
     }
+    for (int piece = 0; piece < slot::kShorePieces; ++piece)
+        for (int frame = 0; frame < 3; ++frame)
+            slots_[static_cast<size_t>(slot::kShoreOverlay + 3 * piece + frame)] =
+                shoreOverlay(slots_[static_cast<size_t>(shorePieceWater(piece) + frame)],
+                             slots_[static_cast<size_t>(slot::kWater + frame)]);
     factor_ = twice ? 2 : 1;
     makeSurfaces();
     loaded_ = true;
@@ -139,7 +164,7 @@ void MapRenderer::drawBlits(QImage& surface, const std::vector<Blit>& blits) {
         }
         // Slot numbers come from map codes and town races: a value without a
         // picture draws nothing rather than reading past the table.
-        if (b.slot < 1 || b.slot > slot::kCount) continue;
+        if (!slot::drawable(b.slot)) continue;
         const QImage& img = slots_[static_cast<size_t>(b.slot)];
         if (!img.isNull()) p.drawImage(b.x * factor_, b.y * factor_, img);
     }

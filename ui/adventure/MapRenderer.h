@@ -65,7 +65,7 @@ private:
     void drawBlits(QImage& surface, const std::vector<Blit>& blits);
     void drawDots(const GameState& gs, const std::vector<Dot>& dots);
 
-    std::array<QImage, 113> slots_;
+    std::array<QImage, slot::kAllSlots> slots_;
     QImage ground_;
     QImage frame_;
     std::array<QImage, 3> mini_;

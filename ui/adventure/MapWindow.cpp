@@ -456,6 +456,16 @@ void TTrForm::changeEvent(QEvent* e) {
         highlight(nullptr);
 }
 
+void TTrForm::closeRequestRefused() {
+    // A battle among the windows over the map: no one escapes a fight by quitting.
+    GameForm* front = frontWindow();
+    if (front && front != this) {
+        front->showCloseHint();
+        return;
+    }
+    if (isEnabled() && ctx.forms.options) ctx.forms.options->Button3Click();
+}
+
 void TTrForm::highlight(QLabel* hovered) {
     for (QLabel* l : commands_)
         look::setTextColour(l, l == hovered ? QColor(Qt::red) : QColor(Qt::yellow));

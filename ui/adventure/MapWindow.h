@@ -92,6 +92,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // The close box asks the options window's "Выйти из игры" question, or,
+    // while a window of the game stands over the map, shows that window's hint.
+    void closeRequestRefused() override;
 
 private:
     friend class MapStage;

@@ -20,6 +20,7 @@
 #include "ui/battle/BattleLogWindow.h"
 #include "ui/battle/RetreatWindow.h"
 #include "ui/kit/Look.h"
+#include "ui/kit/OutlinedLabel.h"
 #include "ui/kit/QuickClose.h"
 #include "ui/shell/HandoverRunner.h"
 
@@ -55,6 +56,8 @@ QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, QColor colour, in
 TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session, c.rnd, *this) {
     setWindowTitle(QStringLiteral("Битва"));
     setClientSize(570, 546);
+    // No one leaves a fight by closing its window.
+    setCloseHintText("Бой не покинуть — только «Отступить»");
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(128, 64, 64));
@@ -88,6 +91,20 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label3 = makeLabel(this, 8, 519, 556, 13, QColor(192, 192, 192), 11);
     Label4 = makeLabel(this, 8, 532, 556, 13, QColor(192, 192, 192), 11);
 
+    // Over the field's top edge, where the window's title may be cut off.
+    autoNotice_ = new OutlinedLabel(
+        QStringLiteral("Ваши войска ведёт компьютер (A — вернуть управление)"), this);
+    autoNotice_->setObjectName(QStringLiteral("AutoNotice"));
+    QFont noticeFont = autoNotice_->font();
+    noticeFont.setBold(true);
+    noticeFont.setPixelSize(14);
+    autoNotice_->setFont(noticeFont);
+    look::setTextColour(autoNotice_, Qt::yellow);
+    autoNotice_->setAlignment(Qt::AlignCenter);
+    autoNotice_->setGeometry(kFieldX, kFieldY + 2, 560, 20);
+    autoNotice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    autoNotice_->hide();
+
     Timer1 = new QTimer(this);
     Timer1->setInterval(350);
     connect(Timer1, &QTimer::timeout, this, &TBattleForm::Timer1Timer);
@@ -108,6 +125,7 @@ void TBattleForm::FormShow() {
     memoCode_ = 0;
     look::setTextColour(Label2, Qt::white);
     autoHero_ = autoTogglePending_ = false;
+    autoNotice_->hide();
     log_->start();
     setWindowTitle(QStringLiteral("Битва"));
     if (resume_) {
@@ -238,6 +256,7 @@ void TBattleForm::toggleAutoHero() {
     autoHero_ = !autoHero_;
     setWindowTitle(autoHero_ ? QStringLiteral("Битва - ваши войска ведёт компьютер (A)")
                              : QStringLiteral("Битва"));
+    autoNotice_->setVisible(autoHero_);
     if (autoHero_) playHeroTurnLater();
 }
 
@@ -440,11 +459,14 @@ bool TBattleForm::cellAt(int x, int y, Cell& cell) {
 }
 
 void TBattleForm::keyPressEvent(QKeyEvent* e) {
-    if (isLetterKey(e, 'L')) {
+    // The battle's letters are named for their keys: the key that types one
+    // counts as well as the key in its place.
+    const char letter = letterKey(e, "LAW", LetterRule::PlaceOrLetter);
+    if (letter == 'L') {
         if (!quickclose::isRepeat(e)) log_->toggle();
         return;
     }
-    if (isLetterKey(e, 'A')) {
+    if (letter == 'A') {
         // Kept through a pause: it counts when the pause is over.
         if (ctx.platform.pausing())
             autoTogglePending_ = !autoTogglePending_;
@@ -453,7 +475,7 @@ void TBattleForm::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (ctx.platform.pausing() || engine_.activeHeroCode() == 0 || autoHero_) return;
-    if (isLetterKey(e, 'W')) {
+    if (letter == 'W') {
         engine_.HeroWait();
         return;
     }

@@ -10,6 +10,7 @@
 #include "ui/kit/GameForm.h"
 #include "ui/kit/Pictures.h"
 
+class OutlinedLabel;
 class QFrame;
 class QLabel;
 class QTimer;
@@ -52,6 +53,8 @@ public:
     // the stack whose turn it is, until A gives them back.
     void toggleAutoHero();
     bool autoHero() const { return autoHero_; }
+    // Says over the field that the computer leads the hero's stacks.
+    OutlinedLabel* autoNotice() const { return autoNotice_; }
     void event(const battle::BattleEvent& e) override;
 
     PadScreen padScreen() const override { return PadScreen::Battle; }
@@ -97,6 +100,7 @@ private:
     QLabel* Label3;  // help
     QLabel* Label4;  // second help
     QTimer* Timer1;
+    OutlinedLabel* autoNotice_;
     TBattleLogForm* log_;  // every action of this battle, beside the window
     int memoCode_ = 0;     // the stack Memo1 describes
     bool padCursor_ = false;

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "ui/kit/Look.h"
 #include "ui/kit/QuickClose.h"
 
 namespace {
@@ -204,6 +205,7 @@ void GameForm::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
     if (e->spontaneous()) return;  // minimised: still shown as far as the game goes
     shownAt_ = 0;
+    if (refusedHint_) refusedHint_->hide();
     releaseOpener();
     FormHide();
 }
@@ -224,10 +226,38 @@ void GameForm::closeEvent(QCloseEvent* e) {
     // refuses it. The window's own close() is never refused.
     if (refuseClose_ && e->spontaneous()) {
         e->ignore();
+        closeRequestRefused();
         return;
     }
     FormClose();
     e->accept();
+}
+
+GameForm* GameForm::frontWindow() {
+    GameForm* front = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* f = qobject_cast<GameForm*>(w);
+        if (f && f->isVisible() && (!front || f->shownAt_ > front->shownAt_)) front = f;
+    }
+    return front;
+}
+
+void GameForm::showCloseHint() {
+    // How long the hint stays: long enough to read it twice.
+    constexpr int kHintMs = 4000;
+    if (!refusedHint_) {
+        refusedHint_ = quickclose::makeHint(this, closeHintText_);
+        refusedHint_->setObjectName(QStringLiteral("RefusedCloseHint"));
+        look::setTextColour(refusedHint_, Qt::yellow);
+        refusedHintTimer_ = new QTimer(this);
+        refusedHintTimer_->setSingleShot(true);
+        connect(refusedHintTimer_, &QTimer::timeout, refusedHint_, &QWidget::hide);
+    }
+    refusedHint_->raise();
+    refusedHint_->show();
+    refusedHintTimer_->start(kHintMs);
+    raise();
+    activateWindow();
 }
 
 void GameForm::changeEvent(QEvent* e) {

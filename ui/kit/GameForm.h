@@ -1,8 +1,9 @@
 // The base of every window of the game. It gives a window the game's dialog
 // conventions: on top, centred on the main window, modal without a modal loop
 // (the opener is disabled while it is shown), close requests of the window system
-// refused where the window refuses them, Escape answered, and the focus taken back
-// when another of the game's windows takes the activation while it is visible.
+// refused where the window refuses them (a hint then says how the window closes),
+// Escape answered, and the focus taken back when another of the game's windows
+// takes the activation while it is visible.
 //
 // Focus rule: of two visible, enabled windows that both keep the focus, the one
 // shown later wins; the older one never takes the focus back from it, so two
@@ -20,6 +21,7 @@
 class QLabel;
 class QPushButton;
 class QShortcut;
+class QTimer;
 
 class GameForm : public QWidget {
     Q_OBJECT
@@ -39,6 +41,15 @@ public:
     // The window that opened this one and is disabled meanwhile (or null).
     QWidget* opener() const { return opener_.data(); }
 
+    // The visible window of the game shown last: the one in front (or null).
+    static GameForm* frontWindow();
+    // Says for a few seconds, in the corner where the close hints stand, how this
+    // window is closed: when the window system's close request is refused, and
+    // when a close request on the map meets this window in front of it.
+    void showCloseHint();
+    // The hint shown by showCloseHint() (null until it has been shown).
+    QLabel* refusedCloseHint() const { return refusedHint_; }
+
     GameContext& ctx;
 
     // The gamepad (ui/kit/GamepadInput): which of its tables the window reads,
@@ -57,6 +68,11 @@ protected:
     // Whether the window system's close request is refused (the default). The
     // window's own close() always closes it.
     void setRefuseClose(bool refuse) { refuseClose_ = refuse; }
+    // What showCloseHint() says (by default that Escape closes the window).
+    void setCloseHintText(const char* text) { closeHintText_ = text; }
+    // The window system's close request has been refused: the close hint shows.
+    // A window may answer the request in its own way instead.
+    virtual void closeRequestRefused() { showCloseHint(); }
     // What Escape does (the game's invisible cancel button).
     void setEscapeAction(std::function<void()> f);
     // Enter and Space do what Escape does, and so does a left click on the
@@ -101,5 +117,8 @@ private:
     bool closeByClick_ = false;
     QElapsedTimer shownFor_;  // since the window was last shown
     QLabel* closeHint_ = nullptr;
+    const char* closeHintText_ = "Esc — закрыть окно";
+    QLabel* refusedHint_ = nullptr;
+    QTimer* refusedHintTimer_ = nullptr;
     QPointer<QPushButton> defaultButton_;
 };

@@ -70,8 +70,8 @@ void swallowRepeatsOf(int qtKey) {
     keyWatch().swallowed = qtKey;
 }
 
-QLabel* makeHint(QWidget* parent) {
-    auto* l = new QLabel(QStringLiteral("Esc — закрыть"), parent);
+QLabel* makeHint(QWidget* parent, const char* text) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
     l->setObjectName(QStringLiteral("CloseHint"));
     l->setFont(look::sans(11));
     l->setContentsMargins(6, 2, 6, 2);

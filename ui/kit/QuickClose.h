@@ -25,7 +25,7 @@ bool isRepeat(const QKeyEvent* e);
 // wherever they would go.
 void swallowRepeatsOf(int qtKey);
 
-// "Esc — закрыть" on a dark veil, in the bottom-right corner of `parent`.
-QLabel* makeHint(QWidget* parent);
+// "Esc — закрыть" (or `text`) on a dark veil, in the bottom-right corner of `parent`.
+QLabel* makeHint(QWidget* parent, const char* text = "Esc — закрыть");
 
 }  // namespace quickclose

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -51,9 +52,16 @@ HelpWindow::HelpWindow(GameContext& c, QWidget* parent) : QWidget(parent, Qt::Wi
     close_ = new QPushButton(QStringLiteral("Закрыть"), this);
     close_->setToolTip(QStringLiteral("Esc"));
 
+    noBrowser_ = new QLabel(
+        QStringLiteral("Не удалось запустить веб-браузер. Справка — в этом окне."), this);
+    noBrowser_->setObjectName(QStringLiteral("NoBrowser"));
+    noBrowser_->setStyleSheet(QStringLiteral("color: #a02010; font-weight: bold;"));
+    noBrowser_->hide();
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back_);
     buttons->addStretch(1);
+    buttons->addWidget(noBrowser_);
     buttons->addWidget(system_);
     buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
@@ -64,7 +72,7 @@ HelpWindow::HelpWindow(GameContext& c, QWidget* parent) : QWidget(parent, Qt::Wi
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(system_, &QPushButton::clicked, this,
-            [this] { ctx.platform.openUrl(pagePath().toStdString()); });
+            [this] { noBrowser_->setVisible(!ctx.platform.openUrl(pagePath().toStdString())); });
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);

@@ -9,6 +9,7 @@
 
 #include "ui/kit/Forms.h"
 
+class QLabel;
 class QTextBrowser;
 class QPushButton;
 
@@ -24,6 +25,8 @@ public:
     QPushButton* backButton() const { return back_; }
     QPushButton* systemButton() const { return system_; }
     QPushButton* closeButton() const { return close_; }
+    // Says that no browser could be started for "Открыть в браузере".
+    QLabel* noBrowserNote() const { return noBrowser_; }
 
 private:
     GameContext& ctx;
@@ -31,6 +34,7 @@ private:
     QPushButton* back_;
     QPushButton* system_;
     QPushButton* close_;
+    QLabel* noBrowser_;
 };
 
 // Shows the help window (one for the whole run, kept by the start window) above

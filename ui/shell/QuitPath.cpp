@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <string>
 
 #include "core/data/Session.h"
 #include "core/flow/Autosave.h"
@@ -61,7 +62,12 @@ void watchSignals(GameContext& ctx) {
 }
 
 void leaveGame(GameContext& ctx) {
-    autosave::write(ctx.gs, ctx.session);
+    // The player is leaving through the game's own exit and is still there to
+    // read why his game could not be kept.
+    std::string error;
+    if (!autosave::write(ctx.gs, ctx.session, &error) && !error.empty())
+        ctx.platform.message("Автосохранение не удалось: " + error +
+                             "\nИгра будет закрыта без автосохранения.");
     ctx.session.gameInProgress = false;
     QCoreApplication::exit(0);
 }

@@ -1,8 +1,6 @@
-// How the game ends. The player's "Выйти из игры" and a signal (Ctrl+C, kill,
-// the end of the session) autosave a game in progress first; the won game's
-// "Выход" ends it as it is. A close box never ends the game: the start and map
-// windows refuse the close request, as every game window does unless it asks
-// otherwise.
+// How the game ends. The player's "Выйти из игры" (the options window's button,
+// or the map's close box) and a signal (Ctrl+C, kill, the end of the session)
+// autosave a game in progress first; the won game's "Выход" ends it as it is.
 #pragma once
 
 struct GameContext;
@@ -15,7 +13,8 @@ namespace quitpath {
 // status 0.
 void watchSignals(GameContext& ctx);
 
-// The player confirmed "Выйти из игры": autosave, then end.
+// The player confirmed "Выйти из игры": autosave, then end. An autosave that
+// fails is shown in a message box first.
 void leaveGame(GameContext& ctx);
 // "Выход" of the won game: nothing left to autosave, the program ends.
 void leaveWonGame(GameContext& ctx);

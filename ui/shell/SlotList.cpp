@@ -38,8 +38,13 @@ public:
 };
 
 void addLine(QListWidget* list, int slot) {
-    auto* item = new QListWidgetItem(QString::fromStdString(saveslots::slotLine(slot)), list);
-    item->setData(kTimeRole, QString::fromStdString(saveslots::slotTime(slot)));
+    const QString line = QString::fromStdString(saveslots::slotLine(slot));
+    auto* item = new QListWidgetItem(line, list);
+    // The autosave's line says its time itself, and may need the whole width.
+    if (slot == saveslots::kAutoSlot)
+        item->setToolTip(line);
+    else
+        item->setData(kTimeRole, QString::fromStdString(saveslots::slotTime(slot)));
 }
 
 }  // namespace

@@ -90,9 +90,26 @@ TStartForm::TStartForm(GameContext& c) : GameForm(c) {
     Button9 = button("КАК ИГРАТЬ", 176, 272, 153, 33, &TStartForm::Button9Click);
     Button9->show();  // shown from the start, but disabled until the menu is ready
 
-    // The animation runs from creation: the start window is shown right away.
-    Timer1 = new GameTimer(this, 500, true);
+    // The animation runs only while the window is shown: a game opened from the
+    // command line never shows it, and its last step switches the sounds on.
+    Timer1 = new GameTimer(this, 500);
     connect(Timer1, &QTimer::timeout, this, &TStartForm::Timer1Timer);
+}
+
+void TStartForm::FormShow() {
+    if (!menuReady()) Timer1->start();
+}
+
+void TStartForm::FormHide() {
+    Timer1->stop();
+}
+
+void TStartForm::closeRequestRefused() {
+    if (menuReady()) Button7Click();
+}
+
+bool TStartForm::menuReady() const {
+    return Button7->isEnabled();
 }
 
 void TStartForm::Timer1Timer() {

@@ -33,4 +33,14 @@ public:
     QPushButton* Button7 = nullptr;
     QPushButton* Button9 = nullptr;
     GameTimer* Timer1 = nullptr;
+
+protected:
+    void FormShow() override;
+    void FormHide() override;
+    // Once the menu answers, the close box does what "ВЫХОД" does.
+    void closeRequestRefused() override;
+
+private:
+    // The animation is over and the menu answers.
+    bool menuReady() const;
 };

@@ -213,3 +213,26 @@ TEST(MapView, GoldAndAuthorityArePaddedToEighteen) {
     gs->authority = 4000000000u;
     EXPECT_EQ(statusLine(*gs), "Золото 1234567890 Авторитет 4000000000");
 }
+
+TEST(MapView, AShoreThePictureLeavesOutIsDrawnOverIt) {
+    auto gs = meadow();
+    for (int x = 10; x <= 16; ++x)
+        for (int y = 10; y <= 16; ++y) gs->here(x, y) = 100;
+    gs->here(13, 9) = 0;   // land above (13, 10) ...
+    gs->here(14, 11) = 0;  // ... and at its lower right: the picture keeps the corner
+    EXPECT_EQ(waterSlot(*gs, 13, 10, 1), 47);
+    EXPECT_EQ(shoreOverlays(*gs, 13, 10), 1u) << "the shore above";
+    EXPECT_EQ(shorePieceWater(0), 14);
+    gs->heroX = 13;
+    gs->heroY = 12;
+    std::vector<Blit> b;
+    frameBlits(*gs, 3, b);
+    EXPECT_TRUE(has(b, {slot::kShoreOverlay + 2, viewPixelX(*gs, 13), viewPixelY(*gs, 10)}));
+    // Land at two opposite corners: the picture keeps the last one.
+    gs->here(14, 12) = 0;
+    gs->here(12, 14) = 0;
+    EXPECT_EQ(waterSlot(*gs, 13, 13, 1), 44);
+    EXPECT_EQ(shoreOverlays(*gs, 13, 13), 1u << 4) << "the up-right corner";
+    // A picture that shows every shore its cell has: nothing over it.
+    EXPECT_EQ(shoreOverlays(*gs, 16, 16), 0u);
+}

@@ -185,7 +185,7 @@ public:
         frame_.clear();
         frameBlits(gs_, 1 + static_cast<int>(rnd_(4)), frame_);
         for (const Blit& b : frame_)
-            if (b.slot < 1 || b.slot > slot::kCount) badSlots++;
+            if (!slot::drawable(b.slot)) badSlots++;
     }
     void stepPause() override {}
     void buildGroundLayer() override {

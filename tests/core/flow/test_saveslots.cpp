@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -248,7 +249,6 @@ TEST_F(SaveSlots, AutosaveIsACopyBesideTheSlotsAndAFailureKeepsTheOlderOne) {
     ASSERT_TRUE(autosave::write(*game, session));
     EXPECT_EQ(slotPath(kAutoSlot), dir + "/Save/auto.psv");
     EXPECT_EQ(game->saveName.str(), "Поход") << "the running game is not renamed";
-    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ: Поход");
     EXPECT_EQ(slotLines().size(), 15u) << "the save window's list stays fifteen slots";
     // "08.12.2026 14:05"
     const std::string when = slotTime(kAutoSlot);
@@ -257,6 +257,7 @@ TEST_F(SaveSlots, AutosaveIsACopyBesideTheSlotsAndAFailureKeepsTheOlderOne) {
     EXPECT_EQ(when[5], '.');
     EXPECT_EQ(when[10], ' ');
     EXPECT_EQ(when[13], ':');
+    EXPECT_EQ(slotLine(kAutoSlot), "Автосохранение " + when + " — «Поход»");
 
     // Never saved into or deleted through the slots.
     EXPECT_FALSE(saveToSlot(kAutoSlot, *game, "x").ok);
@@ -284,7 +285,7 @@ TEST_F(SaveSlots, AutosaveIsACopyBesideTheSlotsAndAFailureKeepsTheOlderOne) {
 
     // A damaged autosave is refused like a damaged slot.
     writeBytes(kAutoSlot, std::vector<unsigned char>(10));
-    EXPECT_EQ(slotLine(kAutoSlot), "АВТОСОХРАНЕНИЕ: ПОВРЕЖДЁН...");
+    EXPECT_EQ(slotLine(kAutoSlot), "Автосохранение " + slotTime(kAutoSlot) + " — ПОВРЕЖДЁН...");
     EXPECT_FALSE(loadFromSlot(kAutoSlot, *loaded).ok);
 }
 
@@ -344,4 +345,19 @@ TEST(Settings, StoredTextsAreClampedAndJunkKeepsTheDefaults) {
     EXPECT_FALSE(animationShown());
     setAnimationSpeed(AnimSpeed::Normal);
     EXPECT_EQ(animationWait(150), 150);
+}
+
+TEST_F(SaveSlots, AFolderThatCannotBeMadeSaysWhyInRussianAndKeepsTheGame) {
+    // A file where the save folder's parent should be: the folder cannot be made.
+    std::ofstream(dir + "/blocked") << "x";
+    setSaveDirOverride(dir + "/blocked/Save");
+    game->gold = 5;
+    const SaveResult r = saveToSlot(1, *game, "Поход");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("такой папки нет, и создать её не удалось"), std::string::npos)
+        << r.error;
+    EXPECT_EQ(game->gold, 5u);
+    EXPECT_NE(fileErrorCause(EROFS).find("только для чтения"), std::string::npos);
+    EXPECT_NE(fileErrorCause(ENOSPC).find("места"), std::string::npos);
+    EXPECT_NE(fileErrorCause(EACCES).find("нет прав"), std::string::npos);
 }
