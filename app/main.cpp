@@ -27,6 +27,7 @@
 #include "platform/Report.h"
 #include "platform/qt/Audio.h"
 #include "platform/qt/QtPlatform.h"
+#include "ui/kit/GamepadInput.h"
 #include "ui/kit/TooltipLook.h"
 #include "ui/shell/QuitPath.h"
 #include "ui/shell/SettingsFile.h"
@@ -160,6 +161,10 @@ int main(int argc, char** argv) {
     quitpath::watchSignals(ctx);
     CreateForms(ctx);
     GameForm::setMainWindow(ctx.forms.start);
+    // The pads play beside the keyboard and the mouse, unless switched off.
+    GamepadInput pads;
+    pads.setDeadZone(stickDeadZone());
+    pads.setEnabled(gamepadEnabled());
     if (cl.load)
         OpenSavedGame(ctx, *cl.load);
     else
@@ -170,6 +175,7 @@ int main(int argc, char** argv) {
         checkScreen(runScale.value, mayRestart, argv);
     });
     const int status = QApplication::exec();
+    pads.setEnabled(false);
     audio::shutdown();
     return status;
 }

@@ -1,5 +1,6 @@
 #include "core/flow/Settings.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/flow/Autosave.h"
@@ -33,6 +34,9 @@ Settings& screenInForce() {
     return s;
 }
 
+bool padOn = true;
+int padDeadZone = kDefaultDeadZone;
+
 }  // namespace
 
 Settings parseSettings(const StoredSettings& stored) {
@@ -44,6 +48,10 @@ Settings parseSettings(const StoredSettings& stored) {
     readSwitch(stored.fullscreen, s.fullscreen);
     readSwitch(stored.wideView, s.wideView);
     if (stored.screen) s.screen = scale::parseScreen(*stored.screen);
+    readSwitch(stored.gamepad, s.gamepad);
+    if (stored.deadZone)
+        if (auto n = wholeNumber(*stored.deadZone))
+            s.deadZone = static_cast<int>(std::clamp<long long>(*n, kMinDeadZone, kMaxDeadZone));
     return s;
 }
 
@@ -55,6 +63,8 @@ StoredSettings storeSettings(const Settings& s) {
     out.fullscreen = switchText(s.fullscreen);
     out.wideView = switchText(s.wideView);
     if (s.screen) out.screen = scale::screenText(*s.screen);
+    out.gamepad = switchText(s.gamepad);
+    out.deadZone = std::to_string(s.deadZone);
     return out;
 }
 
@@ -62,6 +72,8 @@ Settings currentSettings() {
     Settings s = screenInForce();
     s.speed = animationSpeed();
     s.autosave = autosave::enabled();
+    s.gamepad = padOn;
+    s.deadZone = padDeadZone;
     return s;
 }
 
@@ -69,6 +81,18 @@ void applySettings(const Settings& s) {
     setAnimationSpeed(s.speed);
     autosave::setEnabled(s.autosave);
     screenInForce() = s;
+    padOn = s.gamepad;
+    padDeadZone = std::clamp(s.deadZone, kMinDeadZone, kMaxDeadZone);
+}
+
+bool gamepadEnabled() {
+    return padOn;
+}
+void setGamepadEnabled(bool on) {
+    padOn = on;
+}
+int stickDeadZone() {
+    return padDeadZone;
 }
 
 namespace screen {

@@ -1,8 +1,8 @@
 // What the player's settings file keeps from one run to the next, beside the
 // saved games (music and sounds stay in the saved game): the animation speed, the
-// scale, the autosave switch, the full screen and the wider view. The file itself
-// is read and written by the window layer; here are its values and how stored
-// texts become them.
+// scale, the autosave switch, the full screen, the wider view, the gamepad switch
+// and the stick's dead zone. The file itself is read and written by the window
+// layer; here are its values and how stored texts become them.
 #pragma once
 
 #include <optional>
@@ -10,6 +10,7 @@
 
 #include "core/flow/ScaleChoice.h"
 #include "platform/AnimationSpeed.h"
+#include "platform/PadMap.h"
 
 struct Settings {
     AnimSpeed speed = AnimSpeed::Normal;
@@ -20,6 +21,8 @@ struct Settings {
     // The screen the last run opened on: "Авто" is decided from it without
     // asking the window system before the first window.
     std::optional<scale::Screen> screen;
+    bool gamepad = true;
+    int deadZone = kDefaultDeadZone;  // percent of the stick's deflection
 };
 
 // The texts found in the file (none for a missing key). A speed out of range is
@@ -32,6 +35,8 @@ struct StoredSettings {
     std::optional<std::string> fullscreen;  // true / false
     std::optional<std::string> wideView;    // true / false
     std::optional<std::string> screen;      // 1920x1048@1.25
+    std::optional<std::string> gamepad;     // true / false
+    std::optional<std::string> deadZone;    // 5 .. 90 (percent)
 };
 Settings parseSettings(const StoredSettings& stored);
 StoredSettings storeSettings(const Settings& s);
@@ -55,3 +60,8 @@ void setWideView(bool on);
 std::optional<scale::Screen> lastScreen();
 void setLastScreen(const scale::Screen& s);
 }  // namespace screen
+
+// The gamepad's settings in force (read by the window layer, which owns the pads).
+bool gamepadEnabled();
+void setGamepadEnabled(bool on);
+int stickDeadZone();

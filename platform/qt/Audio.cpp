@@ -11,6 +11,7 @@
 #include <map>
 
 #include "platform/MidiLength.h"
+#include "platform/qt/SdlStart.h"
 
 namespace {
 
@@ -57,11 +58,8 @@ bool ready() {
         const int savedErr = ::dup(2);
         const int devNull = ::open("/dev/null", O_WRONLY);
         if (savedErr >= 0 && devNull >= 0) ::dup2(devNull, 2);
-        // SDL would otherwise catch Ctrl+C and SIGTERM for an event queue the
-        // game never reads; the game's own handlers (platform/QuitSignals) end it.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        const bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-                            Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
+        const bool opened =
+            startSdl(SDL_INIT_AUDIO) && Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
         std::fflush(stderr);
         if (savedErr >= 0 && devNull >= 0) ::dup2(savedErr, 2);
         if (devNull >= 0) ::close(devNull);

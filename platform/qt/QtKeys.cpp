@@ -30,6 +30,13 @@ GameKey gameKey(int qtKey, bool keypad) {
     }
 }
 
+int qtKeyOf(GameKey k) {
+    for (int key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
+                    Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Space})
+        if (gameKey(key, false) == k) return key;
+    return 0;
+}
+
 GameKey gameKey(const QKeyEvent* e) {
     return gameKey(e->key(), (e->modifiers() & Qt::KeypadModifier) != 0);
 }

@@ -12,6 +12,8 @@ class QKeyEvent;
 // A Qt key code; `keypad` when it came from the numeric keypad.
 GameKey gameKey(int qtKey, bool keypad);
 GameKey gameKey(const QKeyEvent* e);
+// The Qt key of a game key (the arrows, PgUp/PgDn/Home/End, Space); 0 for None.
+int qtKeyOf(GameKey k);
 
 // Which of `letters` ('A'..'Z') a key press means under `rule`, or 0
 // (platform/GameKeys tells how letter keys are read).

@@ -206,6 +206,42 @@ void TTrForm::keyPressEvent(QKeyEvent* e) {
     movement_.keyDown(k);
 }
 
+// The right stick shows a cursor over the view and moves it; while it shows, A
+// clicks its cell (the way, then the walk) and B hides it. A direction hides it
+// and steps as its key does.
+bool TTrForm::padCommand(const PadPress& p) {
+    using Kind = PadPress::Kind;
+    if (battleRunning()) return false;
+    if (p.kind == Kind::Cursor) {
+        const KeyStep s = keyStep(p.key);
+        const ViewCells& v = renderer_.view();
+        const QPoint from = padCursor_ ? padCursorAt_ : QPoint(0, 0);
+        padCursorAt_ = QPoint(qBound(-v.cols / 2, from.x() + s.dx, v.cols / 2),
+                              qBound(-v.rows / 2, from.y() + s.dy, v.rows / 2));
+        padCursor_ = true;
+        stage_->update(viewRect_);
+        return true;
+    }
+    if (!padCursor_) return false;
+    const bool click = p.kind == Kind::Game && p.key == GameKey::Space;
+    if (click && !walk_->walking()) {
+        walk_->clickCell(qBound(1, ctx.gs.heroX + padCursorAt_.x(), kMapW),
+                         qBound(1, ctx.gs.heroY + padCursorAt_.y(), kMapH));
+        if (!walk_->walking()) return true;
+    }
+    padCursor_ = false;
+    stage_->update(viewRect_);
+    if (p.kind == Kind::Escape && walk_->walking()) walk_->stop();
+    return click || p.kind == Kind::Escape;
+}
+
+// A pad pulled out mid-walk: the walk ends as at a key.
+void TTrForm::padGone() {
+    walk_->stop();
+    padCursor_ = false;
+    stage_->update(viewRect_);
+}
+
 bool TTrForm::commandKey(const QKeyEvent* e) {
     if (e->isAutoRepeat() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
@@ -263,6 +299,18 @@ void TTrForm::paintStage(QPainter& p, const QRect& dirty) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
     p.drawImage(miniRect().topLeft(), renderer_.miniMap(ctx.gs.continent));
+    if (padCursor_) {
+        const QRect src = renderer_.viewSource();
+        const ViewCells& v = renderer_.view();
+        const QRect cell(viewRect_.left() + (padCursorAt_.x() + v.heroCol()) * 100 - src.x(),
+                         viewRect_.top() + (padCursorAt_.y() + v.heroRow()) * 100 - src.y(), 100,
+                         100);
+        p.setClipRect(viewRect_);
+        p.setPen(QPen(look::kPadGold, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(cell.adjusted(2, 2, -2, -2));
+        p.setClipping(false);
+    }
     // The panel's bevels.
     p.setPen(kBevelDark);
     p.drawRect(viewRect_.adjusted(-2, -2, 1, 1));

@@ -76,6 +76,13 @@ public:
     // Fills the races-and-relations grid.
     void FormActivate();
 
+    PadScreen padScreen() const override { return PadScreen::Map; }
+    bool padCommand(const PadPress& p) override;
+    void padGone() override;
+    // The pad's cell cursor: shown, and its place from the hero's cell.
+    bool padCursorShown() const { return padCursor_; }
+    QPoint padCursorOffset() const { return padCursorAt_; }
+
 protected:
     void FormShow() override;
     void FormHide() override;
@@ -128,4 +135,6 @@ private:
     int panelShift_ = 0;  // how far the wider view pushes the panel right
     std::vector<std::pair<QWidget*, QPoint>> panel_;  // the panel's controls, unshifted
     bool fullscreen_ = false;
+    bool padCursor_ = false;
+    QPoint padCursorAt_;
 };

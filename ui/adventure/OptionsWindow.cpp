@@ -13,6 +13,7 @@
 #include "platform/AnimationSpeed.h"
 #include "platform/Platform.h"
 #include "ui/adventure/MapWindow.h"
+#include "ui/kit/GamepadInput.h"
 #include "ui/shell/LoadWindow.h"
 #include "ui/shell/QuitPath.h"
 #include "ui/shell/SaveWindow.h"
@@ -20,8 +21,7 @@
 
 namespace {
 // The window's own controls keep their places; the remembered settings sit in
-// frames below them: the play's, then the screen's. The screen's frame keeps a
-// row free below its switches for one more.
+// frames below them: the play's, then the screen's and the gamepad's.
 constexpr int kHeight = 111 + 80 + 150;
 const QRect kSettingsFrame(8, 112, 233, 72);
 const QRect kScreenFrame(8, 190, 233, 144);
@@ -85,6 +85,9 @@ TOptionsForm::TOptionsForm(GameContext& c) : GameForm(c) {
     WideViewBox->move(16, 280);
     WideViewBox->setToolTip(
         QStringLiteral("В полном экране карта показывает столько клеток, сколько помещается"));
+    GamepadBox = new QCheckBox(QStringLiteral("Геймпад"), this);
+    GamepadBox->move(16, 304);
+    GamepadBox->setToolTip(QStringLiteral("Играть геймпадом наравне с клавиатурой и мышью"));
     connect(CheckBox1, &QCheckBox::clicked, this, &TOptionsForm::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &TOptionsForm::CheckBox2Click);
     connect(Button1, &QPushButton::clicked, this, &TOptionsForm::Button1Click);
@@ -96,6 +99,7 @@ TOptionsForm::TOptionsForm(GameContext& c) : GameForm(c) {
     connect(ScaleBox, &QComboBox::activated, this, &TOptionsForm::ScaleBoxChange);
     connect(FullscreenBox, &QCheckBox::clicked, this, &TOptionsForm::FullscreenBoxClick);
     connect(WideViewBox, &QCheckBox::clicked, this, &TOptionsForm::WideViewBoxClick);
+    connect(GamepadBox, &QCheckBox::clicked, this, &TOptionsForm::GamepadBoxClick);
     setEscapeAction([this] { Button4Click(); });
 }
 
@@ -110,6 +114,13 @@ void TOptionsForm::FormShow() {
     ScaleBox->setCurrentIndex(ScaleBox->findData(remembered));
     FullscreenBox->setChecked(screen::fullscreen());
     WideViewBox->setChecked(screen::wideView());
+    GamepadBox->setChecked(gamepadEnabled());
+}
+
+void TOptionsForm::GamepadBoxClick() {
+    setGamepadEnabled(GamepadBox->isChecked());
+    settingsfile::write(currentSettings());
+    if (GamepadInput* pads = GamepadInput::current()) pads->setEnabled(gamepadEnabled());
 }
 
 void TOptionsForm::ScaleBoxChange() {

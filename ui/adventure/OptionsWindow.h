@@ -1,7 +1,7 @@
 // The options: music and sounds, saving, loading and leaving the game; below
 // them the animation speed and the autosave switch, and then the screen: the
-// scale, the full screen and the wider view. The game remembers these from one
-// run to the next.
+// scale, the full screen and the wider view; last the gamepad switch. The game
+// remembers these from one run to the next.
 #pragma once
 
 #include "ui/kit/GameForm.h"
@@ -27,6 +27,7 @@ public:
     void ScaleBoxChange();      // "Масштаб"
     void FullscreenBoxClick();  // "Полный экран"
     void WideViewBoxClick();    // "Широкий обзор"
+    void GamepadBoxClick();     // "Геймпад"
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -41,6 +42,7 @@ public:
     QLabel* ScaleNote = nullptr;    // a change applies at the next start
     QCheckBox* FullscreenBox = nullptr;
     QCheckBox* WideViewBox = nullptr;
+    QCheckBox* GamepadBox = nullptr;
 
 protected:
     void FormShow() override;

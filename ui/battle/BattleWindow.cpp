@@ -427,6 +427,12 @@ void TBattleForm::paintEvent(QPaintEvent*) {
         skull.drawTransparent(p, 332, 2);
     }
     p.drawImage(kFieldX, kFieldY, canvas_);
+    if (padCursor_) {
+        p.setPen(QPen(look::kPadGold, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(kFieldX + 80 * (padCursorAt_.x - 1) + 2, kFieldY + 80 * (padCursorAt_.y - 1) + 2,
+                   76, 76);
+    }
     for (const Overlay& o : overlay_) {
         if (o.line) {
             p.setPen(QPen(Qt::white, 1, Qt::DotLine));
@@ -488,10 +494,14 @@ void TBattleForm::mousePressEvent(QMouseEvent* e) {
         engine_.ToggleGrid();
         return;
     }
-    if (e->button() != Qt::LeftButton || autoHero_) return;
+    if (e->button() != Qt::LeftButton) return;
     Cell c;
     const QPoint at = e->position().toPoint();
-    if (!cellAt(at.x(), at.y(), c)) return;
+    if (cellAt(at.x(), at.y(), c)) clickCell(c);
+}
+
+void TBattleForm::clickCell(Cell c) {
+    if (ctx.platform.pausing() || autoHero_) return;
     engine_.HeroClick(c);
 }
 
@@ -524,6 +534,36 @@ bool TBattleForm::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     return GameForm::eventFilter(watched, e);
+}
+
+// The pad: B is the retreat label's click. The right stick shows a cursor on
+// the field and moves it; while it shows, A clicks its cell (a shot or a
+// flight) and B hides it. A direction hides it and acts as its key.
+bool TBattleForm::padCommand(const PadPress& p) {
+    using Kind = PadPress::Kind;
+    if (p.kind == Kind::Cursor) {
+        const KeyStep s = keyStep(p.key);
+        if (!padCursor_) {
+            padCursorAt_ = Cell{1, 1};
+            const int active = engine_.activeHeroCode();
+            if (active == 0 || !engine_.FindStack(active, padCursorAt_)) padCursorAt_ = Cell{1, 1};
+        }
+        padCursorAt_ =
+            Cell{qBound(1, padCursorAt_.x + s.dx, kCols), qBound(1, padCursorAt_.y + s.dy, kRows)};
+        padCursor_ = true;
+        update();
+        return true;
+    }
+    const bool click = p.kind == Kind::Game && p.key == GameKey::Space;
+    if (!padCursor_) {
+        if (p.kind != Kind::Retreat) return false;
+        Label2Click();
+        return true;
+    }
+    padCursor_ = false;
+    update();
+    if (click) clickCell(padCursorAt_);
+    return click || p.kind == Kind::Retreat;
 }
 
 void TBattleForm::Label2Click() {

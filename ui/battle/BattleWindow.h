@@ -57,6 +57,12 @@ public:
     OutlinedLabel* autoNotice() const { return autoNotice_; }
     void event(const battle::BattleEvent& e) override;
 
+    PadScreen padScreen() const override { return PadScreen::Battle; }
+    bool padCommand(const PadPress& p) override;
+    // The pad's cell cursor: shown, and its cell.
+    bool padCursorShown() const { return padCursor_; }
+    battle::Cell padCursorCell() const { return padCursorAt_; }
+
 protected:
     void FormShow() override;
     void paintEvent(QPaintEvent* e) override;
@@ -74,6 +80,8 @@ private:
     const Picture* stackPicture(int code) const;
 
     void playHeroTurnLater();
+    // A left click on a cell of the field.
+    void clickCell(battle::Cell c);
 
     battle::BattleEngine engine_;
     bool autoHero_ = false;
@@ -95,6 +103,8 @@ private:
     OutlinedLabel* autoNotice_;
     TBattleLogForm* log_;  // every action of this battle, beside the window
     int memoCode_ = 0;     // the stack Memo1 describes
+    bool padCursor_ = false;
+    battle::Cell padCursorAt_;
 
     QImage canvas_;
     Picture background_, rock_, pit_, bog_, wall_, dead_;

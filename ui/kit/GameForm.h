@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/PadMap.h"
 #include "ui/kit/Forms.h"
 
 class QLabel;
@@ -50,6 +51,14 @@ public:
     QLabel* refusedCloseHint() const { return refusedHint_; }
 
     GameContext& ctx;
+
+    // The gamepad (ui/kit/GamepadInput): which of its tables the window reads,
+    // a press offered to the window before its key is sent (true when the
+    // window took it: the pad's own commands, which have no key), and a pad
+    // pulled out while the window is active.
+    virtual PadScreen padScreen() const { return PadScreen::Dialog; }
+    virtual bool padCommand(const PadPress&) { return false; }
+    virtual void padGone() {}
 
 protected:
     // Client area size, fixed.

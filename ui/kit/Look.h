@@ -14,6 +14,9 @@
 
 namespace look {
 
+// The gold of the gamepad's focus ring and cell cursor.
+inline const QColor kPadGold{0xE8, 0xB4, 0x30};
+
 // The game's texts break lines with CR LF (and sometimes LF CR); a label wants LF.
 inline QString shown(const std::string& text) {
     QString s = QString::fromStdString(text);

@@ -17,6 +17,8 @@ constexpr const char* kAutosave = "autosave";
 constexpr const char* kFullscreen = "fullscreen";
 constexpr const char* kWideView = "wide-view";
 constexpr const char* kScreen = "screen";
+constexpr const char* kGamepad = "gamepad";
+constexpr const char* kDeadZone = "stick-dead-zone";
 
 void complain(const std::string& what) {
     std::fprintf(stderr, "vestran: %s\n", what.c_str());
@@ -67,6 +69,8 @@ Settings read() {
     stored.fullscreen = value(conf, kFullscreen);
     stored.wideView = value(conf, kWideView);
     stored.screen = value(conf, kScreen);
+    stored.gamepad = value(conf, kGamepad);
+    stored.deadZone = value(conf, kDeadZone);
     return parseSettings(stored);
 }
 
@@ -83,6 +87,8 @@ void write(const Settings& s) {
     put(kFullscreen, stored.fullscreen);
     put(kWideView, stored.wideView);
     put(kScreen, stored.screen);
+    put(kGamepad, stored.gamepad);
+    put(kDeadZone, stored.deadZone);
     conf.sync();
     if (conf.status() != QSettings::NoError) {
         leaveAlone = true;  // one line per run is enough

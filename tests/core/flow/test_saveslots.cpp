@@ -295,34 +295,45 @@ TEST(Settings, StoredTextsAreClampedAndJunkKeepsTheDefaults) {
     EXPECT_TRUE(parseSettings(stored).autosave);
     EXPECT_FALSE(parseSettings(stored).scale.has_value());
 
-    stored = {"3", "2", "false", {}, {}, {}};
+    EXPECT_TRUE(parseSettings(stored).gamepad);
+
+    stored = {"3", "2", "false", {}, {}, {}, "false", "50"};
     Settings s = parseSettings(stored);
     EXPECT_EQ(s.speed, AnimSpeed::None);
     EXPECT_EQ(s.scale, 2.0);
     EXPECT_FALSE(s.autosave);
+    EXPECT_FALSE(s.gamepad);
+    EXPECT_EQ(s.deadZone, 50);
     const StoredSettings back = storeSettings(s);
     EXPECT_EQ(back.speed, "3");
     EXPECT_EQ(back.scale, "2");
     EXPECT_EQ(back.autosave, "false");
-    EXPECT_EQ(storeSettings(parseSettings({"1", "1.5", "true", {}, {}, {}})).scale, "1.5");
+    EXPECT_EQ(back.gamepad, "false");
+    EXPECT_EQ(back.deadZone, "50");
+    EXPECT_EQ(storeSettings(parseSettings({"1", "1.5", "true", {}, {}, {}, {}, {}})).scale, "1.5");
 
     // A scale outside 1..4 (an older run's 0.5), "auto" or junk: "Авто".
-    s = parseSettings({"99", "40", "1", {}, {}, {}});
+    s = parseSettings({"99", "40", "1", {}, {}, {}, "1", "100"});
     EXPECT_EQ(s.speed, AnimSpeed::None);
     EXPECT_FALSE(s.scale.has_value());
     EXPECT_TRUE(s.autosave);
-    s = parseSettings({"-5", "0.5", "maybe", {}, {}, {}});
+    EXPECT_EQ(s.deadZone, kMaxDeadZone);
+    s = parseSettings({"-5", "0.5", "maybe", {}, {}, {}, "maybe", "-3"});
     EXPECT_EQ(s.speed, AnimSpeed::Normal);
     EXPECT_FALSE(s.scale.has_value());
     EXPECT_TRUE(s.autosave);
-    EXPECT_EQ(storeSettings(parseSettings({"0", "auto", "true", {}, {}, {}})).scale, "auto");
+    EXPECT_TRUE(s.gamepad);
+    EXPECT_EQ(s.deadZone, kMinDeadZone);
+    EXPECT_EQ(storeSettings(parseSettings({"0", "auto", "true", {}, {}, {}, {}, {}})).scale,
+              "auto");
     // The window switches, off unless stored on.
-    s = parseSettings({"0", "2", "true", "true", "1", {}});
+    s = parseSettings({"0", "2", "true", "true", "1", {}, {}, {}});
     EXPECT_TRUE(s.fullscreen);
     EXPECT_TRUE(s.wideView);
-    EXPECT_FALSE(parseSettings({"0", "2", "true", "yes", "no", {}}).fullscreen);
+    EXPECT_FALSE(parseSettings({"0", "2", "true", "yes", "no", {}, {}, {}}).fullscreen);
     EXPECT_EQ(storeSettings(s).wideView, "true");
-    s = parseSettings({"fast", "big", "", {}, {}, {}});
+    s = parseSettings({"fast", "big", "", {}, {}, {}, {}, "much"});
+    EXPECT_EQ(s.deadZone, kDefaultDeadZone);
     EXPECT_EQ(s.speed, AnimSpeed::Normal);
     EXPECT_FALSE(s.scale.has_value());
 

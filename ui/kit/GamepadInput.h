@@ -1,0 +1,110 @@
+// Gamepad play: reads the pads from the event loop and turns each button into
+// the key press or click it stands for (platform/PadMap), sent to the active
+// window as the keyboard would send it. The windows answer a pad exactly as
+// they answer the keys; the map and the battle say which table they read.
+//
+// The pads are read often only while something is held; otherwise slowly (a
+// pad plugged in is found within a second). A pad with an input device of its
+// own wakes the game when it is used, so it costs nothing while it lies still;
+// one without is read a few times a second. A held button repeats like a held
+// key, its repeats marked as such; two D-pad buttons pressed within a short
+// while are one diagonal step.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <vector>
+
+#include "platform/PadMap.h"
+#include "platform/qt/Gamepad.h"
+
+class QSocketNotifier;
+class QTimer;
+class QWidget;
+
+class GamepadInput : public QObject {
+    Q_OBJECT
+public:
+    explicit GamepadInput(QObject* parent = nullptr);
+    ~GamepadInput() override;
+
+    // The one the game runs (null when none).
+    static GamepadInput* current();
+
+    // The options' switch: off, the pads are closed and nothing is read.
+    void setEnabled(bool on);
+    bool enabled() const { return enabled_; }
+    void setDeadZone(int percent);
+    // Listens to one pad only (tests), -1 for all.
+    void listenTo(int32_t pad) { pads_.listenTo(pad); }
+
+    // Reads the pads now and acts on what they did (the timer calls it).
+    void pump() { pumpNow(false); }
+    int padCount() const { return pads_.count(); }
+    // Whether the pad was the last thing the player used.
+    bool padLast() const { return padLast_; }
+    // The pause until the next read, in milliseconds.
+    int pumpInterval() const;
+
+    // The timings, in milliseconds.
+    static constexpr int kNoPadMs = 500;  // no pad: a pad plugged in is noticed
+    static constexpr int kIdleMs = 125;   // a pad that cannot wake the game, nothing held
+    static constexpr int kHeldMs = 8;     // something held: repeats and chords
+    static constexpr int kChordMs = 40;   // two D-pad buttons make one diagonal
+    static constexpr int kRepeatDelayMs = 400;
+    static constexpr int kCursorRepeatMs = 150;  // the cell cursor, held
+
+signals:
+    // A pad was plugged in or pulled out.
+    void padsChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // `woken`: a pad's device has something; its wake-ups rest until the next
+    // timed read, so that a restless stick cannot keep the game busy.
+    void pumpNow(bool woken);
+    void watchWakeFiles();
+    void handle(const PadEvent& e);
+    void tick();
+    void direction(GameKey k, bool repeat);
+    void perform(const PadPress& p, bool repeat);
+    void moveFocus(QWidget* window, GameKey k, bool repeat);
+    void showRing(QWidget* w);
+    bool anythingHeld() const;
+    // The direction of the D-pad buttons held now.
+    GameKey heldDirection() const;
+    PadScreen screen() const;
+    qint64 now() const { return clock_.elapsed(); }
+
+    static GamepadInput* current_;
+    Gamepads pads_;
+    QTimer* timer_ = nullptr;
+    QElapsedTimer clock_;
+    bool enabled_ = false;
+    bool padLast_ = false;
+    int deadZone_ = kDefaultDeadZone;
+
+    std::array<int, static_cast<size_t>(PadButton::Count)> held_{};  // over all pads
+    GameKey stick_ = GameKey::None;                                  // the left stick's direction
+    GameKey rightStick_ = GameKey::None;                             // the right one's
+    // The D-pad buttons pressed since the chord began (bits of Up, Down, Left, Right).
+    bool chordOpen_ = false;
+    qint64 chordAt_ = 0;
+    std::array<bool, 4> chord_{};
+
+    // What repeats while held.
+    enum class Source { None, Dpad, Stick, RightStick, Button };
+    Source repeat_ = Source::None;
+    PadButton repeatButton_ = PadButton::A;
+    qint64 nextRepeat_ = 0;
+    // A stick that points elsewhere (`was` keeps where it pointed): its first
+    // step now, its repeats while it stays.
+    void stickMoved(GameKey k, GameKey& was, Source source);
+
+    QPointer<QWidget> ring_;
+    std::vector<QSocketNotifier*> wakers_;
+};
