@@ -9,6 +9,11 @@
 #                     FUZZ_SECONDS (default 60) from seeds written by vestran-tool
 #                     (saves, pictures, and vestran-tool's own command lines)
 #   ./build.sh soak   the play bot on long games under ASan + UBSan
+#   ./build.sh perf   a Release tree of its own (build-perf), then every budget measured
+#                     side by side: the benchmarks and the real game under Xvfb (start
+#                     against a bare Qt window, idle CPU, peak memory, a battle); one
+#                     table, exit status 1 when a budget is missed (tools/measure/perf.sh;
+#                     IDLE_SECONDS shortens the idle minute for a quick run)
 #   ./build.sh package  a Release tree with Debian's hardening flags and its Debian
 #                     package from CPack (build-release/vestran_*.deb), checked by lintian
 set -euo pipefail
@@ -133,8 +138,17 @@ case "$cmd" in
     dpkg-deb --info "$deb" | sed -n 's/^ \(Package\|Version\|Installed-Size\|Depends\):/\1:/p'
     lintian --fail-on error "$deb"
     ;;
+  perf)
+    # Not part of test: timings on a shared machine are noisy.
+    PACKAGES+=(openbox xdotool)
+    install_missing
+    configure build-perf -DCMAKE_BUILD_TYPE=Release -DVESTRAN_PERF=ON -DVESTRAN_BENCHMARKS=ON
+    cmake --build build-perf -j "$JOBS" --target vestran vestran-tool vestran_bench \
+        vestran_bare_window vestran_assets_files
+    tools/measure/perf.sh build-perf
+    ;;
   *)
-    echo "usage: $0 run|test|build|fuzz|soak|package" >&2
+    echo "usage: $0 run|test|build|fuzz|soak|package|perf" >&2
     exit 2
     ;;
 esac

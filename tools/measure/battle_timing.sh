@@ -20,22 +20,8 @@ speeds=("$@")
 [ ${#speeds[@]} -eq 0 ] && speeds=(3 0)
 display=${MEASURE_DISPLAY:-:97}
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-if ! DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1; then
-    Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-    pids+=($!)
-    sleep 1
-    DISPLAY=$display openbox >/dev/null 2>&1 &
-    pids+=($!)
-    sleep 1
-fi
+# shellcheck source=tools/measure/display.sh
+source "$(dirname "$0")/display.sh"
 
 mkdir -p "$work/data"
 for d in Resourse Wav Music ReadMe.htm; do ln -s "$build/$d" "$work/data/$d"; done
@@ -51,7 +37,18 @@ waitfor() {  # pattern file seconds
     return 1
 }
 
-window() { DISPLAY=$display xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# A window shown by name; asked again while windows come and go (a search that
+# meets a window closing at that moment fails).
+window() {
+    local id=""
+    for _ in $(seq 400); do
+        id=$(DISPLAY=$display xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+        [ -n "$id" ] && break
+        sleep 0.05
+    done
+    [ -n "$id" ] || { echo "gave up waiting for the window '$1'" >&2; return 1; }
+    echo "$id"
+}
 
 one_battle() {  # speed -> prints ms from round 1 to the result window
     local speed=$1 err=$work/err.txt
