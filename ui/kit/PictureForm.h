@@ -1,6 +1,6 @@
 // A dialog drawn on its window picture: the picture (generated with the other
-// assets) is loaded when the window is first shown and painted at the window's
-// top-left corner, under its controls. A missing picture is not fatal: the
+// assets) is loaded when the window is shown, freed when it hides, and painted at
+// the window's top-left corner, under its controls. A missing picture is not fatal: the
 // window shows a plain area of the fallback colour instead.
 #pragma once
 
@@ -22,6 +22,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     // Draws the picture; a window that draws more over it calls this first.
     void paintEvent(QPaintEvent* e) override;
 

@@ -36,13 +36,8 @@ THistoryForm::THistoryForm(GameContext& c) : GameForm(c) {
     setDialogStyle(true);
     setRefuseClose(false);
 
-    historyPicture =
-        LoadWindowPicture(dataPath(assets::kWinIntro), kPictureWidth, kPictureHeight, kBackground)
-            .convertToFormat(QImage::Format_RGB32);
-    screen = QImage(kClientWidth, kClientHeight, QImage::Format_RGB32);
-    screen.fill(kBackground);
-
-    Image1 = new PictureBox(this, historyPicture);
+    // The picture and the drawing surfaces are made when the story is shown.
+    Image1 = new PictureBox(this);
     Image1->setGeometry(1, 0, kPictureWidth, kPictureHeight);
 
     Memo1 = new QPlainTextEdit(this);
@@ -119,7 +114,12 @@ void THistoryForm::FormShow() {
     Memo1->moveCursor(QTextCursor::Start);
     Memo1->verticalScrollBar()->setValue(0);
     // Every opening starts the picture over.
+    if (historyPicture.isNull())
+        historyPicture = LoadWindowPicture(dataPath(assets::kWinIntro), kPictureWidth,
+                                           kPictureHeight, kBackground)
+                             .convertToFormat(QImage::Format_RGB32);
     Image1->setImage(historyPicture);
+    screen = QImage(kClientWidth, kClientHeight, QImage::Format_RGB32);
     screen.fill(kBackground);
     Image1->show();
     animation.start();
@@ -140,6 +140,11 @@ void THistoryForm::FormShow() {
 void THistoryForm::FormHide() {
     Timer1->stop();
     music.stop();
+    // A story read once is seldom read again: its pictures go until then.
+    historyPicture = QImage();
+    historyCanvas = QImage();
+    screen = QImage();
+    Image1->setImage(QImage());
 }
 
 void THistoryForm::Timer1Timer() {

@@ -54,8 +54,7 @@ TStartForm::TStartForm(GameContext& c) : GameForm(c) {
     setPalette(pal);
     setAutoFillBackground(true);
 
-    Image1 = new PictureBox(
-        this, LoadWindowPicture(dataPath(assets::kWinTitle), kWidth, kHeight, kSilver));
+    Image1 = new PictureBox(this);  // the title picture, read when the window shows
     Image1->setGeometry(0, 0, kWidth, kHeight);
 
     Label1 = new LinkLabel(QStringLiteral("О программе"), this, [this] { Label1Click(); });
@@ -97,11 +96,15 @@ TStartForm::TStartForm(GameContext& c) : GameForm(c) {
 }
 
 void TStartForm::FormShow() {
+    if (Image1->image().isNull())
+        Image1->setImage(LoadWindowPicture(dataPath(assets::kWinTitle), kWidth, kHeight, kSilver));
     if (!menuReady()) Timer1->start();
 }
 
 void TStartForm::FormHide() {
     Timer1->stop();
+    // The title is read again should the window show again; hidden, it frees its memory.
+    Image1->setImage(QImage());
 }
 
 void TStartForm::closeRequestRefused() {

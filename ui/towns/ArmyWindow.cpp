@@ -20,19 +20,26 @@ namespace {
 
 constexpr int kRowY[5] = {1, 82, 163, 244, 325};
 
+// The glyph is read when the window is first shown (showGlyph).
 QPushButton* glyphButton(QWidget* parent, const char* name, const char* glyph,
                          const QString& fallback, int x, int y) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(x, y, 25, 25);
-    const QString file = QString::fromStdString(dataPath(glyph));
+    b->setProperty("glyph", QString::fromStdString(dataPath(glyph)));
+    b->setProperty("fallback", fallback);
+    return b;
+}
+
+void showGlyph(QPushButton* b) {
+    if (!b->icon().isNull() || !b->text().isEmpty()) return;
+    const QString file = b->property("glyph").toString();
     if (QFile::exists(file)) {
         b->setIcon(QIcon(file));
         b->setIconSize(QSize(21, 21));
     } else {
-        b->setText(fallback);
+        b->setText(b->property("fallback").toString());
     }
-    return b;
 }
 
 }  // namespace
@@ -144,6 +151,7 @@ void TArmyForm::selectSlot(int slot) {
 }
 
 void TArmyForm::FormShow() {
+    for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3}) showGlyph(b);
     ListBox1DblClick();
     timerTag_ = 1;
     Timer1->start();
