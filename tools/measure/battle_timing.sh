@@ -57,7 +57,7 @@ one_battle() {  # speed -> prints ms from round 1 to the result window
         >"$work/config/vestran/vestran.conf"
     rm -rf "$work/data/Save"
     DISPLAY=$display XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy VESTRAN_REPORT=1 \
-        "$build/vestran" --seed 5 --data-dir "$work/data" --load "$work/start.psv" 2>"$err" &
+        "$build/vestran" --scale 1 --seed 5 --data-dir "$work/data" --load "$work/start.psv" 2>"$err" &
     local game=$!
     waitfor "vestran: ready" "$err" 20
     local map

@@ -45,7 +45,7 @@ printf '[General]\nscale=1\nautosave=false\n' >"$work/config/vestran/vestran.con
 
 game() {  # args... : the game in the background, its stderr in $work/err.txt
     DISPLAY=$display XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy VESTRAN_REPORT=1 \
-        "$build/vestran" --data-dir "$work/data" "$@" 2>"$work/err.txt" &
+        "$build/vestran" --scale 1 --data-dir "$work/data" "$@" 2>"$work/err.txt" &
     gamepid=$!
 }
 
@@ -94,10 +94,10 @@ for _ in $(seq "$runs"); do
 done
 bare_us=$(median <"$work/bare.txt")
 start_us=$(cut -d' ' -f1 "$work/start.txt" | median)
-part() { cut -d' ' -f"$1" "$work/start.txt" | median; }
+field() { cut -d' ' -f"$1" "$work/start.txt" | median; }
 echo "start-up, $runs runs each (ms): bare window $(tr '\n' ' ' <"$work/bare.txt" | awk '{for (i = 1; i <= NF; ++i) printf "%.0f ", $i / 1000}')"
 echo "                                game        $(cut -d' ' -f1 "$work/start.txt" | awk '{printf "%.0f ", $1 / 1000}')"
-echo "  the game's start, medians (ms): libraries and launch $(ms "$(part 2)"), to the application object $(ms "$(part 3)"), start window created $(ms "$(part 4)"), to its first frame $(ms "$(part 5)")"
+echo "  the game's start, medians (ms): libraries and launch $(ms "$(field 2)"), to the application object $(ms "$(field 3)"), start window created $(ms "$(field 4)"), to its first frame $(ms "$(field 5)")"
 
 # ---- idle on the map, then peak memory ----------------------------------------
 game --load "$work/start.psv"
