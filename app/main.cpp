@@ -57,9 +57,6 @@ private:
     bool done_ = false;
 };
 
-}  // namespace
-
-namespace {
 GameState theGame;  // the one block, zero-filled until a game starts
 Session theSession;
 
