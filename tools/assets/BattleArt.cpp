@@ -23,9 +23,13 @@ float tileNoise(float x, float y, int cells, int seed) {
     return fbm(x * cells / kC, y * cells / kC, seed, cells);
 }
 
+void groundDetails(QPainter& p, int n, const QColor& base);
+
 // Ground: a colour field between two colours with wrapping noise, plus flecks.
 QImage ground(int n) {
-    QImage img(kC, kC, QImage::Format_ARGB32_Premultiplied);
+    const float unit = renderScale();
+    const int side = int(std::lround(kC * unit));
+    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
     struct G {
         QColor a, b, fleck;
         int cells;
@@ -38,30 +42,35 @@ QImage ground(int n) {
         {QColor(132, 110, 70), QColor(150, 142, 80), QColor(104, 128, 58), 4},     // dry earth
     };
     const G& c = g[n - 1];
-    for (int y = 0; y < kC; ++y)
-        for (int x = 0; x < kC; ++x) {
-            float v = tileNoise(float(x), float(y), c.cells, 200 + n);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            float v = tileNoise(float(x) / unit, float(y) / unit, c.cells, 200 + n);
             QColor col = mix(c.a, c.b, v);
             float grain = hash01(x, y, 210 + n);
             col = shadeOf(col, 1 + (grain - 0.5f) * 0.08f);
             if (grain > 0.985f) col = c.fleck;
             img.setPixel(x, y, col.rgb());
         }
-    QPainter p;
-    beginPaint(p, img);
+    paintScaled(img, [&](QPainter& p) { groundDetails(p, n, c.a); });
+    return img;
+}
+
+// A ground's details, in drawing units.
+void groundDetails(QPainter& p, int n, const QColor& base) {
     if (n == 3) {
         // One square flagstone per battle cell: the joints fall on the cell
         // borders, so the floor shows the 7 x 5 grid the stacks move on. Each
-        // slab is lit from the upper left.
+        // slab is lit from the upper left. Drawn as whole units, so that the
+        // joints stay one unit wide at any scale.
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QColor(156, 150, 142));
-        p.drawLine(1, 1, 78, 1);
-        p.drawLine(1, 1, 1, 78);
-        p.setPen(QColor(88, 84, 80));
-        p.drawLine(2, 78, 78, 78);
-        p.drawLine(78, 2, 78, 78);
-        p.setPen(QColor(58, 54, 52));
-        p.drawRect(0, 0, 79, 79);
+        const QColor lit(156, 150, 142), dark(88, 84, 80), joint(58, 54, 52);
+        p.fillRect(QRect(1, 1, 78, 1), lit);
+        p.fillRect(QRect(1, 1, 1, 78), lit);
+        p.fillRect(QRect(2, 78, 77, 1), dark);
+        p.fillRect(QRect(78, 2, 1, 77), dark);
+        for (const QRect& r :
+             {QRect(0, 0, 80, 1), QRect(0, 79, 80, 1), QRect(0, 0, 1, 80), QRect(79, 0, 1, 80)})
+            p.fillRect(r, joint);
         // A little wear: a hairline crack and two chipped spots, away from the
         // place where the head count is written.
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -76,7 +85,7 @@ QImage ground(int n) {
         for (int i = 0; i < 5; ++i) {
             QPointF at(12 + hash01(i, 1, 220 + n) * 56, 12 + hash01(i, 2, 220 + n) * 56);
             // Dry earth keeps a few green tufts of trodden grass.
-            QColor d = n == 5 ? QColor(92, 120, 50) : shadeOf(c.a, 0.8f);
+            QColor d = n == 5 ? QColor(92, 120, 50) : shadeOf(base, 0.8f);
             p.setPen(QPen(d, 1));
             if (n == 1 || n == 4 || n == 5)
                 for (int k = -2; k <= 2; ++k)
@@ -85,21 +94,15 @@ QImage ground(int n) {
                 p.drawEllipse(at, 1.5, 1);
         }
     }
-    p.end();
-    return img;
 }
 
 QImage sprite(const std::function<void(QPainter&)>& draw, int w = kC, int h = kC, int outline = 1,
               const std::function<void(QImage&)>& under = {}) {
-    QImage body = canvas(w, h);
-    QPainter p;
-    beginPaint(p, body);
-    draw(p);
-    p.end();
-    brushTexture(body, 0.06f, 5, w * 7 + h);
-    QImage low = canvas(w, h);
+    QImage body = scaledCanvas(w, h, draw);
+    brushTexture(body, 0.06f, 5 * renderScale(), w * 7 + h);
+    QImage low = canvas(body.width(), body.height());
     if (under) under(low);
-    return finishSprite(body, outline, &low);
+    return finishSprite(body, outline > 0 ? scaledThickness(float(outline)) : 0, &low);
 }
 
 // Water: a shallow, irregular ford with stepping stones and moving ripples. Lake: a

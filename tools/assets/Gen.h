@@ -37,20 +37,27 @@ public:
 
     const std::set<std::string>& written() const { return written_; }
 
-    // The twins: while on, every .pic goes to its twin's path (core/data/Twins)
+    // The twins: while on, every picture goes to its twin's path (core/data/Twins)
     // instead, and is listed with the checksum of its 1x picture, which must have
-    // been written before. writeTwinTable() writes the list beside the set.
+    // been written before at half the twin's width and height. writeTwinTable()
+    // writes the list beside the set.
     void setTwins(bool on) { twins_ = on; }
     void writeTwinTable();
 
 private:
     void writeFile(const std::string& rel, const std::string& data);
+    // Writes a picture's bytes, to its twin's path while the twins are on.
+    void writePicture(const std::string& picture, QSize size, const std::string& data);
 
     std::string root_;
     std::vector<std::string> only_;
     std::set<std::string> written_;
     bool twins_ = false;
-    std::map<std::string, uint64_t> sums_;  // every .pic written at 1x
+    struct Single {
+        uint64_t sum;
+        QSize size;
+    };
+    std::map<std::string, Single> singles_;  // every picture written at 1x
     std::string twinTable_;
 };
 

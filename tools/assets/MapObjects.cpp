@@ -570,10 +570,11 @@ void blitScaled(QPainter& p, const std::function<QImage()>& make, QPointF topLef
                 bool mirror) {
     QImage big;
     {
-        ScaleScope zoom{float(scale)};
+        // Drawn at the size it takes in the picture's own pixels.
+        ScaleScope zoom{float(scale) * renderScale()};
         big = make();
     }
     if (mirror) big = big.mirrored(true, false);
-    p.drawImage(topLeft, big);
+    p.drawImage(topLeft, inUnits(big));
 }
 }  // namespace gen

@@ -25,9 +25,11 @@ float cellNoise(float x, float y, int cells, int seed) {
     return fbm(x * cells / kCell, y * cells / kCell, seed, cells);
 }
 
+// The meadow's colour at pixel (x, y) of a cell drawn at the render scale.
 QColor meadow(int x, int y) {
-    float n = cellNoise(float(x), float(y), 4, 11);
-    float m = cellNoise(float(x), float(y), 10, 12);
+    const float u = renderScale();
+    float n = cellNoise(float(x) / u, float(y) / u, 4, 11);
+    float m = cellNoise(float(x) / u, float(y) / u, 10, 12);
     // The large-scale colour repeats every cell, so it stays faint; the finer noise
     // and the blades carry the texture.
     QColor base = mix(QColor(98, 138, 54), QColor(112, 150, 60), n);
@@ -36,14 +38,25 @@ QColor meadow(int x, int y) {
     return shadeOf(base, 1 + grain * 0.10f);
 }
 
+// A cell's picture at the render scale: pixels renderScale() times as many each way.
+int cellPixels() {
+    return int(std::lround(kCell * renderScale()));
+}
+
+void blades(QPainter& p);
+
 // The meadow every grass picture and every shore's land starts from: colour field
 // plus short blades, drawn wrapping around the cell edges.
 QImage grassBase() {
-    QImage img(kCell, kCell, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < kCell; ++y)
-        for (int x = 0; x < kCell; ++x) img.setPixel(x, y, meadow(x, y).rgb());
-    QPainter p;
-    beginPaint(p, img);
+    const int n = cellPixels();
+    QImage img(n, n, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) img.setPixel(x, y, meadow(x, y).rgb());
+    paintScaled(img, blades);
+    return img;
+}
+
+void blades(QPainter& p) {
     for (int i = 0; i < 140; ++i) {
         float x = hash01(i, 1, 21) * kCell, y = hash01(i, 2, 21) * kCell;
         float len = 2.5f + hash01(i, 3, 21) * 3.5f;
@@ -55,8 +68,6 @@ QImage grassBase() {
             for (int dy = -kCell; dy <= kCell; dy += kCell)
                 p.drawLine(QPointF(x + dx, y + dy), QPointF(x + dx + lean, y + dy - len));
     }
-    p.end();
-    return img;
 }
 
 void tuft(QPainter& p, QPointF at, float size, int seed) {
@@ -91,11 +102,16 @@ void pebble(QPainter& p, QPointF at, float r) {
     shapeFill(p, path, QColor(150, 146, 132), 0.6f, 0.5f);
 }
 
+void grassDetails(QPainter& p, int v);
+
 // One grass variant: the shared meadow plus details kept inside the cell.
 QImage grass(int v) {
     QImage img = grassBase();
-    QPainter p;
-    beginPaint(p, img);
+    paintScaled(img, [v](QPainter& p) { grassDetails(p, v); });
+    return img;
+}
+
+void grassDetails(QPainter& p, int v) {
     const int s = 100 + v * 17;
     auto inner = [&](int i, int k) { return 14 + hash01(i, k, s) * 72; };
     if (v == 3 || v == 7) {  // a worn, sunlit patch
@@ -122,8 +138,6 @@ QImage grass(int v) {
         for (int i = 0; i < n; ++i)
             pebble(p, QPointF(inner(i, 7), inner(i, 8)), 1.6f + hash01(i, 9, s) * 1.6f);
     }
-    p.end();
-    return img;
 }
 
 // Land around a water piece, as rectangles of neighbouring cells in cell pixels.
@@ -154,13 +168,15 @@ float landDistance(const Land& L, float x, float y) {
 
 // One water picture: frame 0..2 of the loop, with land where `L` says.
 QImage water(const Land& L, int frame, const QImage& meadowImg) {
-    QImage img(kCell, kCell, QImage::Format_ARGB32_Premultiplied);
+    const int cell = cellPixels();
+    const float u = renderScale();
+    QImage img(cell, cell, QImage::Format_ARGB32_Premultiplied);
     const QColor deep(30, 72, 124), shallow(64, 140, 164), sandDry(218, 196, 136),
         sandWet(176, 150, 104);
     const float phase = float(frame) * 2 * kPi / 6;
-    for (int y = 0; y < kCell; ++y)
-        for (int x = 0; x < kCell; ++x) {
-            float fx = x + 0.5f, fy = y + 0.5f;
+    for (int y = 0; y < cell; ++y)
+        for (int x = 0; x < cell; ++x) {
+            float fx = (float(x) + 0.5f) / u, fy = (float(y) + 0.5f) / u;
             // The coast wobbles with a noise that repeats every cell, so it continues
             // across the border of the neighbouring piece.
             float d = landDistance(L, fx, fy) + (cellNoise(fx, fy, 5, 41) - 0.5f) * 12;

@@ -36,9 +36,23 @@ void paintScaled(QImage& img, const Drawing& draw) {
 }
 
 QImage scaledCanvas(int units, const Drawing& draw) {
-    const int n = int(std::lround(units * renderScale()));
-    QImage img = canvas(n, n);
+    return scaledCanvas(units, units, draw);
+}
+
+QImage scaledCanvas(int width, int height, const Drawing& draw) {
+    QImage img = unitCanvas(width, height);
+    img.setDevicePixelRatio(1);
     paintScaled(img, draw);
+    return img;
+}
+
+QImage unitCanvas(int width, int height) {
+    const float s = renderScale();
+    return inUnits(canvas(int(std::lround(width * s)), int(std::lround(height * s))));
+}
+
+QImage inUnits(QImage img) {
+    img.setDevicePixelRatio(renderScale());
     return img;
 }
 

@@ -41,6 +41,13 @@ using Drawing = std::function<void(QPainter&)>;
 void paintScaled(QImage& img, const Drawing& draw);
 // A transparent square canvas `units` drawing units wide with `draw` painted on it.
 QImage scaledCanvas(int units, const Drawing& draw);
+QImage scaledCanvas(int width, int height, const Drawing& draw);
+// A transparent picture `width` x `height` drawing units large at the render scale,
+// for the wide pictures: its device pixel ratio is the render scale, so a painter
+// on it draws in drawing units while its pixels are as many as the scale makes.
+QImage unitCanvas(int width, int height);
+// `img`'s pixels counted in drawing units: drawn by a painter at its size in units.
+QImage inUnits(QImage img);
 // An outline of `units` drawing units, in whole pixels (at least one).
 int scaledThickness(float units);
 

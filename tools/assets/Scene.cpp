@@ -10,13 +10,13 @@
 namespace gen {
 
 QImage skyImage(int w, int h, const QColor& top, const QColor& horizon) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = unitCanvas(w, h);
     QPainter p(&img);
     QLinearGradient g(0, 0, 0, h);
     g.setColorAt(0, top);
     g.setColorAt(0.75, horizon);
     g.setColorAt(1, horizon);
-    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 0, w, h), g);
     return img;
 }
 
@@ -68,13 +68,14 @@ void vignette(QPainter& p, int w, int h, int strength) {
 }
 
 void parchment(QImage& img, int seed) {
+    const float unit = renderScale();
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
-            float n = fbm(x / 40.0f, y / 40.0f, seed);
+            float n = fbm(x / (40.0f * unit), y / (40.0f * unit), seed);
             float fine = hash01(x, y, seed + 1);
             QColor c = mix(QColor(214, 190, 140), QColor(240, 222, 180), n);
             c = shadeOf(c, 1 + (fine - 0.5f) * 0.06f);
-            float ex = std::min({x, y, img.width() - 1 - x, img.height() - 1 - y}) / 24.0f;
+            float ex = std::min({x, y, img.width() - 1 - x, img.height() - 1 - y}) / (24.0f * unit);
             if (ex < 1) c = mix(QColor(150, 110, 60), c, 0.4f + 0.6f * ex);
             img.setPixel(x, y, c.rgb());
         }

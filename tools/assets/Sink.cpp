@@ -73,18 +73,25 @@ void Sink::writeTwinTable() {
     if (!twinTable_.empty()) writeFile(twins::kTable, twinTable_);
 }
 
-void Sink::pic(const std::string& picture, const QImage& src, PicKind kind,
-               const std::vector<QRgb>* shared) {
-    if (!wanted(picture)) return;
-    std::string rel = picture;
-    if (twins_) {
-        const auto twin = twins::twinPath(picture);
-        const auto sum = sums_.find(picture);
-        if (!twin || sum == sums_.end())
-            throw std::runtime_error(picture + ": no 1x picture to twin");
-        rel = *twin;
-        twinTable_ += twins::tableLine(picture, sum->second);
+void Sink::writePicture(const std::string& picture, QSize size, const std::string& data) {
+    if (!twins_) {
+        singles_[picture] = {twins::checksum(data), size};
+        writeFile(picture, data);
+        return;
     }
+    const auto twin = twins::twinPath(picture);
+    const auto single = singles_.find(picture);
+    if (!twin || single == singles_.end())
+        throw std::runtime_error(picture + ": no 1x picture to twin");
+    if (size != single->second.size * 2)
+        throw std::runtime_error(picture + ": the twin is not twice the 1x picture's size");
+    twinTable_ += twins::tableLine(picture, single->second.sum);
+    writeFile(*twin, data);
+}
+
+void Sink::pic(const std::string& rel, const QImage& src, PicKind kind,
+               const std::vector<QRgb>* shared) {
+    if (!wanted(rel)) return;
     QImage img = src.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width(), h = img.height();
     std::vector<QRgb> pal;
@@ -121,8 +128,7 @@ void Sink::pic(const std::string& picture, const QImage& src, PicKind kind,
     }
     for (int y = h - 1; y >= 0; --y)
         out.append(reinterpret_cast<const char*>(rows.data() + size_t(y) * rowBytes), rowBytes);
-    if (!twins_) sums_[rel] = twins::checksum(out);
-    writeFile(rel, out);
+    writePicture(rel, img.size(), out);
 }
 
 void Sink::bmp24(const std::string& rel, const QImage& src) {
@@ -142,7 +148,7 @@ void Sink::bmp24(const std::string& rel, const QImage& src) {
         r.resize(rowBytes, '\0');
         out += r;
     }
-    writeFile(rel, out);
+    writePicture(rel, img.size(), out);
 }
 
 void Sink::png(const std::string& rel, const QImage& src) {
@@ -153,7 +159,7 @@ void Sink::png(const std::string& rel, const QImage& src) {
     QBuffer buf(&ba);
     buf.open(QIODevice::WriteOnly);
     if (!img.save(&buf, "PNG")) throw std::runtime_error("cannot encode " + rel);
-    writeFile(rel, std::string(ba.constData(), size_t(ba.size())));
+    writePicture(rel, img.size(), std::string(ba.constData(), size_t(ba.size())));
 }
 
 void Sink::bytes(const std::string& rel, const std::string& data) {

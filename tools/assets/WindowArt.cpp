@@ -104,13 +104,9 @@ QImage intro() {
 
 // A finished figure layer: drawn at any size, outlined like the sprites.
 QImage figureLayer(int w, int h, const std::function<void(QPainter&)>& draw, int outline = 2) {
-    QImage body = canvas(w, h);
-    QPainter p;
-    beginPaint(p, body);
-    draw(p);
-    p.end();
-    brushTexture(body, 0.06f, 8, w + h);
-    return finishSprite(body, outline);
+    QImage body = scaledCanvas(w, h, draw);
+    brushTexture(body, 0.06f, 8 * renderScale(), w + h);
+    return inUnits(finishSprite(body, scaledThickness(float(outline))));
 }
 
 QImage bandits() {
@@ -188,7 +184,7 @@ QImage portal() {
 }
 
 QImage diary() {
-    QImage img(289, 363, QImage::Format_ARGB32_Premultiplied);
+    QImage img = unitCanvas(289, 363);
     parchment(img, 440);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -283,7 +279,7 @@ QImage gameWon() {
 }
 
 QImage vault() {
-    QImage img(456, 472, QImage::Format_ARGB32_Premultiplied);
+    QImage img = unitCanvas(456, 472);
     img.fill(QColor(40, 34, 30));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -394,10 +390,8 @@ QImage dismiss() {
     return img;
 }
 
-QImage glyph(int kind) {
-    QImage img = canvas(25, 25);
-    QPainter p;
-    beginPaint(p, img);
+// The army window's button glyphs: up, down and the cross.
+void glyphShape(QPainter& p, int kind) {
     QPainterPath g;
     if (kind == 0) {
         g.moveTo(12.5, 4);
@@ -422,8 +416,10 @@ QImage glyph(int kind) {
     }
     g.closeSubpath();
     shapeFill(p, g, kind == 2 ? QColor(200, 50, 40) : QColor(220, 180, 60), 1.4f, 0.5f);
-    p.end();
-    return img;
+}
+
+QImage glyph(int kind) {
+    return scaledCanvas(25, 25, [kind](QPainter& p) { glyphShape(p, kind); });
 }
 
 }  // namespace

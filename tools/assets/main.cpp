@@ -46,22 +46,18 @@ int main(int argc, char** argv) {
     FillTemplates();
     gen::Sink sink(out, only);
     try {
-        gen::genMapTiles(sink);
-        gen::genMapObjects(sink);
-        gen::genMapFigures(sink);
+        void (*const pictures[])(gen::Sink&) = {
+            gen::genMapTiles,  gen::genMapObjects, gen::genMapFigures, gen::genCreatures,
+            gen::genBattleArt, gen::genTownViews,  gen::genWindowArt};
+        for (auto draw : pictures) draw(sink);
         {
-            // The map's pictures again at twice their size, for scales above 1.
+            // Every picture again at twice its size, for scales above 1.
             gen::ScaleScope twice{2};
             sink.setTwins(true);
-            gen::genMapObjects(sink);
-            gen::genMapFigures(sink);
+            for (auto draw : pictures) draw(sink);
             sink.setTwins(false);
             sink.writeTwinTable();
         }
-        gen::genCreatures(sink);
-        gen::genBattleArt(sink);
-        gen::genTownViews(sink);
-        gen::genWindowArt(sink);
         gen::genSounds(sink);
         gen::genMusic(sink);
         gen::genHelpPage(sink);
