@@ -24,6 +24,8 @@ public:
     Sink(std::string root, std::vector<std::string> only);
 
     // True when `rel` is to be produced in this run (all files unless --only was given).
+    // While the twins are on, `rel` names the 1x picture and its twin's path is asked;
+    // a picture whose twin is asked for is made too.
     bool wanted(const std::string& rel) const;
 
     // A .pic: 8-bit palettized BMP with scrambled rows. The palette is built from the

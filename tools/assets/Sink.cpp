@@ -55,9 +55,16 @@ Sink::Sink(std::string root, std::vector<std::string> only)
 
 bool Sink::wanted(const std::string& rel) const {
     if (only_.empty()) return true;
-    for (const auto& p : only_)
-        if (rel.compare(0, p.size(), p) == 0) return true;
-    return false;
+    auto asked = [this](const std::string& path) {
+        for (const auto& p : only_)
+            if (path.compare(0, p.size(), p) == 0) return true;
+        return false;
+    };
+    // A twin is drawn after its 1x picture, whose checksum it is listed with: the
+    // 1x picture is made whenever its twin is asked for.
+    const auto twin = twins::twinPath(rel);
+    if (twins_) return twin && asked(*twin);
+    return asked(rel) || (twin && asked(*twin));
 }
 
 void Sink::writeFile(const std::string& rel, const std::string& data) {
@@ -70,7 +77,8 @@ void Sink::writeFile(const std::string& rel, const std::string& data) {
 }
 
 void Sink::writeTwinTable() {
-    if (!twinTable_.empty()) writeFile(twins::kTable, twinTable_);
+    // A run limited to some pictures leaves the whole set's table alone.
+    if (!twinTable_.empty() && wanted(twins::kTable)) writeFile(twins::kTable, twinTable_);
 }
 
 void Sink::writePicture(const std::string& picture, QSize size, const std::string& data) {

@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
         std::printf(
             "Usage: vestran-assets OUTDIR [--only PREFIX]...\n"
             "Writes every picture, sound, tune and the help page of the game into OUTDIR.\n"
-            "--only limits the run to files whose path starts with PREFIX.\n");
+            "--only limits the run to files whose path starts with PREFIX; a picture\n"
+            "is made with its twin under Resourse/2x/ when the twin is asked for.\n");
         return args.empty() ? 1 : 0;
     }
     std::string out = args[0];
