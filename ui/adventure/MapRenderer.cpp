@@ -1,12 +1,9 @@
 #include "ui/adventure/MapRenderer.h"
 
-#include <QFile>
 #include <QPainter>
 #include <cstring>
-#include <map>
 
 #include "core/data/GameState.h"
-#include "core/data/Twins.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
 #include "ui/kit/Pictures.h"
@@ -40,43 +37,6 @@ QImage prepare(const QImage& picture, bool transparent) {
             if ((row[x] | 0xFF000000u) == key) row[x] = 0;
     }
     return argb.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-// A picture at twice its size, each pixel four; an 8-bit picture stays 8-bit, so
-// that its rows mirror as the loaded ones do.
-QImage doubled(const QImage& picture) {
-    if (picture.format() != QImage::Format_Indexed8) return picture.scaled(picture.size() * 2);
-    QImage out(picture.size() * 2, QImage::Format_Indexed8);
-    out.setColorTable(picture.colorTable());
-    for (int y = 0; y < out.height(); ++y) {
-        const uchar* from = picture.constScanLine(y / 2);
-        uchar* to = out.scanLine(y);
-        for (int x = 0; x < out.width(); ++x) to[x] = from[x / 2];
-    }
-    return out;
-}
-
-// The twin of a 1x picture (core/data/Twins), when the table names that very
-// picture and the twin is exactly twice its size; else none.
-QImage twinOf(const std::string& picture, const QImage& single,
-              const std::map<std::string, uint64_t>& table) {
-    const auto entry = table.find(picture);
-    const auto path = twins::twinPath(picture);
-    if (entry == table.end() || !path) return {};
-    QFile file(QString::fromStdString(dataPath(picture)));
-    if (!file.open(QIODevice::ReadOnly) ||
-        twins::checksum(file.readAll().toStdString()) != entry->second)
-        return {};
-    QImage twin(QString::fromStdString(dataPath(*path)), "BMP");
-    if (twin.isNull() || twin.size() != single.size() * 2) return {};
-    DecodeRows(twin);
-    return twin;
-}
-
-std::map<std::string, uint64_t> twinTable() {
-    QFile file(QString::fromStdString(dataPath(twins::kTable)));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return twins::parseTable(file.readAll().toStdString());
 }
 
 // A shore piece as drawn over another water picture: its land, sand and surf,
@@ -115,8 +75,6 @@ void MapRenderer::makeSurfaces() {
 
 void MapRenderer::loadPictures(Platform& platform, bool twice) {
     const auto& table = assets::mapSlots();
-    const std::map<std::string, uint64_t> twinsMade =
-        twice ? twinTable() : std::map<std::string, uint64_t>{};
     std::vector<QImage> raw(table.size());
     for (size_t i = 1; i < table.size(); ++i) {
         const assets::MapSlot& s = table[i];
@@ -124,12 +82,8 @@ void MapRenderer::loadPictures(Platform& platform, bool twice) {
             raw[i] = raw[static_cast<size_t>(s.mirroredFrom)].copy();
             if (!raw[i].isNull()) MirrorRows(raw[i]);
         } else if (!s.file.empty()) {
-            const std::string picture = std::string(assets::kTravel) + s.file;
-            raw[i] = LoadPic(platform, dataPath(picture));
-            if (twice && !raw[i].isNull()) {
-                QImage twin = twinOf(picture, raw[i], twinsMade);
-                raw[i] = twin.isNull() ? doubled(raw[i]) : twin;
-            }
+            const std::string picture = dataPath(std::string(assets::kTravel) + s.file);
+            raw[i] = twice ? LoadPicTwice(platform, picture) : LoadPic(platform, picture);
         }
         slots_[i] = prepare(raw[i], s.transparent);
     }

@@ -30,6 +30,7 @@ namespace {
 
 constexpr int kFieldX = 5;  // where the field sits in the window
 constexpr int kFieldY = 30;
+constexpr QSize kFieldSize(560, 400);
 
 // Texts keep the game's CR LF breaks; a label only needs the line feeds.
 QString labelText(const std::string& s) {
@@ -109,8 +110,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Timer1->setInterval(350);
     connect(Timer1, &QTimer::timeout, this, &TBattleForm::Timer1Timer);
 
-    canvas_ = QImage(560, 400, QImage::Format_RGB32);
-    canvas_.fill(Qt::black);
+    canvas_ = composingCanvas(kFieldSize);
     log_ = new TBattleLogForm(this);
 }
 
@@ -151,6 +151,8 @@ void TBattleForm::loadPictures() {
         return Picture(LoadPic(ctx.platform, dataPath(std::string(assets::kBattle) + file)));
     };
     background_ = battle(assets::battleBackground(engine_.background));
+    // Above scale 1 the field is composed at twice its size, from the twins.
+    canvas_ = composingCanvas(kFieldSize);
     if (!staticLoaded_) {
         for (int n = 1; n <= 3; ++n) water_[n - 1] = battle("water" + std::to_string(n) + ".pic");
         rock_ = battle("rock.pic");
@@ -420,6 +422,8 @@ void TBattleForm::paintEvent(QPaintEvent*) {
     if (engine_.animPhase < 0) return;
     if (canvasStale_) drawCanvas();
     QPainter p(this);
+    // The field composed at twice its size is scaled once, smoothly, to the screen.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     static constexpr int kSkullFrame[4] = {0, 1, 2, 1};
     const Picture& skull = skull_[kSkullFrame[(engine_.animPhase - 1) & 3]];
     if (!skull.isNull()) {

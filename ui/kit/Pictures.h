@@ -16,6 +16,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <optional>
 #include <string>
 
 class Platform;
@@ -28,6 +29,11 @@ enum class Mirror { No, Yes };
 // an 8-bit picture (QImage::Format_Indexed8 for every picture the game ships).
 // A missing or unreadable file goes through platform.fatal(), which does not return
 // in the game (the headless platform throws FatalError).
+//
+// While twinsWanted(), this and the two loaders below return the picture's twin
+// instead where it may be used: the same picture drawn at twice its width and
+// height, with a device pixel ratio of 2, so that a painter draws it at the 1x
+// picture's size with twice the detail. Otherwise the 1x picture, silently.
 QImage LoadPic(Platform& platform, const std::string& path, Mirror mirror = Mirror::No);
 
 // Loads an ordinary bitmap (the town views, "Town/THuman.bmp"...) with the same
@@ -38,6 +44,29 @@ QImage LoadBmp(Platform& platform, const std::string& path);
 // windows, so a missing file is not fatal: the result is a picture of the given size
 // filled with `fallback`.
 QImage LoadWindowPicture(const std::string& path, int width, int height, QColor fallback);
+
+// ---- Twins: every picture drawn a second time at twice its size -------------
+// A twin (core/data/Twins) is used only while its 1x file is the very one the
+// twin was drawn with (the checksum in the table beside the set) and it is
+// exactly twice the 1x picture's size: a picture a modder has changed is never
+// hidden by a stale twin, and a missing twin falls back to the 1x picture.
+
+// True while the application's device pixel ratio is above 1 (scales above 1),
+// unless setTwinsWanted() said otherwise.
+bool twinsWanted();
+// Tests: the loaders read the twins or not whatever the screen; none goes back to
+// the device pixel ratio.
+void setTwinsWanted(std::optional<bool> wanted);
+
+// The .pic file `path` at twice its size in pixels (device pixel ratio 1), rows
+// decoded: its twin where it may be used, else the 1x picture with each pixel made
+// four. The map composes its frame from these above scale 1.
+QImage LoadPicTwice(Platform& platform, const std::string& path);
+
+// An opaque black canvas `size` window pixels large, for composing pictures on and
+// painted on in window pixels: while twinsWanted(), with twice as many pixels each
+// way, so that the twins keep their detail and offsets land on whole pixels.
+QImage composingCanvas(QSize size);
 
 // The row transforms on a loaded picture, in place, on the first width() bytes of
 // every row.
@@ -53,8 +82,9 @@ public:
     explicit Picture(QImage image);
 
     bool isNull() const { return image_.isNull(); }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    // In window pixels: a twin's are half its own.
+    int width() const { return image_.deviceIndependentSize().toSize().width(); }
+    int height() const { return image_.deviceIndependentSize().toSize().height(); }
     const QImage& image() const { return image_; }
     QRgb keyColour() const { return key_; }
 

@@ -119,7 +119,10 @@ void THistoryForm::FormShow() {
                                            kPictureHeight, kBackground)
                              .convertToFormat(QImage::Format_RGB32);
     Image1->setImage(historyPicture);
-    screen = QImage(kClientWidth, kClientHeight, QImage::Format_RGB32);
+    // As many pixels as the picture has per window pixel (twice for its twin).
+    const qreal ratio = historyPicture.devicePixelRatio();
+    screen = QImage(QSize(kClientWidth, kClientHeight) * ratio, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
     screen.fill(kBackground);
     Image1->show();
     animation.start();
@@ -159,7 +162,11 @@ void THistoryForm::Timer1Timer() {
     const QImage& from = f.kind == IntroFrame::Kind::Scroll ? historyPicture : historyCanvas;
     for (QImage* onto : {&Image1->canvas(), &screen}) {
         QPainter p(onto);
-        p.drawImage(toQRect(f.target), from, toQRect(f.source));
+        // The source is counted in the picture's own pixels.
+        const QRect source = toQRect(f.source);
+        const qreal ratio = from.devicePixelRatio();
+        p.drawImage(toQRect(f.target), from,
+                    QRectF(source.topLeft() * ratio, source.size() * ratio));
     }
     Image1->update();
     update();

@@ -115,8 +115,7 @@ void TArmyForm::ListBox1DblClick() {
     const QFontMetrics fm(countFont);
     for (int s = 1; s <= 5; ++s) {
         const Troop& t = ctx.gs.slot(s);
-        QImage shot(80, 80, QImage::Format_RGB32);
-        shot.fill(Qt::black);
+        QImage shot = composingCanvas(QSize(80, 80));
         QPainter p(&shot);
         ground.draw(p, 0, 0);
         if (t.count == 0) {

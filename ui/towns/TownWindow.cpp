@@ -129,8 +129,7 @@ void TTownForm::loadPictures() {
         picture(dataPath(std::string(assets::kBattle) + assets::battleBackground(race)), false));
     const Picture creature(
         picture(dataPath(std::string(assets::kArmy) + screen_.recruitPic), false));
-    QImage shot(80, 80, QImage::Format_RGB32);
-    shot.fill(Qt::black);
+    QImage shot = composingCanvas(QSize(80, 80));
     {
         QPainter p(&shot);
         ground.draw(p, 0, 0);
