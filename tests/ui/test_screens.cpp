@@ -1,12 +1,13 @@
 // The map on any screen: full screen and back with F11, the windows it opens
 // centred on its stage, the wider view and what it keeps dark, the game's
-// windows within the sizes the fitting scale counts on, and the map's pictures
-// drawn at twice their size for scales above 1.
+// windows within the sizes the fitting scale counts on, and every picture drawn
+// at twice its size for scales above 1.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
@@ -174,28 +175,40 @@ TEST(Screens, NoWindowIsLargerThanTheFittingScaleCountsOn) {
     }
 }
 
-TEST(Screens, EveryMapSpriteHasATwinAtTwiceItsSizeWithAHardEdge) {
+TEST(Screens, EveryPictureHasATwinAtTwiceItsSizeWithAHardEdge) {
     QFile table(QString::fromStdString(dataPath(twins::kTable)));
     ASSERT_TRUE(table.open(QIODevice::ReadOnly)) << twins::kTable;
     const auto made = twins::parseTable(table.readAll().toStdString());
-    HeadlessPlatform platform;
-    for (const assets::MapSlot& slot : assets::mapSlots()) {
-        if (slot.file.empty() || slot.mirroredFrom != 0 || !slot.transparent) continue;
-        const std::string picture = std::string(assets::kTravel) + slot.file;
+    // Every picture of the data folder: the tiles, creatures, battle art, town
+    // views, window pictures and the map's sprites.
+    const QString root = QString::fromStdString(programDir());
+    int pictures = 0;
+    QDirIterator files(root + "Resourse", {"*.pic", "*.bmp", "*.png"}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const std::string picture = QDir(root).relativeFilePath(files.next()).toStdString();
+        if (picture.rfind("Resourse/2x/", 0) == 0) continue;
+        ++pictures;
         const auto entry = made.find(picture);
         ASSERT_NE(entry, made.end()) << picture;
         QFile single(QString::fromStdString(dataPath(picture)));
         ASSERT_TRUE(single.open(QIODevice::ReadOnly));
         EXPECT_EQ(twins::checksum(single.readAll().toStdString()), entry->second) << picture;
 
-        const QImage one = LoadPic(platform, dataPath(picture));
-        QImage two(QString::fromStdString(dataPath(*twins::twinPath(picture))), "BMP");
+        const bool pic = picture.size() > 4 && picture.substr(picture.size() - 4) == ".pic";
+        QImage one(QString::fromStdString(dataPath(picture)), pic ? "BMP" : nullptr);
+        QImage two(QString::fromStdString(dataPath(*twins::twinPath(picture))),
+                   pic ? "BMP" : nullptr);
         ASSERT_FALSE(two.isNull()) << picture;
-        DecodeRows(two);
         ASSERT_EQ(two.size(), one.size() * 2) << picture;
+        // A keyed picture keeps its key colour; next to it only the picture's own
+        // colours, none half-way to it.
+        if (!pic) continue;
+        DecodeRows(one);
+        DecodeRows(two);
         const QRgb key = one.pixel(1, 1);
+        if (key != qRgb(255, 0, 255)) continue;
         EXPECT_EQ(two.pixel(1, 1), key) << picture;
-        // Next to the key colour only the sprite's own colours: none half-way to it.
         auto far = [&](QRgb c) {
             return std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) +
                        std::abs(qBlue(c) - qBlue(key)) >
@@ -212,6 +225,7 @@ TEST(Screens, EveryMapSpriteHasATwinAtTwiceItsSizeWithAHardEdge) {
             }
         EXPECT_EQ(blended, 0) << picture;
     }
+    EXPECT_EQ(pictures, int(made.size()));
     EXPECT_EQ(twins::twinPath("Resourse/Travel/gold.pic"), "Resourse/2x/Travel/gold.pic");
     EXPECT_FALSE(twins::twinPath("Wav/gold.wav").has_value());
     EXPECT_EQ(twins::parseTable(twins::tableLine("Resourse/a.pic", 0xABCDEF) + "junk\n"),
@@ -219,12 +233,14 @@ TEST(Screens, EveryMapSpriteHasATwinAtTwiceItsSizeWithAHardEdge) {
 }
 
 TEST(Screens, AChangedPictureIsDrawnFromItselfNotFromAStaleTwin) {
-    // A data folder with the generated map pictures, and a twin table that says
-    // the treasure's 1x picture has changed since its twin was drawn.
+    // A data folder with the generated map and creature pictures, the map's twins
+    // but not the creatures', and a twin table that says the treasure's 1x
+    // picture has changed since its twin was drawn.
     QTemporaryDir dir;
     const QString built = QString::fromStdString(dataPath("Resourse"));
     QDir().mkpath(dir.filePath("Resourse/2x"));
     ASSERT_TRUE(QFile::link(built + "/Travel", dir.filePath("Resourse/Travel")));
+    ASSERT_TRUE(QFile::link(built + "/Army", dir.filePath("Resourse/Army")));
     ASSERT_TRUE(QFile::link(built + "/2x/Travel", dir.filePath("Resourse/2x/Travel")));
     QFile original(built + "/2x/twins.txt");
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
@@ -240,7 +256,24 @@ TEST(Screens, AChangedPictureIsDrawnFromItselfNotFromAStaleTwin) {
     HeadlessPlatform platform;
     MapRenderer r;
     r.loadPictures(platform, true);
+    // The windows' pictures above scale 1: the twin, drawn at the 1x picture's
+    // size; the 1x picture where the twin is stale or missing, without a word.
+    setTwinsWanted(true);
+    auto load = [&](const char* folder, const char* file) {
+        return LoadPic(platform, dataPath(std::string(folder) + file));
+    };
+    const QImage portal = load(assets::kTravel, "portal.pic");
+    const QImage gold = load(assets::kTravel, "gold.pic");
+    const QImage peasant = load(assets::kArmy, "Peasant.pic");
+    setTwinsWanted(std::nullopt);
     setProgramDir(before);
+    EXPECT_EQ(portal.size(), QSize(200, 200));
+    EXPECT_EQ(portal.devicePixelRatio(), 2);
+    EXPECT_EQ(Picture(portal).width(), 100);
+    EXPECT_EQ(gold.size(), QSize(100, 100));
+    EXPECT_EQ(gold.devicePixelRatio(), 1);
+    EXPECT_EQ(peasant.size(), QSize(80, 80));
+    EXPECT_EQ(peasant.devicePixelRatio(), 1);
     EXPECT_EQ(r.factor(), 2);
     // The 1x picture doubled is made of 2 x 2 blocks; its twin is drawn finer.
     auto blocky = [&](int slot) {
