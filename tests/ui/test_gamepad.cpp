@@ -17,6 +17,7 @@
 #include "ui/adventure/OptionsWindow.h"
 #include "ui/adventure/TreasureWindow.h"
 #include "ui/battle/BattleWindow.h"
+#include "ui/kit/OutlinedLabel.h"
 #include "ui/kit/GamepadInput.h"
 
 using namespace battle;
@@ -227,5 +228,12 @@ TEST(PadInBattle, CursorFliesXWaitsAndAEndsTheTurn) {
     EXPECT_NE(next, active);
     pad.press(SDL_CONTROLLER_BUTTON_A);
     EXPECT_NE(form.engine().activeHeroCode(), next);
+
+    // Y hands the side to the computer; the notice names Y, the pad's button.
+    pad.press(SDL_CONTROLLER_BUTTON_Y);
+    ASSERT_TRUE(form.autoHero());
+    EXPECT_EQ(form.autoNotice()->text(),
+              QStringLiteral("Ваши войска ведёт компьютер (Y — вернуть управление)"));
     form.closeBattle();
 }
+

@@ -117,6 +117,26 @@ protected:
 
 }  // namespace
 
+LastInput& LastInput::instance() {
+    static LastInput last;
+    return last;
+}
+
+void LastInput::set(bool pad) {
+    if (pad == pad_) return;
+    pad_ = pad;
+    emit changed(pad);
+}
+
+void followLastInput(QObject* owner, const std::function<void(bool pad)>& apply) {
+    apply(LastInput::pad());
+    QObject::connect(&LastInput::instance(), &LastInput::changed, owner, apply);
+}
+
+QString padName(PadButton button) {
+    return QString::fromUtf8(padButtonName(button));
+}
+
 GamepadInput* GamepadInput::current_ = nullptr;
 
 GamepadInput::GamepadInput(QObject* parent) : QObject(parent) {
@@ -128,7 +148,7 @@ GamepadInput::GamepadInput(QObject* parent) : QObject(parent) {
     connect(timer_, &QTimer::timeout, this, &GamepadInput::pump);
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (padLast_ && now && screen() == PadScreen::Dialog)
+        if (LastInput::pad() && now && screen() == PadScreen::Dialog)
             showRing(now);
         else if (ring_)
             ring_->hide();
@@ -137,6 +157,7 @@ GamepadInput::GamepadInput(QObject* parent) : QObject(parent) {
 
 GamepadInput::~GamepadInput() {
     if (current_ == this) current_ = nullptr;
+    LastInput::instance().set(false);
     delete ring_.data();
 }
 
@@ -161,6 +182,7 @@ void GamepadInput::setEnabled(bool on) {
     rightStick_ = GameKey::None;
     chordOpen_ = false;
     repeat_ = Source::None;
+    LastInput::instance().set(false);
     if (had) emit padsChanged();
 }
 
@@ -262,7 +284,7 @@ void GamepadInput::handle(const PadEvent& e) {
             repeat_ = Source::None;
         return;
     }
-    padLast_ = true;
+    LastInput::instance().set(true);
     const PadScreen s = screen();
     if (isDpad(e.button) && s != PadScreen::Dialog) {
         // The step waits a moment for a second button: together they are a diagonal.
@@ -296,7 +318,7 @@ void GamepadInput::stickMoved(GameKey k, GameKey& was, Source source) {
         if (repeat_ == source) repeat_ = Source::None;
         return;
     }
-    padLast_ = true;
+    LastInput::instance().set(true);
     if (source == Source::RightStick)
         perform({PadPress::Kind::Cursor, k, 0, 0}, false);
     else
@@ -467,7 +489,7 @@ bool GamepadInput::eventFilter(QObject* watched, QEvent* e) {
     // The keyboard or the mouse used: the pad is not the last input any more.
     const QEvent::Type t = e->type();
     if ((t == QEvent::KeyPress || t == QEvent::MouseButtonPress) && e->spontaneous()) {
-        padLast_ = false;
+        LastInput::instance().set(false);
         if (ring_) ring_->hide();
     }
     return QObject::eventFilter(watched, e);

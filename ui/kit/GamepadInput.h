@@ -14,7 +14,9 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "platform/PadMap.h"
@@ -23,6 +25,30 @@
 class QSocketNotifier;
 class QTimer;
 class QWidget;
+
+// Which the player used last: the pad, or the keyboard and the mouse. Texts that
+// name a key name the pad's button instead while the pad was used last.
+class LastInput : public QObject {
+    Q_OBJECT
+public:
+    static LastInput& instance();
+    static bool pad() { return instance().pad_; }
+    // Says which was used; `changed` follows when that differs from before.
+    void set(bool pad);
+
+signals:
+    void changed(bool pad);
+
+private:
+    bool pad_ = false;
+};
+
+// Calls `apply` with whether the pad was used last, now and whenever that
+// changes, for as long as `owner` lives: the texts that name a key.
+void followLastInput(QObject* owner, const std::function<void(bool pad)>& apply);
+
+// A button's name for a text ("B", "LB", "Start").
+QString padName(PadButton button);
 
 class GamepadInput : public QObject {
     Q_OBJECT
@@ -44,7 +70,7 @@ public:
     void pump() { pumpNow(false); }
     int padCount() const { return pads_.count(); }
     // Whether the pad was the last thing the player used.
-    bool padLast() const { return padLast_; }
+    bool padLast() const { return LastInput::pad(); }
     // The pause until the next read, in milliseconds.
     int pumpInterval() const;
 
@@ -85,7 +111,6 @@ private:
     QTimer* timer_ = nullptr;
     QElapsedTimer clock_;
     bool enabled_ = false;
-    bool padLast_ = false;
     int deadZone_ = kDefaultDeadZone;
 
     std::array<int, static_cast<size_t>(PadButton::Count)> held_{};  // over all pads
