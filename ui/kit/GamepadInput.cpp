@@ -207,6 +207,9 @@ int GamepadInput::pumpInterval() const {
     const bool awake = std::all_of(wakers_.begin(), wakers_.end(),
                                    [](QSocketNotifier* n) { return n->isEnabled(); });
     if (pads_.count() == 0 || (pads_.allWake() && awake)) return kNoPadMs;
+    // A pad in play is read briskly, so that the next press is seen at once; one
+    // left alone costs next to nothing.
+    if (usedAt_ >= 0 && now() - usedAt_ < kInPlayMs) return kInPlayReadMs;
     return kIdleMs;
 }
 
@@ -251,6 +254,7 @@ PadScreen GamepadInput::screen() const {
 }
 
 void GamepadInput::handle(const PadEvent& e) {
+    if (e.type == PadEvent::Type::Button || e.type == PadEvent::Type::Stick) usedAt_ = now();
     switch (e.type) {
         case PadEvent::Type::Added:
             emit padsChanged();
@@ -279,6 +283,10 @@ void GamepadInput::handle(const PadEvent& e) {
     int& count = held_[static_cast<size_t>(e.button)];
     count = std::max(0, count + (e.down ? 1 : -1));
     if (!e.down) {
+        // A D-pad button let go while its chord waits: no second button can make
+        // a diagonal with it any more, so its step is taken now.
+        if (chordOpen_ && isDpad(e.button) && chord_[static_cast<size_t>(dpadIndex(e.button))])
+            closeChord(now());
         if (repeat_ == Source::Button && repeatButton_ == e.button) repeat_ = Source::None;
         if (repeat_ == Source::Dpad && isDpad(e.button) && heldDirection() == GameKey::None)
             repeat_ = Source::None;
@@ -331,14 +339,7 @@ void GamepadInput::tick() {
     const qint64 t = now();
     if (chordOpen_) {
         const bool both = (chord_[0] || chord_[1]) && (chord_[2] || chord_[3]);
-        if (!both && t - chordAt_ < kChordMs) return;
-        chordOpen_ = false;
-        const GameKey k = padDirection(chord_[0], chord_[1], chord_[2], chord_[3]);
-        if (k != GameKey::None) {
-            direction(k, false);
-            repeat_ = Source::Dpad;
-            nextRepeat_ = t + kRepeatDelayMs;
-        }
+        if (both || t - chordAt_ >= kChordMs) closeChord(t);
         return;
     }
     if (repeat_ == Source::None || t < nextRepeat_) return;
@@ -372,6 +373,15 @@ void GamepadInput::tick() {
         case Source::None:
             break;
     }
+}
+
+void GamepadInput::closeChord(qint64 t) {
+    chordOpen_ = false;
+    const GameKey k = padDirection(chord_[0], chord_[1], chord_[2], chord_[3]);
+    if (k == GameKey::None) return;
+    direction(k, false);
+    repeat_ = Source::Dpad;
+    nextRepeat_ = t + kRepeatDelayMs;
 }
 
 void GamepadInput::direction(GameKey k, bool repeat) {

@@ -6,9 +6,10 @@
 // The pads are read often only while something is held; otherwise slowly (a
 // pad plugged in is found within a second). A pad with an input device of its
 // own wakes the game when it is used, so it costs nothing while it lies still;
-// one without is read a few times a second. A held button repeats like a held
-// key, its repeats marked as such; two D-pad buttons pressed within a short
-// while are one diagonal step.
+// one without is read briskly for a few seconds after it was used and a few
+// times a second once it lies still. A held button repeats like a held key, its
+// repeats marked as such; two D-pad buttons pressed within a short while are
+// one diagonal step, and a lone one let go before then steps at once.
 #pragma once
 
 #include <QElapsedTimer>
@@ -75,10 +76,12 @@ public:
     int pumpInterval() const;
 
     // The timings, in milliseconds.
-    static constexpr int kNoPadMs = 500;  // no pad: a pad plugged in is noticed
-    static constexpr int kIdleMs = 125;   // a pad that cannot wake the game, nothing held
-    static constexpr int kHeldMs = 8;     // something held: repeats and chords
-    static constexpr int kChordMs = 40;   // two D-pad buttons make one diagonal
+    static constexpr int kNoPadMs = 500;      // no pad: a pad plugged in is noticed
+    static constexpr int kIdleMs = 125;       // a pad that cannot wake the game, nothing held
+    static constexpr int kInPlayMs = 3000;    // such a pad is in play this long after its use
+    static constexpr int kInPlayReadMs = 16;  // and read this often meanwhile
+    static constexpr int kHeldMs = 8;         // something held: repeats and chords
+    static constexpr int kChordMs = 40;       // two D-pad buttons make one diagonal
     static constexpr int kRepeatDelayMs = 400;
     static constexpr int kCursorRepeatMs = 150;  // the cell cursor, held
 
@@ -96,6 +99,8 @@ private:
     void watchWakeFiles();
     void handle(const PadEvent& e);
     void tick();
+    // The D-pad buttons pressed since the chord began make their one step.
+    void closeChord(qint64 t);
     void direction(GameKey k, bool repeat);
     void perform(const PadPress& p, bool repeat);
     void moveFocus(QWidget* window, GameKey k, bool repeat);
@@ -112,6 +117,7 @@ private:
     QElapsedTimer clock_;
     bool enabled_ = false;
     int deadZone_ = kDefaultDeadZone;
+    qint64 usedAt_ = -1;  // when a button or a stick last moved
 
     std::array<int, static_cast<size_t>(PadButton::Count)> held_{};  // over all pads
     GameKey stick_ = GameKey::None;                                  // the left stick's direction
