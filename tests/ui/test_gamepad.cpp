@@ -21,8 +21,8 @@
 #include "ui/adventure/OptionsWindow.h"
 #include "ui/adventure/TreasureWindow.h"
 #include "ui/battle/BattleWindow.h"
-#include "ui/kit/OutlinedLabel.h"
 #include "ui/kit/GamepadInput.h"
+#include "ui/kit/OutlinedLabel.h"
 
 using namespace battle;
 
