@@ -15,6 +15,7 @@ inline constexpr const char* kBattle = "Resourse/Battle/";
 inline constexpr const char* kWav = "Wav/";
 inline constexpr const char* kMusic = "Music/";
 inline constexpr const char* kReadMe = "ReadMe.htm";
+inline constexpr const char* kHelpPad = "Resourse/Help/gamepad.png";  // the help page's pad
 
 // The map window's picture slots 1..110: the file under kTravel for each slot
 // ("" for a slot that stays empty), and whether the slot is the mirrored copy of

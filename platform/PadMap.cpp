@@ -87,6 +87,47 @@ PadPress padPress(PadScreen screen, PadButton b) {
     }
 }
 
+const char* padButtonName(PadButton b) {
+    switch (b) {
+        case PadButton::A:
+            return "A";
+        case PadButton::B:
+            return "B";
+        case PadButton::X:
+            return "X";
+        case PadButton::Y:
+            return "Y";
+        case PadButton::Back:
+            return "Back";
+        case PadButton::Start:
+            return "Start";
+        case PadButton::LeftShoulder:
+            return "LB";
+        case PadButton::RightShoulder:
+            return "RB";
+        case PadButton::Up:
+            return "крестовина вверх";
+        case PadButton::Down:
+            return "крестовина вниз";
+        case PadButton::Left:
+            return "крестовина влево";
+        case PadButton::Right:
+            return "крестовина вправо";
+        case PadButton::Count:
+            break;
+    }
+    return "";
+}
+
+PadButton padButtonForLetter(PadScreen screen, char c) {
+    for (int i = 0; i < static_cast<int>(PadButton::Count); ++i) {
+        const auto b = static_cast<PadButton>(i);
+        const PadPress p = padPress(screen, b);
+        if (p.kind == Kind::Letter && p.letter == c) return b;
+    }
+    return PadButton::Count;
+}
+
 GameKey padDirection(bool up, bool down, bool left, bool right) {
     const int dx = (right ? 1 : 0) - (left ? 1 : 0);
     const int dy = (down ? 1 : 0) - (up ? 1 : 0);

@@ -60,6 +60,15 @@ GameKey padDirection(bool up, bool down, bool left, bool right);
 // dead zone is a share of the full deflection in percent.
 GameKey stickDirection(int x, int y, int deadZonePercent, bool eight = true);
 
+// The button's name as the game's texts write it: SDL's standard names (A, B, X,
+// Y, Back, Start), the shoulders as LB and RB, the D-pad's as "крестовина" and a
+// direction.
+const char* padButtonName(PadButton button);
+
+// The button that stands for the letter key `letter` ('A'..'Z') on `screen`,
+// Count when none does.
+PadButton padButtonForLetter(PadScreen screen, char letter);
+
 // The stick dead zone the settings file may hold, in percent of the deflection.
 inline constexpr int kMinDeadZone = 5;
 inline constexpr int kMaxDeadZone = 90;

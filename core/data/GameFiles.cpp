@@ -25,6 +25,7 @@ std::vector<std::string> allGameFiles() {
     v.emplace_back(kMusicWin);
     v.emplace_back(kMusicIntro);
     v.emplace_back(kReadMe);
+    v.emplace_back(kHelpPad);
     return v;
 }
 

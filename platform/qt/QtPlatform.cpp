@@ -87,6 +87,10 @@ bool QtPlatform::askYesNo(const std::string& text) {
         printLine(text + " -> Нет");
         return false;
     }
+    return askInBox(text);
+}
+
+bool QtPlatform::askInBox(const std::string& text) {
     QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text));
     QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);

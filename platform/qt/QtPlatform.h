@@ -20,6 +20,8 @@ public:
     void message(const std::string& text) override;
     // Yes/No with the buttons in Russian ("Да", "Нет"); Escape answers No.
     bool askYesNo(const std::string& text) override;
+    // The question's box itself, shown whoever is there to answer it.
+    static bool askInBox(const std::string& text);
     // The message, then the program ends with status 1 (sound closed first).
     [[noreturn]] void fatal(const std::string& text) override;
     // Web addresses as they are; anything else is a local file.

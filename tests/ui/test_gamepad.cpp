@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <cstring>
 #include <memory>
 
@@ -12,12 +15,14 @@
 #include "core/data/Session.h"
 #include "platform/Random.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "ui/adventure/MapWindow.h"
 #include "ui/adventure/MouseWalk.h"
 #include "ui/adventure/OptionsWindow.h"
 #include "ui/adventure/TreasureWindow.h"
 #include "ui/battle/BattleWindow.h"
 #include "ui/kit/GamepadInput.h"
+#include "ui/kit/OutlinedLabel.h"
 
 using namespace battle;
 
@@ -227,5 +232,50 @@ TEST(PadInBattle, CursorFliesXWaitsAndAEndsTheTurn) {
     EXPECT_NE(next, active);
     pad.press(SDL_CONTROLLER_BUTTON_A);
     EXPECT_NE(form.engine().activeHeroCode(), next);
+
+    // Y hands the side to the computer; the notice names Y, the pad's button.
+    pad.press(SDL_CONTROLLER_BUTTON_Y);
+    ASSERT_TRUE(form.autoHero());
+    EXPECT_EQ(form.autoNotice()->text(),
+              QStringLiteral("Ваши войска ведёт компьютер (Y — вернуть управление)"));
     form.closeBattle();
+}
+
+// The quit question in its real box: the D-pad moves the focus and its gold ring
+// from one answer to the other, and A takes the answer the focus is on, not the
+// default one.
+TEST(PadInAQuestion, DpadReachesBothAnswersAndATakesTheFocusedOne) {
+    GamepadInput input;
+    VirtualPad pad(input);
+    // Presses `moves` on the D-pad once the box is up, then A; the answer, and the
+    // button the focus had reached.
+    auto answer = [&](std::vector<SDL_GameControllerButton> moves, QString& reached) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            activate(box);
+            for (SDL_GameControllerButton b : moves) pad.press(b);
+            auto* focus = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            reached = focus ? focus->text() : QString();
+            auto* ring = box->findChild<QWidget*>(QStringLiteral("PadFocusRing"));
+            EXPECT_TRUE(
+                ring && ring->isVisible() && focus &&
+                ring->geometry().contains(QRect(focus->mapTo(box, QPoint(0, 0)), focus->size())));
+            pad.press(SDL_CONTROLLER_BUTTON_A);
+        });
+        // Never left waiting: a box the pad failed to answer is closed.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] {
+            if (QWidget* w = QApplication::activeModalWidget()) w->close();
+        });
+        guard.start(5000);
+        return QtPlatform::askInBox("Вы действительно хотите выйти из игры?");
+    };
+    QString reached;
+    EXPECT_FALSE(answer({SDL_CONTROLLER_BUTTON_DPAD_RIGHT}, reached));
+    EXPECT_EQ(reached, QStringLiteral("Нет"));
+    EXPECT_TRUE(
+        answer({SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_DPAD_LEFT}, reached));
+    EXPECT_EQ(reached, QStringLiteral("Да"));
 }

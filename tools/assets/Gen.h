@@ -74,6 +74,7 @@ void genWindowArt(Sink& s);   // pictures built into the windows
 void genSounds(Sink& s);      // every .wav
 void genMusic(Sink& s);       // every .mid
 void genHelpPage(Sink& s);    // ReadMe.htm
+void genPadPicture(Sink& s);  // the help page's picture of the gamepad
 
 // The game's icon, for the desktop's menus; not read by the game itself.
 inline constexpr int kIconSizes[] = {32, 48, 64, 128, 256};

@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
         gen::genSounds(sink);
         gen::genMusic(sink);
         gen::genHelpPage(sink);
+        gen::genPadPicture(sink);
         gen::genIcons(sink);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vestran-assets: %s\n", e.what());

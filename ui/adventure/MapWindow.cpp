@@ -26,6 +26,7 @@
 #include "ui/adventure/TreasureWindow.h"
 #include "ui/battle/BanditWindow.h"
 #include "ui/battle/BattleWindow.h"
+#include "ui/kit/GamepadInput.h"
 #include "ui/kit/Look.h"
 #include "ui/shell/SettingsFile.h"
 #include "ui/shell/StartWindow.h"
@@ -127,11 +128,17 @@ TTrForm::TTrForm(GameContext& c) : GameForm(c), movement_(c.gs, c.session, *this
     Label5 = commandLabel(QStringLiteral("ДНЕВНИК"), 541, 328);
     Label8 = commandLabel(QStringLiteral("ЗАКЛЯТЬЕ"), 633, 328);
     commands_ = {Label9, Label3, Label6, Label5, Label8};
-    for (size_t i = 0; i < commands_.size(); ++i)
-        commands_[i]->setToolTip(QStringLiteral("%1.\nКлавиша %2 (%3)")
-                                     .arg(QString::fromUtf8(kCommandKeys[i].does),
-                                          cyrillicOnKey(kCommandKeys[i].latin),
-                                          QChar::fromLatin1(kCommandKeys[i].latin)));
+    followLastInput(this, [this](bool pad) {
+        for (size_t i = 0; i < commands_.size(); ++i) {
+            const CommandKey& k = kCommandKeys[i];
+            const QString does = QString::fromUtf8(k.does);
+            commands_[i]->setToolTip(
+                pad ? QStringLiteral("%1.\nКнопка %2")
+                          .arg(does, padName(padButtonForLetter(PadScreen::Map, k.latin)))
+                    : QStringLiteral("%1.\nКлавиша %2 (%3)")
+                          .arg(does, cyrillicOnKey(k.latin), QChar::fromLatin1(k.latin)));
+        }
+    });
 
     StringGrid1 = new QTableWidget(6, 2, stage_);
     StringGrid1->setGeometry(519, 392, 201, 105);

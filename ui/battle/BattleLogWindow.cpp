@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "ui/kit/GamepadInput.h"
+
 namespace {
 
 constexpr int kWidth = 300;
@@ -60,7 +62,11 @@ TBattleLogForm::TBattleLogForm(QWidget* battle)
         if (following_) bar->setValue(max);
     });
 
-    hint_ = new QLabel(QStringLiteral("L — скрыть журнал"), this);
+    hint_ = new QLabel(this);
+    followLastInput(hint_, [this](bool pad) {
+        hint_->setText(QStringLiteral("%1 — скрыть журнал")
+                           .arg(pad ? padName(padButtonForLetter(PadScreen::Battle, 'L')) : "L"));
+    });
     hint_->setFont(boldSans(11));
     QPalette hp = hint_->palette();
     hp.setColor(QPalette::WindowText, QColor(192, 192, 192));

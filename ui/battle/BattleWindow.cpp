@@ -19,6 +19,7 @@
 #include "platform/qt/QtKeys.h"
 #include "ui/battle/BattleLogWindow.h"
 #include "ui/battle/RetreatWindow.h"
+#include "ui/kit/GamepadInput.h"
 #include "ui/kit/Look.h"
 #include "ui/kit/OutlinedLabel.h"
 #include "ui/kit/QuickClose.h"
@@ -50,6 +51,24 @@ QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, QColor colour, in
     look::setTextColour(l, colour);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
+}
+
+// A help line as the rules give it or, for the pad, naming its buttons and the
+// right stick's cursor.
+QString helpText(const std::string& text, bool pad) {
+    if (!pad) return labelText(text);
+    const QString a = padName(PadButton::A);
+    if (text == kHelpMove)
+        return QStringLiteral(
+                   "Перемещение/атака - крестовиной. %1 - подождать. %2 - закончить ход.")
+            .arg(padName(padButtonForLetter(PadScreen::Battle, 'W')), a);
+    if (text == kHelpShoot)
+        return QStringLiteral(
+                   "Стреляет (если рядом нет врагов). Для выстрела: правый стик на врага и %1.")
+            .arg(a);
+    if (text == kHelpFly)
+        return QStringLiteral("Летает. Для полета: правый стик на свободную клетку и %1.").arg(a);
+    return labelText(text);
 }
 
 }  // namespace
@@ -93,8 +112,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
     Label4 = makeLabel(this, 8, 532, 556, 13, QColor(192, 192, 192), 11);
 
     // Over the field's top edge, where the window's title may be cut off.
-    autoNotice_ = new OutlinedLabel(
-        QStringLiteral("Ваши войска ведёт компьютер (A — вернуть управление)"), this);
+    autoNotice_ = new OutlinedLabel(QString(), this);
     autoNotice_->setObjectName(QStringLiteral("AutoNotice"));
     QFont noticeFont = autoNotice_->font();
     noticeFont.setBold(true);
@@ -112,6 +130,7 @@ TBattleForm::TBattleForm(GameContext& c) : GameForm(c), engine_(c.gs, c.session,
 
     canvas_ = composingCanvas(kFieldSize);
     log_ = new TBattleLogForm(this);
+    followLastInput(this, [this](bool) { showKeyTexts(); });
 }
 
 // ---- show and close --------------------------------------------------------
@@ -207,10 +226,23 @@ void TBattleForm::status(const std::string& text) {
 }
 
 void TBattleForm::help(const std::string& text) {
-    Label3->setText(labelText(text));
+    help_ = text;
+    Label3->setText(helpText(help_, LastInput::pad()));
 }
 void TBattleForm::help2(const std::string& text) {
-    Label4->setText(labelText(text));
+    help2_ = text;
+    Label4->setText(helpText(help2_, LastInput::pad()));
+}
+
+void TBattleForm::showKeyTexts() {
+    const bool pad = LastInput::pad();
+    Label3->setText(helpText(help_, pad));
+    Label4->setText(helpText(help2_, pad));
+    const QString back = pad ? padName(padButtonForLetter(PadScreen::Battle, 'A')) : "A";
+    autoNotice_->setText(
+        QStringLiteral("Ваши войска ведёт компьютер (%1 — вернуть управление)").arg(back));
+    if (autoHero_)
+        setWindowTitle(QStringLiteral("Битва - ваши войска ведёт компьютер (%1)").arg(back));
 }
 void TBattleForm::roundLabel(const std::string& text) {
     if (engine_.round() == 1) report("round 1");
@@ -256,8 +288,8 @@ void TBattleForm::pause(int ms) {
 
 void TBattleForm::toggleAutoHero() {
     autoHero_ = !autoHero_;
-    setWindowTitle(autoHero_ ? QStringLiteral("Битва - ваши войска ведёт компьютер (A)")
-                             : QStringLiteral("Битва"));
+    if (!autoHero_) setWindowTitle(QStringLiteral("Битва"));
+    showKeyTexts();
     autoNotice_->setVisible(autoHero_);
     if (autoHero_) playHeroTurnLater();
 }

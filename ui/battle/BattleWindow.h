@@ -80,6 +80,9 @@ private:
     const Picture* stackPicture(int code) const;
 
     void playHeroTurnLater();
+    // The help lines, the computer's notice and the title name the keys, or the
+    // pad's buttons while the pad was used last.
+    void showKeyTexts();
     // A left click on a cell of the field.
     void clickCell(battle::Cell c);
 
@@ -105,6 +108,9 @@ private:
     int memoCode_ = 0;     // the stack Memo1 describes
     bool padCursor_ = false;
     battle::Cell padCursorAt_;
+
+    // The help lines as the rules gave them.
+    std::string help_, help2_;
 
     QImage canvas_;
     Picture background_, rock_, pit_, bog_, wall_, dead_;

@@ -117,6 +117,26 @@ protected:
 
 }  // namespace
 
+LastInput& LastInput::instance() {
+    static LastInput last;
+    return last;
+}
+
+void LastInput::set(bool pad) {
+    if (pad == pad_) return;
+    pad_ = pad;
+    emit changed(pad);
+}
+
+void followLastInput(QObject* owner, const std::function<void(bool pad)>& apply) {
+    apply(LastInput::pad());
+    QObject::connect(&LastInput::instance(), &LastInput::changed, owner, apply);
+}
+
+QString padName(PadButton button) {
+    return QString::fromUtf8(padButtonName(button));
+}
+
 GamepadInput* GamepadInput::current_ = nullptr;
 
 GamepadInput::GamepadInput(QObject* parent) : QObject(parent) {
@@ -128,7 +148,7 @@ GamepadInput::GamepadInput(QObject* parent) : QObject(parent) {
     connect(timer_, &QTimer::timeout, this, &GamepadInput::pump);
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (padLast_ && now && screen() == PadScreen::Dialog)
+        if (LastInput::pad() && now && screen() == PadScreen::Dialog)
             showRing(now);
         else if (ring_)
             ring_->hide();
@@ -137,6 +157,7 @@ GamepadInput::GamepadInput(QObject* parent) : QObject(parent) {
 
 GamepadInput::~GamepadInput() {
     if (current_ == this) current_ = nullptr;
+    LastInput::instance().set(false);
     delete ring_.data();
 }
 
@@ -161,6 +182,7 @@ void GamepadInput::setEnabled(bool on) {
     rightStick_ = GameKey::None;
     chordOpen_ = false;
     repeat_ = Source::None;
+    LastInput::instance().set(false);
     if (had) emit padsChanged();
 }
 
@@ -185,6 +207,9 @@ int GamepadInput::pumpInterval() const {
     const bool awake = std::all_of(wakers_.begin(), wakers_.end(),
                                    [](QSocketNotifier* n) { return n->isEnabled(); });
     if (pads_.count() == 0 || (pads_.allWake() && awake)) return kNoPadMs;
+    // A pad in play is read briskly, so that the next press is seen at once; one
+    // left alone costs next to nothing.
+    if (usedAt_ >= 0 && now() - usedAt_ < kInPlayMs) return kInPlayReadMs;
     return kIdleMs;
 }
 
@@ -229,6 +254,7 @@ PadScreen GamepadInput::screen() const {
 }
 
 void GamepadInput::handle(const PadEvent& e) {
+    if (e.type == PadEvent::Type::Button || e.type == PadEvent::Type::Stick) usedAt_ = now();
     switch (e.type) {
         case PadEvent::Type::Added:
             emit padsChanged();
@@ -257,12 +283,16 @@ void GamepadInput::handle(const PadEvent& e) {
     int& count = held_[static_cast<size_t>(e.button)];
     count = std::max(0, count + (e.down ? 1 : -1));
     if (!e.down) {
+        // A D-pad button let go while its chord waits: no second button can make
+        // a diagonal with it any more, so its step is taken now.
+        if (chordOpen_ && isDpad(e.button) && chord_[static_cast<size_t>(dpadIndex(e.button))])
+            closeChord(now());
         if (repeat_ == Source::Button && repeatButton_ == e.button) repeat_ = Source::None;
         if (repeat_ == Source::Dpad && isDpad(e.button) && heldDirection() == GameKey::None)
             repeat_ = Source::None;
         return;
     }
-    padLast_ = true;
+    LastInput::instance().set(true);
     const PadScreen s = screen();
     if (isDpad(e.button) && s != PadScreen::Dialog) {
         // The step waits a moment for a second button: together they are a diagonal.
@@ -296,7 +326,7 @@ void GamepadInput::stickMoved(GameKey k, GameKey& was, Source source) {
         if (repeat_ == source) repeat_ = Source::None;
         return;
     }
-    padLast_ = true;
+    LastInput::instance().set(true);
     if (source == Source::RightStick)
         perform({PadPress::Kind::Cursor, k, 0, 0}, false);
     else
@@ -309,14 +339,7 @@ void GamepadInput::tick() {
     const qint64 t = now();
     if (chordOpen_) {
         const bool both = (chord_[0] || chord_[1]) && (chord_[2] || chord_[3]);
-        if (!both && t - chordAt_ < kChordMs) return;
-        chordOpen_ = false;
-        const GameKey k = padDirection(chord_[0], chord_[1], chord_[2], chord_[3]);
-        if (k != GameKey::None) {
-            direction(k, false);
-            repeat_ = Source::Dpad;
-            nextRepeat_ = t + kRepeatDelayMs;
-        }
+        if (both || t - chordAt_ >= kChordMs) closeChord(t);
         return;
     }
     if (repeat_ == Source::None || t < nextRepeat_) return;
@@ -350,6 +373,15 @@ void GamepadInput::tick() {
         case Source::None:
             break;
     }
+}
+
+void GamepadInput::closeChord(qint64 t) {
+    chordOpen_ = false;
+    const GameKey k = padDirection(chord_[0], chord_[1], chord_[2], chord_[3]);
+    if (k == GameKey::None) return;
+    direction(k, false);
+    repeat_ = Source::Dpad;
+    nextRepeat_ = t + kRepeatDelayMs;
 }
 
 void GamepadInput::direction(GameKey k, bool repeat) {
@@ -467,7 +499,7 @@ bool GamepadInput::eventFilter(QObject* watched, QEvent* e) {
     // The keyboard or the mouse used: the pad is not the last input any more.
     const QEvent::Type t = e->type();
     if ((t == QEvent::KeyPress || t == QEvent::MouseButtonPress) && e->spontaneous()) {
-        padLast_ = false;
+        LastInput::instance().set(false);
         if (ring_) ring_->hide();
     }
     return QObject::eventFilter(watched, e);

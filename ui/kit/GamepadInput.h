@@ -6,15 +6,18 @@
 // The pads are read often only while something is held; otherwise slowly (a
 // pad plugged in is found within a second). A pad with an input device of its
 // own wakes the game when it is used, so it costs nothing while it lies still;
-// one without is read a few times a second. A held button repeats like a held
-// key, its repeats marked as such; two D-pad buttons pressed within a short
-// while are one diagonal step.
+// one without is read briskly for a few seconds after it was used and a few
+// times a second once it lies still. A held button repeats like a held key, its
+// repeats marked as such; two D-pad buttons pressed within a short while are
+// one diagonal step, and a lone one let go before then steps at once.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "platform/PadMap.h"
@@ -23,6 +26,30 @@
 class QSocketNotifier;
 class QTimer;
 class QWidget;
+
+// Which the player used last: the pad, or the keyboard and the mouse. Texts that
+// name a key name the pad's button instead while the pad was used last.
+class LastInput : public QObject {
+    Q_OBJECT
+public:
+    static LastInput& instance();
+    static bool pad() { return instance().pad_; }
+    // Says which was used; `changed` follows when that differs from before.
+    void set(bool pad);
+
+signals:
+    void changed(bool pad);
+
+private:
+    bool pad_ = false;
+};
+
+// Calls `apply` with whether the pad was used last, now and whenever that
+// changes, for as long as `owner` lives: the texts that name a key.
+void followLastInput(QObject* owner, const std::function<void(bool pad)>& apply);
+
+// A button's name for a text ("B", "LB", "Start").
+QString padName(PadButton button);
 
 class GamepadInput : public QObject {
     Q_OBJECT
@@ -44,15 +71,17 @@ public:
     void pump() { pumpNow(false); }
     int padCount() const { return pads_.count(); }
     // Whether the pad was the last thing the player used.
-    bool padLast() const { return padLast_; }
+    bool padLast() const { return LastInput::pad(); }
     // The pause until the next read, in milliseconds.
     int pumpInterval() const;
 
     // The timings, in milliseconds.
-    static constexpr int kNoPadMs = 500;  // no pad: a pad plugged in is noticed
-    static constexpr int kIdleMs = 125;   // a pad that cannot wake the game, nothing held
-    static constexpr int kHeldMs = 8;     // something held: repeats and chords
-    static constexpr int kChordMs = 40;   // two D-pad buttons make one diagonal
+    static constexpr int kNoPadMs = 500;      // no pad: a pad plugged in is noticed
+    static constexpr int kIdleMs = 125;       // a pad that cannot wake the game, nothing held
+    static constexpr int kInPlayMs = 3000;    // such a pad is in play this long after its use
+    static constexpr int kInPlayReadMs = 16;  // and read this often meanwhile
+    static constexpr int kHeldMs = 8;         // something held: repeats and chords
+    static constexpr int kChordMs = 40;       // two D-pad buttons make one diagonal
     static constexpr int kRepeatDelayMs = 400;
     static constexpr int kCursorRepeatMs = 150;  // the cell cursor, held
 
@@ -70,6 +99,8 @@ private:
     void watchWakeFiles();
     void handle(const PadEvent& e);
     void tick();
+    // The D-pad buttons pressed since the chord began make their one step.
+    void closeChord(qint64 t);
     void direction(GameKey k, bool repeat);
     void perform(const PadPress& p, bool repeat);
     void moveFocus(QWidget* window, GameKey k, bool repeat);
@@ -85,8 +116,8 @@ private:
     QTimer* timer_ = nullptr;
     QElapsedTimer clock_;
     bool enabled_ = false;
-    bool padLast_ = false;
     int deadZone_ = kDefaultDeadZone;
+    qint64 usedAt_ = -1;  // when a button or a stick last moved
 
     std::array<int, static_cast<size_t>(PadButton::Count)> held_{};  // over all pads
     GameKey stick_ = GameKey::None;                                  // the left stick's direction

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "ui/kit/GamepadInput.h"
 #include "ui/kit/Look.h"
 
 namespace quickclose {
@@ -71,7 +72,7 @@ void swallowRepeatsOf(int qtKey) {
 }
 
 QLabel* makeHint(QWidget* parent, const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    auto* l = new QLabel(parent);
     l->setObjectName(QStringLiteral("CloseHint"));
     l->setFont(look::sans(11));
     l->setContentsMargins(6, 2, 6, 2);
@@ -80,8 +81,14 @@ QLabel* makeHint(QWidget* parent, const char* text) {
     p.setColor(QPalette::Window, QColor(0, 0, 0, 150));
     l->setPalette(p);
     l->setAutoFillBackground(true);
-    l->adjustSize();
-    l->move(parent->width() - l->width() - 6, parent->height() - l->height() - 6);
+    // A hint that begins with Escape names the pad's B, which does the same.
+    followLastInput(l, [l, parent, text](bool pad) {
+        QString t = QString::fromUtf8(text);
+        if (pad && t.startsWith(QLatin1String("Esc "))) t.replace(0, 3, padName(PadButton::B));
+        l->setText(t);
+        l->adjustSize();
+        l->move(parent->width() - l->width() - 6, parent->height() - l->height() - 6);
+    });
     return l;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "ui/kit/GameForm.h"
+#include "ui/kit/GamepadInput.h"
 #include "ui/shell/StartWindow.h"
 
 namespace {
@@ -50,7 +51,9 @@ HelpWindow::HelpWindow(GameContext& c, QWidget* parent) : QWidget(parent, Qt::Wi
     system_ = new QPushButton(QStringLiteral("Открыть в браузере"), this);
     system_->setToolTip(QStringLiteral("Показать эту страницу в веб-браузере системы"));
     close_ = new QPushButton(QStringLiteral("Закрыть"), this);
-    close_->setToolTip(QStringLiteral("Esc"));
+    followLastInput(close_, [this](bool pad) {
+        close_->setToolTip(pad ? padName(PadButton::B) : QStringLiteral("Esc"));
+    });
 
     noBrowser_ = new QLabel(
         QStringLiteral("Не удалось запустить веб-браузер. Справка — в этом окне."), this);

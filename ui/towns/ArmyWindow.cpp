@@ -11,6 +11,7 @@
 #include "core/towns/TownRules.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "ui/kit/GamepadInput.h"
 #include "ui/kit/Look.h"
 #include "ui/kit/PictureBox.h"
 #include "ui/kit/Pictures.h"
@@ -93,9 +94,12 @@ TArmyForm::TArmyForm(GameContext& c) : GameForm(c) {
     BitBtn1->setToolTip(QStringLiteral(
         "Поднять выбранный отряд на место выше: в этом порядке отряды стоят в бою."));
     BitBtn2->setToolTip(QStringLiteral("Опустить выбранный отряд на место ниже."));
-    BitBtn3->setToolTip(
-        QStringLiteral("Распустить выбранный отряд (окно спросит подтверждения).\n"
-                       "Окно армии закрывается клавишей Esc."));
+    followLastInput(this, [this](bool pad) {
+        BitBtn3->setToolTip(
+            QStringLiteral("Распустить выбранный отряд (окно спросит подтверждения).\n") +
+            (pad ? QStringLiteral("Окно армии закрывается кнопкой %1.").arg(padName(PadButton::B))
+                 : QStringLiteral("Окно армии закрывается клавишей Esc.")));
+    });
     for (PictureBox* image : Image) image->setToolTip(QStringLiteral("Щелчок выбирает отряд."));
 }
 

@@ -10,6 +10,7 @@
 #include "core/flow/Sound.h"
 #include "platform/AssetNames.h"
 #include "platform/Paths.h"
+#include "ui/kit/GamepadInput.h"
 #include "ui/kit/Look.h"
 #include "ui/kit/OutlinedLabel.h"
 #include "ui/kit/PictureBox.h"
@@ -99,10 +100,17 @@ TTownForm::TTownForm(GameContext& c) : GameForm(c) {
                        "и одну букву Дневника Назга; другие рассы отнесутся к этому по-разному."));
     Button3->setToolTip(QStringLiteral(
         "Принести жертву в храме: отношение рассы города к вам станет на ступень лучше."));
-    Button1->setToolTip(QStringLiteral("Вернуться на карту. Клавиша Esc."));
     Button4->setToolTip(QStringLiteral("Нанять столько воинов, сколько выбрано ползунком."));
-    TrackBar1->setToolTip(
-        QStringLiteral("Сколько воинов нанять. Ползунок двигают мышь и стрелки ← →."));
+    followLastInput(this, [this](bool pad) {
+        Button1->setToolTip(
+            pad ? QStringLiteral("Вернуться на карту. Кнопка %1.").arg(padName(PadButton::B))
+                : QStringLiteral("Вернуться на карту. Клавиша Esc."));
+        TrackBar1->setToolTip(
+            pad ? QStringLiteral("Сколько воинов нанять. Ползунок двигают крестовина ← → и %1, "
+                                 "%2 (по десять).")
+                      .arg(padName(PadButton::LeftShoulder), padName(PadButton::RightShoulder))
+                : QStringLiteral("Сколько воинов нанять. Ползунок двигают мышь и стрелки ← →."));
+    });
 }
 
 void TTownForm::FormShow() {
