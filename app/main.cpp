@@ -220,8 +220,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication::setQuitOnLastWindowClosed(false);
-    applyTooltipLook();
     setProgramDir(data.dir, data.installed);
+    // The first window's picture is read while the first window is made. Qt's
+    // own thread is the application object's: the reading starts after it.
+    if (!cl.load) TStartForm::readTitleAhead();
+    applyTooltipLook();
     if (cl.seed) Random::process().useSeedSequence(*cl.seed);
     FillTemplates();
 
