@@ -117,8 +117,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Read at run time, so shlibdeps cannot see them: the General MIDI sound font the
-# music plays through and the font of the windows.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-dejavu-core")
+# music plays through, the font of the windows, and the sound and gamepad library
+# the game opens once its first window is up (SDL_GameControllerPath is 2.24's,
+# Mix_LoadWAV as a function 2.6's).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "timgm6mb-soundfont, fonts-dejavu-core, libsdl2-2.0-0 (>= 2.24.0), libsdl2-mixer-2.0-0 (>= 2.6.0)")
 # Debian's copyright file and changelog belong to the package only.
 set(VESTRAN_DEB_VERSION ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
 configure_file(${CMAKE_SOURCE_DIR}/dist/changelog.Debian.in ${_dist}/changelog.Debian @ONLY)

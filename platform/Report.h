@@ -2,7 +2,8 @@
 // VESTRAN_REPORT set (and not "0") in the environment, report("ready") writes
 // "vestran: ready (1234 ms)" on stderr: the event and the milliseconds since the
 // program started. Without it nothing is written. The game reports:
-//   ready          its event loop runs and signals are watched
+//   ready          its first window is up, every window exists and signals are
+//                  watched
 //   round 1        a battle's first round begins
 //   result window  a battle's victory or defeat window has been shown
 //   application    the application object is made (fonts and the display open)

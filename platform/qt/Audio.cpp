@@ -1,7 +1,5 @@
 #include "platform/qt/Audio.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,9 +19,13 @@ constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
 
 enum class Device { Untried, Open, Missing };
 Device device = Device::Untried;
+const SdlCalls* sdl = nullptr;  // the library's calls, once the device is open
 bool silentRun = false;
 std::map<std::string, Mix_Chunk*> chunks;  // sounds stay loaded for the whole run
 MidiPlayer* musicOwner = nullptr;          // the player whose piece is in the mixer
+// The last piece let go, kept until the next one is loaded: the sound font's
+// instruments are read once and stay while the music changes pieces.
+Mix_Music* spare = nullptr;
 
 bool exists(const char* path) {
     struct stat st {};
@@ -47,9 +49,15 @@ void setSilent(bool silent) {
 bool ready() {
     if (silentRun) return false;
     if (device == Device::Untried) {
+        sdl = sdlCalls();  // says itself on stderr when the library is missing
+        if (!sdl) {
+            device = Device::Missing;
+            return false;
+        }
+        // Only where the font is: the instruments are read with the first piece played.
         for (const char* sf : kSoundFonts)
             if (exists(sf)) {
-                Mix_SetSoundFonts(sf);
+                sdl->Mix_SetSoundFonts(sf);
                 break;
             }
         // The sound libraries below SDL report every driver they try on stderr;
@@ -59,18 +67,18 @@ bool ready() {
         const int devNull = ::open("/dev/null", O_WRONLY);
         if (savedErr >= 0 && devNull >= 0) ::dup2(devNull, 2);
         const bool opened =
-            startSdl(SDL_INIT_AUDIO) && Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
+            startSdl(SDL_INIT_AUDIO) && sdl->Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
         std::fflush(stderr);
         if (savedErr >= 0 && devNull >= 0) ::dup2(savedErr, 2);
         if (devNull >= 0) ::close(devNull);
         if (savedErr >= 0) ::close(savedErr);
         if (!opened) {
             std::fprintf(stderr, "vestran: no audio device (%s); playing without sound\n",
-                         SDL_GetError());
+                         sdl->SDL_GetError());
             device = Device::Missing;
             return false;
         }
-        Mix_Init(MIX_INIT_MID);
+        sdl->Mix_Init(MIX_INIT_MID);
         device = Device::Open;
     }
     return device == Device::Open;
@@ -79,35 +87,37 @@ bool ready() {
 void playWave(const std::string& path, bool async) {
     if (!ready()) return;
     Mix_Chunk*& chunk = chunks[path];
-    if (!chunk) chunk = Mix_LoadWAV(path.c_str());
+    if (!chunk) chunk = sdl->Mix_LoadWAV(path.c_str());
     if (!chunk) {
         chunks.erase(path);
         return;
     }
-    Mix_HaltChannel(0);
-    if (Mix_PlayChannel(0, chunk, 0) < 0 || async) return;
+    sdl->Mix_HaltChannel(0);
+    if (sdl->Mix_PlayChannel(0, chunk, 0) < 0 || async) return;
 
     // Wait for the end, but never longer than the sound lasts (plus a margin), in
     // case the device stalls.
     int freq = 0, channels = 0;
     Uint16 format = 0;
-    Mix_QuerySpec(&freq, &format, &channels);
+    sdl->Mix_QuerySpec(&freq, &format, &channels);
     const uint64_t bytesPerSecond =
         static_cast<uint64_t>(freq) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
     const uint64_t lasts = bytesPerSecond ? chunk->alen * 1000ull / bytesPerSecond : 0;
     const uint64_t deadline = nowMs() + lasts + 500;
-    while (Mix_Playing(0) && nowMs() < deadline) SDL_Delay(5);
+    while (sdl->Mix_Playing(0) && nowMs() < deadline) sdl->SDL_Delay(5);
 }
 
 void shutdown() {
     if (device != Device::Open) return;
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
-    for (auto& [path, chunk] : chunks) Mix_FreeChunk(chunk);
+    sdl->Mix_HaltChannel(-1);
+    sdl->Mix_HaltMusic();
+    for (auto& [path, chunk] : chunks) sdl->Mix_FreeChunk(chunk);
     chunks.clear();
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (spare) sdl->Mix_FreeMusic(spare);
+    spare = nullptr;
+    sdl->Mix_CloseAudio();
+    sdl->Mix_Quit();
+    sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     device = Device::Missing;
 }
 
@@ -124,8 +134,9 @@ void MidiPlayer::setFile(const std::string& path) {
 bool MidiPlayer::open() {
     close();
     if (file_.empty() || !exists(file_.c_str())) return false;
+    // The piece itself is read when it first plays: with the music off, the
+    // mixer and the sound font are never loaded.
     lengthMs_ = MidiFileLengthMs(file_).value_or(0);
-    if (audio::ready()) music_ = Mix_LoadMUS(file_.c_str());
     open_ = true;
     ended_ = false;
     pushedAside_ = false;
@@ -135,13 +146,21 @@ bool MidiPlayer::open() {
 
 void MidiPlayer::close() {
     stop();
-    if (music_ && device == Device::Open) Mix_FreeMusic(music_);
-    music_ = nullptr;
+    letGo();
     open_ = false;
     lengthMs_ = 0;
     positionMs_ = 0;
     ended_ = false;
     pushedAside_ = false;
+}
+
+void MidiPlayer::letGo() {
+    if (!music_) return;
+    if (device == Device::Open) {
+        if (spare) sdl->Mix_FreeMusic(spare);
+        spare = music_;
+    }
+    music_ = nullptr;
 }
 
 int MidiPlayer::elapsedMs() const {
@@ -171,7 +190,7 @@ void MidiPlayer::settle() const {
     }
     const int at = startPositionMs_ + elapsedMs();
     const bool sounding = music_ && device == Device::Open;
-    const bool over = sounding ? !Mix_PlayingMusic() : at >= lengthMs_;
+    const bool over = sounding ? !sdl->Mix_PlayingMusic() : at >= lengthMs_;
     if (over) {
         running_ = false;
         ended_ = true;
@@ -191,12 +210,18 @@ void MidiPlayer::play() {
     pushedAside_ = false;
     if (musicOwner && musicOwner != this) musicOwner->pushAside();  // one piece at a time
     musicOwner = this;
+    if (!music_ && audio::ready()) {
+        music_ = sdl->Mix_LoadMUS(file_.c_str());
+        // The piece let go before has kept the sound font loaded until now.
+        if (spare) sdl->Mix_FreeMusic(spare);
+        spare = nullptr;
+    }
     if (music_ && device == Device::Open) {
-        if (Mix_PlayMusic(music_, 0) == 0) {
-            if (positionMs_ > 0) Mix_SetMusicPosition(positionMs_ / 1000.0);
+        if (sdl->Mix_PlayMusic(music_, 0) == 0) {
+            if (positionMs_ > 0) sdl->Mix_SetMusicPosition(positionMs_ / 1000.0);
         } else {
             // The mixer refused: keep time silently so the game sees the piece end.
-            Mix_FreeMusic(music_);
+            sdl->Mix_FreeMusic(music_);
             music_ = nullptr;
         }
     }
@@ -212,13 +237,14 @@ void MidiPlayer::stop() {
     if (lengthMs_ > 0 && positionMs_ >= lengthMs_) positionMs_ = lengthMs_ - 1;
     running_ = false;
     if (musicOwner == this) {
-        if (music_ && device == Device::Open) Mix_HaltMusic();
+        if (music_ && device == Device::Open) sdl->Mix_HaltMusic();
         musicOwner = nullptr;
     }
 }
 
 void MidiPlayer::pushAside() {
     stop();
+    letGo();  // read again should it play on
     pushedAside_ = true;
 }
 
@@ -230,7 +256,7 @@ void MidiPlayer::seek(int ms) {
     ended_ = false;
     pushedAside_ = false;
     if (running_) {
-        if (music_ && device == Device::Open) Mix_SetMusicPosition(ms / 1000.0);
+        if (music_ && device == Device::Open) sdl->Mix_SetMusicPosition(ms / 1000.0);
         startPositionMs_ = ms;
         startTicks_ = nowMs();
     } else {

@@ -1,5 +1,6 @@
-// Sound effects and music on SDL2_mixer. The audio device is opened on first use;
-// without one the game plays silently and says so once on stderr.
+// Sound effects and music on SDL2_mixer. The library and the audio device are
+// opened on first use; without them the game plays silently and says so once on
+// stderr. Only the piece playing, or the last one played, is kept in the mixer.
 #pragma once
 
 #include <cstdint>
@@ -37,8 +38,9 @@ public:
 
     void setFile(const std::string& path);
     const std::string& file() const { return file_; }
-    // Loads the file; false when it cannot be read (the player stays silent). The
-    // position goes back to 0.
+    // Opens the file (its length now, the piece itself when it first plays);
+    // false when it cannot be read (the player stays silent). The position goes
+    // back to 0.
     bool open();
     void close();
     bool isOpen() const { return open_; }
@@ -58,6 +60,7 @@ private:
     int elapsedMs() const;
     void settle() const;  // notices a piece that has ended on its own
     void pushAside();     // another player takes the mixer
+    void letGo();         // frees the piece read into the mixer
 
     std::string file_;
     _Mix_Music* music_ = nullptr;

@@ -1,6 +1,5 @@
 #include "platform/qt/Gamepad.h"
 
-#include <SDL.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,6 +8,8 @@
 #include "platform/qt/SdlStart.h"
 
 namespace {
+
+const SdlCalls* sdl = nullptr;  // the library's calls, once the layer has started
 
 // SDL's standard buttons the game reads (the sticks' presses, the guide
 // button and the paddles stand for nothing).
@@ -68,28 +69,29 @@ Gamepads::~Gamepads() {
 bool Gamepads::start() {
     if (started_) return true;
     started_ = startSdl(SDL_INIT_GAMECONTROLLER);
+    if (started_) sdl = sdlCalls();
     return started_;
 }
 
 void Gamepads::stop() {
     if (!started_) return;
     for (auto& [id, pad] : pads_) {
-        SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
+        sdl->SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
         if (pad.wake >= 0) ::close(pad.wake);
     }
     pads_.clear();
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    sdl->SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     started_ = false;
 }
 
 void Gamepads::open(int deviceIndex, std::vector<PadEvent>& out) {
-    const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
+    const SDL_JoystickID id = sdl->SDL_JoystickGetDeviceInstanceID(deviceIndex);
     if (id < 0 || pads_.count(id) || (only_ >= 0 && id != only_)) return;
-    SDL_GameController* gc = SDL_GameControllerOpen(deviceIndex);
+    SDL_GameController* gc = sdl->SDL_GameControllerOpen(deviceIndex);
     if (!gc) return;
     pads_[id].controller = gc;
     // Every reader of an input device gets all its events: ours only wake the game.
-    const char* path = SDL_GameControllerPath(gc);
+    const char* path = sdl->SDL_GameControllerPath(gc);
     if (path && std::strncmp(path, "/dev/input/event", 16) == 0)
         pads_[id].wake = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     PadEvent e;
@@ -117,7 +119,7 @@ void Gamepads::close(int32_t id, std::vector<PadEvent>& out) {
             e.right = right;
             out.push_back(e);
         }
-    SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
+    sdl->SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
     if (pad.wake >= 0) ::close(pad.wake);
     pads_.erase(it);
     PadEvent e;
@@ -148,11 +150,11 @@ void Gamepads::wakeDrain(int fd) {
 std::vector<PadEvent> Gamepads::poll() {
     std::vector<PadEvent> out;
     if (!started_) return out;
-    SDL_PumpEvents();
+    sdl->SDL_PumpEvents();
     SDL_Event events[32];
     int n = 0;
     // Everything in the queue, in order: what the game does not read goes too.
-    while ((n = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0) {
+    while ((n = sdl->SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0) {
         for (int i = 0; i < n; ++i) {
             const SDL_Event& ev = events[i];
             switch (ev.type) {

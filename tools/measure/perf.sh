@@ -20,8 +20,10 @@
 #              (battle_timing.sh, median of 5)
 # and from the benchmarks (CPU time, median of 5 repetitions): the map frame
 # (FormPaint), the pathfinder's worst case and the fight estimate's worst case.
-# The display is MEASURE_DISPLAY (default :98); an X server and window manager
-# are started there unless one already answers. Needs Xvfb, openbox and xdotool.
+# PARTS (default "start idle battle bench") picks what is measured; the table
+# then has only their rows (idle gives the memory too). The display is
+# MEASURE_DISPLAY (default :98); an X server and window manager are started
+# there unless one already answers. Needs Xvfb, openbox and xdotool.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -29,6 +31,8 @@ build=$(cd "${1:-build-perf}" && pwd)
 display=${MEASURE_DISPLAY:-:98}
 idle=${IDLE_SECONDS:-60}
 runs=${START_RUNS:-7}
+parts=" ${PARTS:-start idle battle bench} "
+wanted() { [[ $parts == *" $1 "* ]]; }
 export MEASURE_DISPLAY=$display
 
 for tool in Xvfb openbox xdotool; do
@@ -66,6 +70,7 @@ median() { sort -g | awk '{v[NR] = $1} END {print NR % 2 ? v[(NR + 1) / 2] : (v[
 ms() { awk -v us="$1" 'BEGIN {printf "%.1f", us / 1000}'; }
 
 # ---- start-up, side by side with the bare window ------------------------------
+if wanted start; then
 : >"$work/bare.txt"
 : >"$work/start.txt"
 for _ in $(seq "$runs"); do
@@ -80,16 +85,23 @@ for _ in $(seq "$runs"); do
     t0=$(now_us)
     game
     waitfor "first frame" "$work/err.txt" 20
+    waitfor "vestran: ready" "$work/err.txt" 20
     stop "$gamepid"
     # The moments since main began; launch to main is the libraries' loading.
     read -r since clock < <(sed -n 's/^vestran: first frame (\([0-9]*\) ms, clock \([0-9]*\) us)$/\1 \2/p' \
         "$work/err.txt")
     app=$(sed -n 's/^vestran: application (\([0-9]*\) ms)$/\1/p' "$work/err.txt")
     forms=$(sed -n 's/^vestran: start window created (\([0-9]*\) ms)$/\1/p' "$work/err.txt")
+    rest=$(sed -n 's/^vestran: windows created (\([0-9]*\) ms)$/\1/p' "$work/err.txt")
+    ready=$(sed -n 's/^vestran: ready (\([0-9]*\) ms)$/\1/p' "$work/err.txt")
     # A game that makes all its windows before the first shows them reports only that.
     [ -n "$forms" ] || forms=$(sed -n 's/^vestran: windows created (\([0-9]*\) ms)$/\1/p' "$work/err.txt")
     total=$((clock - t0))
-    echo "$total $((total - since * 1000)) $((app * 1000)) $(((forms - app) * 1000)) $(((since - forms) * 1000))" \
+    # After the first frame (none when every window came before it): the other
+    # windows, then the pads and the screen's check up to "ready".
+    after=0
+    [ "${rest:-0}" -gt "$since" ] && after=$((rest - since))
+    echo "$total $((total - since * 1000)) $((app * 1000)) $(((forms - app) * 1000)) $(((since - forms) * 1000)) $((after * 1000)) $(((${ready:-0} - since - after) * 1000))" \
         >>"$work/start.txt"
 done
 bare_us=$(median <"$work/bare.txt")
@@ -98,8 +110,11 @@ field() { cut -d' ' -f"$1" "$work/start.txt" | median; }
 echo "start-up, $runs runs each (ms): bare window $(tr '\n' ' ' <"$work/bare.txt" | awk '{for (i = 1; i <= NF; ++i) printf "%.0f ", $i / 1000}')"
 echo "                                game        $(cut -d' ' -f1 "$work/start.txt" | awk '{printf "%.0f ", $1 / 1000}')"
 echo "  the game's start, medians (ms): libraries and launch $(ms "$(field 2)"), to the application object $(ms "$(field 3)"), start window created $(ms "$(field 4)"), to its first frame $(ms "$(field 5)")"
+echo "  after the first frame, medians (ms): the other windows $(ms "$(field 6)"), pads and screen to ready $(ms "$(field 7)")"
+fi
 
 # ---- idle on the map, then peak memory ----------------------------------------
+if wanted idle; then
 game --load "$work/start.psv"
 waitfor "vestran: ready" "$work/err.txt" 20
 for _ in $(seq 100); do
@@ -116,11 +131,14 @@ t1=$(now_us)
 idle_pct=$(awk -v c="$((c1 - c0))" -v t="$((t1 - t0))" 'BEGIN {printf "%.3f", c / 10 / t}')
 rss_mib=$(awk '/^VmHWM:/ {printf "%.1f", $2 / 1024}' /proc/"$gamepid"/status)
 stop "$gamepid"
+fi
 
 # ---- the bandit battle without animation ----------------------------------------
-battle=$(RUNS=5 "$here/battle_timing.sh" "$build" 3 | sed -n 's/.*(median \([0-9]*\) ms)$/\1/p')
+wanted battle &&
+    battle=$(RUNS=5 "$here/battle_timing.sh" "$build" 3 | sed -n 's/.*(median \([0-9]*\) ms)$/\1/p')
 
 # ---- benchmarks ---------------------------------------------------------------
+if wanted bench; then
 "$build/vestran_bench" --benchmark_filter='BM_FormPaintFrame|BM_Estimate|BM_Path' \
     --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_color=false 2>/dev/null >"$work/bench.txt"
@@ -135,6 +153,7 @@ bench_ms() {
 frame=$(bench_ms BM_FormPaintFrame)
 path=$(bench_ms BM_Path)
 estimate=$(bench_ms BM_Estimate)
+fi
 
 # ---- the table ------------------------------------------------------------------
 failed=0
@@ -148,14 +167,20 @@ row() {  # figure, measured (number), unit, budget (number), what the ratio comp
     fi
     printf '%-34s %12s %-4s %10s %-4s %6s  %s\n' "$1" "$2" "$3" "$4" "$3" "$ratio" "$mark"
 }
-start_ratio=$(awk -v s="$start_us" -v b="$bare_us" 'BEGIN {printf "%.2f", s / b}')
 echo
 printf '%-34s %17s %15s %6s\n' "figure" "measured" "budget" "ratio"
-row "start (game/bare: $(ms "$start_us")/$(ms "$bare_us") ms)" "$start_ratio" "x" 1.3
-row "idle on the map, ${idle} s" "$idle_pct" "%" 0.3
-row "peak RSS on the map" "$rss_mib" "MiB" 60
-row "map frame (FormPaint)" "$frame" "ms" 0.25
-row "fight estimate, worst case" "$estimate" "ms" 5
-row "pathfinder, worst case" "$path" "ms" 1
-row "bandit battle without animation" "${battle:-999}" "ms" 50
+if wanted start; then
+    start_ratio=$(awk -v s="$start_us" -v b="$bare_us" 'BEGIN {printf "%.2f", s / b}')
+    row "start (game/bare: $(ms "$start_us")/$(ms "$bare_us") ms)" "$start_ratio" "x" 1.3
+fi
+if wanted idle; then
+    row "idle on the map, ${idle} s" "$idle_pct" "%" 0.3
+    row "peak RSS on the map" "$rss_mib" "MiB" 60
+fi
+if wanted bench; then
+    row "map frame (FormPaint)" "$frame" "ms" 0.25
+    row "fight estimate, worst case" "$estimate" "ms" 5
+    row "pathfinder, worst case" "$path" "ms" 1
+fi
+wanted battle && row "bandit battle without animation" "${battle:-999}" "ms" 50
 exit "$failed"

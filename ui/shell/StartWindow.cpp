@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <future>
 
 #include "core/data/GameState.h"
 #include "core/flow/NewGame.h"
@@ -44,7 +45,19 @@ private:
     std::function<void()> onClick_;
 };
 
+// The title picture being read ahead of the window's first show.
+std::future<QImage>& titleAhead() {
+    static std::future<QImage> title;
+    return title;
+}
+
 }  // namespace
+
+void TStartForm::readTitleAhead() {
+    titleAhead() = std::async(std::launch::async, [path = dataPath(assets::kWinTitle)] {
+        return QImage(QString::fromStdString(path));
+    });
+}
 
 TStartForm::TStartForm(GameContext& c) : GameForm(c) {
     setWindowTitle(QStringLiteral("ВЕСТРАН v") + QLatin1String(kGameVersion));
@@ -96,8 +109,12 @@ TStartForm::TStartForm(GameContext& c) : GameForm(c) {
 }
 
 void TStartForm::FormShow() {
-    if (Image1->image().isNull())
-        Image1->setImage(LoadWindowPicture(dataPath(assets::kWinTitle), kWidth, kHeight, kSilver));
+    if (Image1->image().isNull()) {
+        const QImage ahead = titleAhead().valid() ? titleAhead().get() : QImage();
+        Image1->setImage(ahead.isNull() ? LoadWindowPicture(dataPath(assets::kWinTitle), kWidth,
+                                                            kHeight, kSilver)
+                                        : ahead);
+    }
     if (!menuReady()) Timer1->start();
 }
 

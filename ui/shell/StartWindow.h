@@ -15,6 +15,11 @@ class TStartForm : public GameForm {
 public:
     explicit TStartForm(GameContext& ctx);
 
+    // Starts reading the title picture on a thread of its own (the game's
+    // start, while the display opens); the window's first show takes it from
+    // there. Without it the window reads the picture when it shows.
+    static void readTitleAhead();
+
     // One step of the opening animation (500 ms, then 200 ms, then 50 ms).
     void Timer1Timer();
 

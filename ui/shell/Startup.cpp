@@ -28,8 +28,16 @@
 #include "ui/towns/VaultWindow.h"
 
 void CreateForms(GameContext& ctx) {
+    CreateStartForm(ctx);
+    CreateOtherForms(ctx);
+}
+
+void CreateStartForm(GameContext& ctx) {
+    ctx.forms.start = new TStartForm(ctx);
+}
+
+void CreateOtherForms(GameContext& ctx) {
     Forms& f = ctx.forms;
-    f.start = new TStartForm(ctx);
     f.battle = new TBattleForm(ctx);
     f.tr = new TTrForm(ctx);
     f.army = new TArmyForm(ctx);

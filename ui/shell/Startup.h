@@ -11,6 +11,10 @@ class GameForm;
 // Creates the 23 windows into ctx.forms, none of them shown. The creature
 // templates must be filled first.
 void CreateForms(GameContext& ctx);
+// The same in two steps, for a start window that shows before the others
+// exist: the first window, then the 22 others in their order.
+void CreateStartForm(GameContext& ctx);
+void CreateOtherForms(GameContext& ctx);
 // The windows in the order they were created.
 std::vector<GameForm*> AllForms(const Forms& f);
 // Deletes them again, the last created first (tests; the game keeps its windows
