@@ -1,6 +1,7 @@
 #include "ui/adventure/MapRenderer.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 
 #include "core/data/GameState.h"
@@ -71,6 +72,7 @@ void MapRenderer::makeSurfaces() {
                      QImage::Format_RGB32);
     ground_.fill(Qt::black);
     frame_ = ground_.copy();
+    whole_ = true;
 }
 
 void MapRenderer::loadPictures(Platform& platform, bool twice) {
@@ -100,6 +102,7 @@ void MapRenderer::loadPictures(Platform& platform, bool twice) {
 void MapRenderer::setSlot(int slot, const QImage& picture, bool transparent) {
     if (slot < 1 || slot > slot::kCount) return;
     slots_[static_cast<size_t>(slot)] = prepare(picture, transparent);
+    whole_ = true;
 }
 
 void MapRenderer::setView(const ViewCells& view) {
@@ -111,33 +114,100 @@ void MapRenderer::setView(const ViewCells& view) {
 
 void MapRenderer::drawBlits(QImage& surface, const std::vector<Blit>& blits) {
     QPainter p(&surface);
-    for (const Blit& b : blits) {
-        if (b.slot == slot::kDark) {
-            p.fillRect(b.x * factor_, b.y * factor_, 100 * factor_, 100 * factor_, Qt::black);
-            continue;
-        }
-        // Slot numbers come from map codes and town races: a value without a
-        // picture draws nothing rather than reading past the table.
-        if (!slot::drawable(b.slot)) continue;
-        const QImage& img = slots_[static_cast<size_t>(b.slot)];
-        if (!img.isNull()) p.drawImage(b.x * factor_, b.y * factor_, img);
+    for (const Blit& b : blits) drawBlit(p, b);
+}
+
+void MapRenderer::drawBlit(QPainter& p, const Blit& b) const {
+    if (b.slot == slot::kDark) {
+        p.fillRect(b.x * factor_, b.y * factor_, 100 * factor_, 100 * factor_, Qt::black);
+        return;
     }
+    // Slot numbers come from map codes and town races: a value without a
+    // picture draws nothing rather than reading past the table.
+    if (!slot::drawable(b.slot)) return;
+    const QImage& img = slots_[static_cast<size_t>(b.slot)];
+    if (!img.isNull()) p.drawImage(b.x * factor_, b.y * factor_, img);
+}
+
+bool MapRenderer::covers(const Blit& b, const QRect& area) const {
+    if (b.slot != slot::kDark &&
+        (!slot::drawable(b.slot) ||
+         slots_[static_cast<size_t>(b.slot)].format() != QImage::Format_RGB32))
+        return false;
+    return blitRect(b).contains(area);
+}
+
+// Cell by cell: where an opaque picture covers the whole cell, neither the ground
+// nor anything drawn before that picture shows.
+void MapRenderer::composePart(QPainter& p, const QRect& part) {
+    for (int top = part.top() / 100 * 100; top <= part.bottom(); top += 100)
+        for (int left = part.left() / 100 * 100; left <= part.right(); left += 100) {
+            const QRect area = part & QRect(left, top, 100, 100);
+            if (area.isEmpty()) continue;
+            size_t first = blits_.size();
+            while (first > 0 && !covers(blits_[first - 1], area)) --first;
+            const QRect px(area.topLeft() * factor_, area.size() * factor_);
+            p.setClipRect(px);
+            if (first == 0)
+                p.drawImage(px.topLeft(), ground_, px);
+            else
+                --first;
+            for (size_t i = first; i < blits_.size(); ++i)
+                if (area.intersects(blitRect(blits_[i]))) drawBlit(p, blits_[i]);
+        }
+}
+
+QRect MapRenderer::blitRect(const Blit& b) const {
+    if (b.slot == slot::kDark) return QRect(b.x, b.y, 100, 100);
+    if (!slot::drawable(b.slot)) return {};
+    const QImage& img = slots_[static_cast<size_t>(b.slot)];
+    return QRect(b.x, b.y, (img.width() + factor_ - 1) / factor_,
+                 (img.height() + factor_ - 1) / factor_);
+}
+
+// Compared blit by blit in their order: a pixel outside every blit that differs
+// is covered by the same pictures in the same order as before, so it is unchanged.
+QRegion MapRenderer::changedBlits() const {
+    QRegion changed;
+    const size_t n = std::max(blits_.size(), drawn_.size());
+    for (size_t i = 0; i < n; ++i) {
+        const bool before = i < drawn_.size(), now = i < blits_.size();
+        if (before && now && drawn_[i] == blits_[i]) continue;
+        if (before) changed += blitRect(drawn_[i]);
+        if (now) changed += blitRect(blits_[i]);
+    }
+    return changed;
 }
 
 void MapRenderer::buildGroundLayer(const GameState& gs) {
     groundLayerBlits(gs, blits_, view_);
     drawBlits(ground_, blits_);
+    whole_ = true;
 }
 
 void MapRenderer::composeFrame(GameState& gs, int phase) {
-    std::memcpy(frame_.bits(), ground_.constBits(), static_cast<size_t>(ground_.sizeInBytes()));
     frameBlits(gs, phase, blits_, view_);
-    drawBlits(frame_, blits_);
-    viewSource_ =
-        QRect(100 + gs.stepShiftX, 100 + gs.stepShiftY, view_.cols * 100, view_.rows * 100);
+    const QRect source(100 + gs.stepShiftX, 100 + gs.stepShiftY, view_.cols * 100,
+                       view_.rows * 100);
+    // The view moves while a step slides it: then, and after the surfaces
+    // changed, the whole surface is composed. Otherwise only the part the window
+    // shows is kept up to date, where pictures changed; a slide composes the rest.
+    if (whole_ || source != viewSource_) {
+        std::memcpy(frame_.bits(), ground_.constBits(), static_cast<size_t>(ground_.sizeInBytes()));
+        drawBlits(frame_, blits_);
+        frameChanged_ = QRect(0, 0, view_.surfaceWidth(), view_.surfaceHeight());
+        whole_ = false;
+    } else {
+        frameChanged_ = changedBlits() & source;
+        QPainter p(&frame_);
+        for (const QRect& part : frameChanged_) composePart(p, part);
+    }
+    drawn_.swap(blits_);
+    viewSource_ = source;
+    miniChanged_ = QRegion();
     if (gs.stepShiftX == 0 && gs.stepShiftY == 0) {
         nearbyDots(gs, phase, dots_);
-        drawDots(gs, dots_);
+        drawDots(gs, dots_, &miniChanged_);
     }
 }
 
@@ -150,24 +220,30 @@ void MapRenderer::recreateMiniMaps() {
 
 void MapRenderer::redrawMiniMap(const GameState& gs) {
     allDots(gs, dots_);
-    drawDots(gs, dots_);
+    drawDots(gs, dots_, nullptr);
 }
 
 const QImage& MapRenderer::miniMap(int continent) const {
     return mini_[static_cast<size_t>(continent >= 1 && continent <= 3 ? continent - 1 : 0)];
 }
 
-void MapRenderer::drawDots(const GameState& gs, const std::vector<Dot>& dots) {
+void MapRenderer::drawDots(const GameState& gs, const std::vector<Dot>& dots, QRegion* changed) {
     QImage& m =
         mini_[static_cast<size_t>(gs.continent >= 1 && gs.continent <= 3 ? gs.continent - 1 : 0)];
+    const QRect all(0, 0, kMiniW, kMiniH);
     // A dot of pen width 4 centred on (3x, 3y).
     for (const Dot& d : dots) {
         const QRgb c = toRgb(d.colour);
+        bool differs = false;
         for (int y = d.y - 2; y < d.y + 2; ++y) {
             if (y < 0 || y >= kMiniH) continue;
             auto* row = reinterpret_cast<QRgb*>(m.scanLine(y));
             for (int x = d.x - 2; x < d.x + 2; ++x)
-                if (x >= 0 && x < kMiniW) row[x] = c;
+                if (x >= 0 && x < kMiniW && row[x] != c) {
+                    row[x] = c;
+                    differs = true;
+                }
         }
+        if (differs && changed) *changed += QRect(d.x - 2, d.y - 2, 4, 4) & all;
     }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <array>
 #include <vector>
 
@@ -12,6 +13,7 @@
 
 struct GameState;
 class Platform;
+class QPainter;
 
 class MapRenderer {
 public:
@@ -45,7 +47,17 @@ public:
     void buildGroundLayer(const GameState& gs);
     // Composes one frame: ground, water and ships, armies, the hero, and (at rest)
     // the mini-map around the hero. Updates gs.heroSprite as the frame chooses.
+    // The whole surface is composed after the ground layer, the view or the
+    // pictures changed, and while a step slides the view; otherwise only the
+    // pictures within viewSource() that differ from the last frame's are drawn
+    // anew, with the ground under them and whatever overlaps them (the surface
+    // outside viewSource() is then left as it was).
     void composeFrame(GameState& gs, int phase);
+    // What the last composeFrame changed: on the frame surface, in the map's own
+    // pixels (as viewSource()), the whole surface when it was composed whole;
+    // and on the current continent's mini-map. Empty when nothing looks different.
+    const QRegion& frameChanged() const { return frameChanged_; }
+    const QRegion& miniChanged() const { return miniChanged_; }
     // The part of the frame surface that the window shows (500 x 500 for 5 x 5).
     QRect viewSource() const { return viewSource_; }
     // viewSource() in the frame surface's own pixels.
@@ -63,7 +75,17 @@ public:
 private:
     void makeSurfaces();
     void drawBlits(QImage& surface, const std::vector<Blit>& blits);
-    void drawDots(const GameState& gs, const std::vector<Dot>& dots);
+    void drawBlit(QPainter& p, const Blit& b) const;
+    // Whether a blit hides all of `area` (map pixels) under opaque pixels.
+    bool covers(const Blit& b, const QRect& area) const;
+    // Composes a part of the frame surface (map pixels) anew from this frame's blits.
+    void composePart(QPainter& p, const QRect& part);
+    // Where a blit draws, in map pixels.
+    QRect blitRect(const Blit& b) const;
+    // The cells whose blits differ between the last frame and this one.
+    QRegion changedBlits() const;
+    // Draws the dots; adds those that changed colour to `changed` (mini-map pixels).
+    void drawDots(const GameState& gs, const std::vector<Dot>& dots, QRegion* changed);
 
     std::array<QImage, slot::kAllSlots> slots_;
     QImage ground_;
@@ -72,6 +94,10 @@ private:
     ViewCells view_;
     QRect viewSource_{100, 100, 500, 500};
     std::vector<Blit> blits_;
+    std::vector<Blit> drawn_;  // the blits the frame surface shows
+    bool whole_ = true;        // the frame surface is to be composed whole
+    QRegion frameChanged_;
+    QRegion miniChanged_;
     std::vector<Dot> dots_;
     bool loaded_ = false;
     int factor_ = 1;

@@ -77,7 +77,9 @@ class MapStage : public QWidget {
 public:
     explicit MapStage(TTrForm& map) : QWidget(&map), map_(map) {
         setMouseTracking(true);
-        setAutoFillBackground(true);
+        // paintStage fills what the view and the mini-map leave: a tick that
+        // changed a few cells paints only those.
+        setAttribute(Qt::WA_OpaquePaintEvent);
         QPalette pal = palette();
         pal.setColor(QPalette::Window, kMapColour);
         setPalette(pal);
@@ -86,7 +88,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override {
         QPainter p(this);
-        map_.paintStage(p, e->rect());
+        map_.paintStage(p, e->region());
     }
 
 private:
@@ -295,17 +297,21 @@ void TTrForm::FormPaint() {
     const QString gold = qs(statusLine(ctx.gs));
     if (Label7->text() != gold) Label7->setText(gold);
     renderer_.composeFrame(ctx.gs, animPhase_);
-    stage_->update(viewRect_);
-    if (ctx.gs.stepShiftX == 0 && ctx.gs.stepShiftY == 0) stage_->update(miniRect());
+    // Only what the frame changed is painted anew: the cells whose pictures
+    // differ, the whole view when it moved, and the mini-map's dots.
+    const QPoint toStage = viewRect_.topLeft() - renderer_.viewSource().topLeft();
+    stage_->update(renderer_.frameChanged().translated(toStage) & viewRect_);
+    if (ctx.gs.stepShiftX == 0 && ctx.gs.stepShiftY == 0)
+        stage_->update(renderer_.miniChanged().translated(miniRect().topLeft()));
 }
 
-void TTrForm::paintStage(QPainter& p, const QRect& dirty) {
-    if (dirty.intersects(viewRect_)) {
-        p.setRenderHint(QPainter::SmoothPixmapTransform, renderer_.factor() > 1);
-        p.drawImage(viewRect_, renderer_.frame(), renderer_.frameSource());
-        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    }
-    p.drawImage(miniRect().topLeft(), renderer_.miniMap(ctx.gs.continent));
+void TTrForm::paintStage(QPainter& p, const QRegion& dirty) {
+    const QRegion panel = dirty - viewRect_ - miniRect();
+    for (const QRect& r : panel) p.fillRect(r, kMapColour);
+    const QRegion view = dirty & viewRect_;
+    for (const QRect& part : view) paintView(p, part);
+    if (dirty.intersects(miniRect()))
+        p.drawImage(miniRect().topLeft(), renderer_.miniMap(ctx.gs.continent));
     if (padCursor_) {
         const QRect src = renderer_.viewSource();
         const ViewCells& v = renderer_.view();
@@ -326,6 +332,29 @@ void TTrForm::paintStage(QPainter& p, const QRect& dirty) {
     for (const QRect& r : {QRect(512, 252, 214, 37), QRect(512, 292, 214, 58),
                            QRect(512, 354, 214, 34), QRect(512, 390, 214, 112)})
         p.drawRect(r.translated(panelShift_, 0));
+}
+
+// A part of the view from the frame surface. Where the surface's pixels are the
+// screen's own (scale 1, or 2 with the pictures composed at twice their size)
+// it is a plain copy. At other scales the frame is smoothed as it is scaled; the
+// part is drawn with a margin, so that the smoothing at its edges reads the same
+// pixels as the whole view's would, and the paint's clip keeps it to the part.
+void TTrForm::paintView(QPainter& p, const QRect& part) {
+    const int f = renderer_.factor();
+    const QPoint toFrame = renderer_.viewSource().topLeft() - viewRect_.topLeft();
+    if (qFuzzyCompare(stage_->devicePixelRatioF(), qreal(f))) {
+        p.save();
+        p.setClipRect(part);
+        p.scale(1.0 / f, 1.0 / f);
+        p.drawImage(part.topLeft() * f, renderer_.frame(),
+                    QRect((part.topLeft() + toFrame) * f, part.size() * f));
+        p.restore();
+        return;
+    }
+    const QRect wider = part.adjusted(-2, -2, 2, 2) & viewRect_;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, f > 1);
+    p.drawImage(wider, renderer_.frame(), QRect((wider.topLeft() + toFrame) * f, wider.size() * f));
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 // In full screen, around the stage: the backdrop in the map's frame colours.

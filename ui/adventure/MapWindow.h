@@ -99,7 +99,9 @@ protected:
 private:
     friend class MapStage;
     // Draws the view, the mini-map and the bevels on the stage.
-    void paintStage(QPainter& p, const QRect& dirty);
+    void paintStage(QPainter& p, const QRegion& dirty);
+    // Draws a part of the view (on the stage) from the frame surface.
+    void paintView(QPainter& p, const QRect& part);
     QRect miniRect() const;
     // The other windows stay above the map in full screen.
     void keepWindowsAbove(bool above);
