@@ -16,6 +16,10 @@
 #              IDLE_SECONDS (default 60) on the map of a new game, music off, no
 #              input
 #   memory     the game's peak RSS (VmHWM) at the end of that idle time
+#   idle floor then the same of the bare window repainting IDLE_CELLS (default 8,
+#              the cells that change on every tick at that new game's start: seven
+#              of water and the hero) every 200 ms: what the toolkit alone costs
+#              for the repaint the map must do, shown beside the idle figure
 #   battle     a bandit battle without animation, round 1 to its result window
 #              (battle_timing.sh, median of 5)
 # and from the benchmarks (CPU time, median of 5 repetitions): the map frame
@@ -122,15 +126,24 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 sleep 2
-cpu_ns() { cat /proc/"$gamepid"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {print s}'; }
-c0=$(cpu_ns)
-t0=$(now_us)
-sleep "$idle"
-c1=$(cpu_ns)
-t1=$(now_us)
-idle_pct=$(awk -v c="$((c1 - c0))" -v t="$((t1 - t0))" 'BEGIN {printf "%.3f", c / 10 / t}')
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {print s}'; }
+idle_of() {  # pid: the share of a core its threads take over the idle time, in %
+    local c0 t0 c1 t1
+    c0=$(cpu_ns "$1")
+    t0=$(now_us)
+    sleep "$idle"
+    c1=$(cpu_ns "$1")
+    t1=$(now_us)
+    awk -v c="$((c1 - c0))" -v t="$((t1 - t0))" 'BEGIN {printf "%.3f", c / 10 / t}'
+}
+idle_pct=$(idle_of "$gamepid")
 rss_mib=$(awk '/^VmHWM:/ {printf "%.1f", $2 / 1024}' /proc/"$gamepid"/status)
 stop "$gamepid"
+DISPLAY=$display "$build/vestran_bare_window" --ticks "${IDLE_CELLS:-8}" 2>/dev/null &
+barepid=$!
+sleep 3
+floor_pct=$(idle_of "$barepid")
+stop "$barepid"
 fi
 
 # ---- the bandit battle without animation ----------------------------------------
@@ -175,6 +188,8 @@ if wanted start; then
 fi
 if wanted idle; then
     row "idle on the map, ${idle} s" "$idle_pct" "%" 0.3
+    printf '%-34s %12s %-4s %10s %-4s %6s  %s\n' "  floor: bare window, ${IDLE_CELLS:-8} cells" \
+        "$floor_pct" "%" "" "" "" "(the toolkit alone)"
     row "peak RSS on the map" "$rss_mib" "MiB" 60
 fi
 if wanted bench; then

@@ -167,15 +167,23 @@ QRect MapRenderer::blitRect(const Blit& b) const {
 
 // Compared blit by blit in their order: a pixel outside every blit that differs
 // is covered by the same pictures in the same order as before, so it is unchanged.
+// A frame changes a handful of cells, each under several blits: every area is
+// gathered once before the region is made.
 QRegion MapRenderer::changedBlits() const {
-    QRegion changed;
+    std::vector<QRect> areas;
+    auto add = [&areas](const QRect& r) {
+        if (!r.isEmpty() && std::find(areas.begin(), areas.end(), r) == areas.end())
+            areas.push_back(r);
+    };
     const size_t n = std::max(blits_.size(), drawn_.size());
     for (size_t i = 0; i < n; ++i) {
         const bool before = i < drawn_.size(), now = i < blits_.size();
         if (before && now && drawn_[i] == blits_[i]) continue;
-        if (before) changed += blitRect(drawn_[i]);
-        if (now) changed += blitRect(blits_[i]);
+        if (before) add(blitRect(drawn_[i]));
+        if (now) add(blitRect(blits_[i]));
     }
+    QRegion changed;
+    for (const QRect& r : areas) changed += r;
     return changed;
 }
 
@@ -199,8 +207,10 @@ void MapRenderer::composeFrame(GameState& gs, int phase) {
         whole_ = false;
     } else {
         frameChanged_ = changedBlits() & source;
-        QPainter p(&frame_);
-        for (const QRect& part : frameChanged_) composePart(p, part);
+        if (!frameChanged_.isEmpty()) {
+            QPainter p(&frame_);
+            for (const QRect& part : frameChanged_) composePart(p, part);
+        }
     }
     drawn_.swap(blits_);
     viewSource_ = source;

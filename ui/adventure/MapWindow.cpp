@@ -294,15 +294,21 @@ void TTrForm::buildGroundLayer() {
 }
 
 void TTrForm::FormPaint() {
-    const QString gold = qs(statusLine(ctx.gs));
-    if (Label7->text() != gold) Label7->setText(gold);
+    if (ctx.gs.gold != shownGold_ || ctx.gs.authority != shownAuthority_ || !shownMoney_) {
+        shownGold_ = ctx.gs.gold;
+        shownAuthority_ = ctx.gs.authority;
+        shownMoney_ = true;
+        const QString gold = qs(statusLine(ctx.gs));
+        if (Label7->text() != gold) Label7->setText(gold);
+    }
     renderer_.composeFrame(ctx.gs, animPhase_);
     // Only what the frame changed is painted anew: the cells whose pictures
     // differ, the whole view when it moved, and the mini-map's dots.
     const QPoint toStage = viewRect_.topLeft() - renderer_.viewSource().topLeft();
-    stage_->update(renderer_.frameChanged().translated(toStage) & viewRect_);
+    QRegion dirty = renderer_.frameChanged().translated(toStage) & viewRect_;
     if (ctx.gs.stepShiftX == 0 && ctx.gs.stepShiftY == 0)
-        stage_->update(renderer_.miniChanged().translated(miniRect().topLeft()));
+        dirty += renderer_.miniChanged().translated(miniRect().topLeft());
+    if (!dirty.isEmpty()) stage_->update(dirty);
 }
 
 void TTrForm::paintStage(QPainter& p, const QRegion& dirty) {
@@ -324,14 +330,23 @@ void TTrForm::paintStage(QPainter& p, const QRegion& dirty) {
         p.drawRect(cell.adjusted(2, 2, -2, -2));
         p.setClipping(false);
     }
-    // The panel's bevels.
+    // The panel's bevels, where the paint reaches them: a tick that changed a
+    // few cells inside the view or the mini-map leaves them as they are. The
+    // margin covers the pixels a fractional scale shares between a line and
+    // what lies next to it.
+    auto touched = [&dirty](const QRect& outline) {
+        const QRect inner = outline.adjusted(3, 3, -3, -3);
+        for (const QRect& r : dirty)
+            if (r.intersects(outline.adjusted(-3, -3, 3, 3)) && !inner.contains(r)) return true;
+        return false;
+    };
     p.setPen(kBevelDark);
-    p.drawRect(viewRect_.adjusted(-2, -2, 1, 1));
-    p.drawRect(miniRect().adjusted(-2, -2, 1, 1));
+    for (const QRect& r : {viewRect_.adjusted(-2, -2, 1, 1), miniRect().adjusted(-2, -2, 1, 1)})
+        if (touched(r)) p.drawRect(r);
     p.setPen(kBevelLight);
     for (const QRect& r : {QRect(512, 252, 214, 37), QRect(512, 292, 214, 58),
                            QRect(512, 354, 214, 34), QRect(512, 390, 214, 112)})
-        p.drawRect(r.translated(panelShift_, 0));
+        if (touched(r.translated(panelShift_, 0))) p.drawRect(r.translated(panelShift_, 0));
 }
 
 // A part of the view from the frame surface. Where the surface's pixels are the
@@ -342,7 +357,15 @@ void TTrForm::paintStage(QPainter& p, const QRegion& dirty) {
 void TTrForm::paintView(QPainter& p, const QRect& part) {
     const int f = renderer_.factor();
     const QPoint toFrame = renderer_.viewSource().topLeft() - viewRect_.topLeft();
-    if (qFuzzyCompare(stage_->devicePixelRatioF(), qreal(f))) {
+    const qreal ratio = stage_->devicePixelRatioF();
+    // A rectangular clip keeps the copy a plain one, in this thread.
+    if (f == 1 && qFuzzyCompare(ratio, qreal(1))) {
+        p.setClipRect(part);
+        p.drawImage(part.topLeft(), renderer_.frame(), part.translated(toFrame));
+        p.setClipping(false);
+        return;
+    }
+    if (qFuzzyCompare(ratio, qreal(f))) {
         p.save();
         p.setClipRect(part);
         p.scale(1.0 / f, 1.0 / f);

@@ -130,6 +130,9 @@ private:
     MidiPlayer music_;
     Random musicPick_;  // its own generator: music never shifts the game's draws
     int animPhase_ = 1;
+    // The gold and Authority the status line shows.
+    uint32_t shownGold_ = 0, shownAuthority_ = 0;
+    bool shownMoney_ = false;
     std::array<QLabel*, 5> commands_{};
     MouseWalk* walk_ = nullptr;
     MapStage* stage_ = nullptr;

@@ -6,6 +6,8 @@
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -169,11 +171,13 @@ void GamepadInput::setEnabled(bool on) {
     if (on == enabled_) return;
     enabled_ = on;
     if (on && pads_.start()) {
+        watchDevices(true);
         pump();
         return;
     }
     enabled_ = false;
     timer_->stop();
+    watchDevices(false);
     watchWakeFiles();
     const bool had = pads_.count() > 0;
     pads_.stop();
@@ -206,7 +210,10 @@ int GamepadInput::pumpInterval() const {
     if (anythingHeld()) return kHeldMs;
     const bool awake = std::all_of(wakers_.begin(), wakers_.end(),
                                    [](QSocketNotifier* n) { return n->isEnabled(); });
-    if (pads_.count() == 0 || (pads_.allWake() && awake)) return kNoPadMs;
+    if (pads_.count() == 0 || (pads_.allWake() && awake)) {
+        const bool settling = devicesChangedAt_ >= 0 && now() - devicesChangedAt_ < kSettleMs;
+        return devices_ && !settling ? -1 : kNoPadMs;
+    }
     // A pad in play is read briskly, so that the next press is seen at once; one
     // left alone costs next to nothing.
     if (usedAt_ >= 0 && now() - usedAt_ < kInPlayMs) return kInPlayReadMs;
@@ -223,10 +230,42 @@ void GamepadInput::pumpNow(bool woken) {
     for (QSocketNotifier* n : wakers_) n->setEnabled(!woken);
     // A press may open a question with its own event loop, or a step may pause:
     // the pads are read meanwhile too.
-    timer_->start(pumpInterval());
+    schedule();
     for (const PadEvent& e : events) handle(e);
     tick();
-    if (enabled_) timer_->start(pumpInterval());
+    if (enabled_) schedule();
+}
+
+void GamepadInput::schedule() {
+    const int ms = pumpInterval();
+    if (ms < 0)
+        timer_->stop();
+    else
+        timer_->start(ms);
+}
+
+// A pad plugged in or pulled out adds or removes a device file in the input
+// devices' folder (or the folder itself, with the first device); the pad library
+// learns of it a moment later, so the pads are read for a while after.
+void GamepadInput::watchDevices(bool on) {
+    delete devices_;
+    devices_ = nullptr;
+    devicesChangedAt_ = -1;
+    if (!on) return;
+    const QString dev = QStringLiteral("/dev"), input = QStringLiteral("/dev/input");
+    devices_ = new QFileSystemWatcher(this);
+    if (!devices_->addPath(dev)) {
+        delete devices_;
+        devices_ = nullptr;
+        return;
+    }
+    if (QFileInfo(input).isDir()) devices_->addPath(input);
+    connect(devices_, &QFileSystemWatcher::directoryChanged, this, [this, input] {
+        if (QFileInfo(input).isDir() && !devices_->directories().contains(input))
+            devices_->addPath(input);
+        devicesChangedAt_ = now();
+        pump();
+    });
 }
 
 void GamepadInput::watchWakeFiles() {

@@ -3,8 +3,11 @@
 // window as the keyboard would send it. The windows answer a pad exactly as
 // they answer the keys; the map and the battle say which table they read.
 //
-// The pads are read often only while something is held; otherwise slowly (a
-// pad plugged in is found within a second). A pad with an input device of its
+// The pads are read often only while something is held; otherwise slowly. With
+// no pad to read, the game watches the input devices' folder instead and reads
+// the pads only for a few seconds after a device came or went, so a plugged-in
+// pad is found at once and no pad costs nothing (where the folder cannot be
+// watched, twice a second). A pad with an input device of its
 // own wakes the game when it is used, so it costs nothing while it lies still;
 // one without is read briskly for a few seconds after it was used and a few
 // times a second once it lies still. A held button repeats like a held key, its
@@ -23,6 +26,7 @@
 #include "platform/PadMap.h"
 #include "platform/qt/Gamepad.h"
 
+class QFileSystemWatcher;
 class QSocketNotifier;
 class QTimer;
 class QWidget;
@@ -72,11 +76,13 @@ public:
     int padCount() const { return pads_.count(); }
     // Whether the pad was the last thing the player used.
     bool padLast() const { return LastInput::pad(); }
-    // The pause until the next read, in milliseconds.
+    // The pause until the next read, in milliseconds; -1 when only a device
+    // coming or going starts one.
     int pumpInterval() const;
 
     // The timings, in milliseconds.
     static constexpr int kNoPadMs = 500;      // no pad: a pad plugged in is noticed
+    static constexpr int kSettleMs = 3000;    // this long after a device came or went
     static constexpr int kIdleMs = 125;       // a pad that cannot wake the game, nothing held
     static constexpr int kInPlayMs = 3000;    // such a pad is in play this long after its use
     static constexpr int kInPlayReadMs = 16;  // and read this often meanwhile
@@ -97,6 +103,10 @@ private:
     // timed read, so that a restless stick cannot keep the game busy.
     void pumpNow(bool woken);
     void watchWakeFiles();
+    // Watches the input devices' folder while the pads are on.
+    void watchDevices(bool on);
+    // Starts the timer for the next read, or stops it.
+    void schedule();
     void handle(const PadEvent& e);
     void tick();
     // The D-pad buttons pressed since the chord began make their one step.
@@ -138,4 +148,6 @@ private:
 
     QPointer<QWidget> ring_;
     std::vector<QSocketNotifier*> wakers_;
+    QFileSystemWatcher* devices_ = nullptr;
+    qint64 devicesChangedAt_ = -1;
 };
