@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <cstring>
@@ -184,6 +186,26 @@ TEST_F(PadOnTheMap, UnpluggingStopsAWalk) {
     EXPECT_EQ(gs->heroX, x);
     EXPECT_EQ(gs->heroY, y);
     EXPECT_TRUE(tr.isVisible());
+}
+
+// With no pad the pads are not read at all until a device file comes or goes;
+// then they are read for a while, until the pad library has the new pad.
+TEST(PadHotPlug, NoPadIsReadUntilADeviceFileComes) {
+    QTemporaryDir dev;
+    ASSERT_TRUE(dev.isValid());
+    GamepadInput input;
+    input.setDeviceFolder(dev.path());
+    input.setEnabled(true);
+    ASSERT_TRUE(input.enabled());
+    if (input.padCount() > 0) GTEST_SKIP() << "a pad is plugged into this machine";
+    EXPECT_EQ(input.pumpInterval(), -1);
+    QDir(dev.path()).mkdir(QStringLiteral("input"));
+    for (int i = 0; i < 200 && input.pumpInterval() < 0; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+    EXPECT_EQ(input.pumpInterval(), GamepadInput::kNoPadMs);
+    input.setEnabled(false);
 }
 
 // In battle the right stick's cursor and A fly where a click would; then X

@@ -252,9 +252,9 @@ void GamepadInput::watchDevices(bool on) {
     devices_ = nullptr;
     devicesChangedAt_ = -1;
     if (!on) return;
-    const QString dev = QStringLiteral("/dev"), input = QStringLiteral("/dev/input");
+    const QString input = deviceFolder_ + QStringLiteral("/input");
     devices_ = new QFileSystemWatcher(this);
-    if (!devices_->addPath(dev)) {
+    if (!devices_->addPath(deviceFolder_)) {
         delete devices_;
         devices_ = nullptr;
         return;
@@ -266,6 +266,11 @@ void GamepadInput::watchDevices(bool on) {
         devicesChangedAt_ = now();
         pump();
     });
+}
+
+void GamepadInput::setDeviceFolder(const QString& folder) {
+    deviceFolder_ = folder;
+    if (enabled_) watchDevices(true);
 }
 
 void GamepadInput::watchWakeFiles() {

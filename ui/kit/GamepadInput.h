@@ -70,6 +70,9 @@ public:
     void setDeadZone(int percent);
     // Listens to one pad only (tests), -1 for all.
     void listenTo(int32_t pad) { pads_.listenTo(pad); }
+    // The folder of device files watched for pads coming and going, with its
+    // input folder: /dev (tests watch a folder of their own).
+    void setDeviceFolder(const QString& folder);
 
     // Reads the pads now and acts on what they did (the timer calls it).
     void pump() { pumpNow(false); }
@@ -149,5 +152,6 @@ private:
     QPointer<QWidget> ring_;
     std::vector<QSocketNotifier*> wakers_;
     QFileSystemWatcher* devices_ = nullptr;
+    QString deviceFolder_ = QStringLiteral("/dev");
     qint64 devicesChangedAt_ = -1;
 };
