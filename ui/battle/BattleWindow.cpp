@@ -580,9 +580,13 @@ bool TBattleForm::padCommand(const PadPress& p) {
     if (p.kind == Kind::Cursor) {
         const KeyStep s = keyStep(p.key);
         if (!padCursor_) {
+            // From the stack that has the turn; before any has it (the battle's
+            // first moment, the enemy's turn), from the hero's first stack.
             padCursorAt_ = Cell{1, 1};
             const int active = engine_.activeHeroCode();
-            if (active == 0 || !engine_.FindStack(active, padCursorAt_)) padCursorAt_ = Cell{1, 1};
+            bool found = active != 0 && engine_.FindStack(active, padCursorAt_);
+            for (int k = 1; !found && k <= kSlots; ++k)
+                found = engine_.FindStack(codeOf(kHeroSide, k), padCursorAt_);
         }
         padCursorAt_ =
             Cell{qBound(1, padCursorAt_.x + s.dx, kCols), qBound(1, padCursorAt_.y + s.dy, kRows)};
