@@ -248,8 +248,13 @@ void GamepadInput::schedule() {
 // devices' folder (or the folder itself, with the first device); the pad library
 // learns of it a moment later, so the pads are read for a while after.
 void GamepadInput::watchDevices(bool on) {
-    delete devices_;
-    devices_ = nullptr;
+    // Possibly from within its own signal (a read that opened the options): let
+    // go, then delete later.
+    if (devices_) {
+        devices_->disconnect(this);
+        devices_->deleteLater();
+        devices_ = nullptr;
+    }
     devicesChangedAt_ = -1;
     if (!on) return;
     const QString input = deviceFolder_ + QStringLiteral("/input");
