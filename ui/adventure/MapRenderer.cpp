@@ -167,8 +167,8 @@ QRect MapRenderer::blitRect(const Blit& b) const {
 
 // Compared blit by blit in their order: a pixel outside every blit that differs
 // is covered by the same pictures in the same order as before, so it is unchanged.
-// A frame changes a handful of cells, each under several blits: every area is
-// gathered once before the region is made.
+// The few areas that differ (a cell is under several blits) are gathered once
+// each before the region is made.
 QRegion MapRenderer::changedBlits() const {
     std::vector<QRect> areas;
     auto add = [&areas](const QRect& r) {

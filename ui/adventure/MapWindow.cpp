@@ -298,8 +298,7 @@ void TTrForm::FormPaint() {
         shownGold_ = ctx.gs.gold;
         shownAuthority_ = ctx.gs.authority;
         shownMoney_ = true;
-        const QString gold = qs(statusLine(ctx.gs));
-        if (Label7->text() != gold) Label7->setText(gold);
+        Label7->setText(qs(statusLine(ctx.gs)));
     }
     renderer_.composeFrame(ctx.gs, animPhase_);
     // Only what the frame changed is painted anew: the cells whose pictures
